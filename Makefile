@@ -1,0 +1,39 @@
+# The newcomer's commands: `make run` shows the suite at work, `make test` checks it.
+JOBS ?= 2
+FUZZ_SECONDS ?= 20
+
+.PHONY: all deps build test run sanitize fuzz bench clean
+
+all: build
+
+deps:
+	@bash deps/install.sh deps/apt-packages.txt
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
+
+test: build
+	ctest --preset default -j $(JOBS)
+
+run: build
+	./build/bin/brinkit demo
+
+sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+bench: deps
+	@bash deps/install.sh deps/bench-packages.txt
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	bash bench/run.sh build-bench
+
+clean:
+	rm -rf build build-sanitize build-fuzz build-bench demo-out

@@ -1,0 +1,58 @@
+// Run-stream decoding next to a plain copy of the same number of pixel bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#include "fishfile/run_stream.hpp"
+#include "samples/fish_drawing.hpp"
+
+namespace {
+
+constexpr std::size_t kFrames = 144;
+constexpr std::size_t kPixels = samples::kFrameWidth * samples::kFrameHeight;
+
+const std::vector<base::Bytes>& sampleStreams() {
+  static const std::vector<base::Bytes> streams = [] {
+    std::vector<base::Bytes> out;
+    for (std::size_t n = 0; n < kFrames; ++n) out.push_back(fishfile::encodeRunStream(samples::framePixels(n))->bytes);
+    return out;
+  }();
+  return streams;
+}
+
+void DecodeSampleFrames(benchmark::State& state) {
+  const auto& streams = sampleStreams();
+  for (auto _ : state) {
+    for (const auto& stream : streams) {
+      auto pixels = fishfile::decodeRunStream(stream, kPixels);
+      benchmark::DoNotOptimize(pixels->data());
+    }
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFrames * kPixels));
+}
+BENCHMARK(DecodeSampleFrames);
+
+void MemcpySamplePixels(benchmark::State& state) {
+  std::vector<base::Bytes> frames;
+  for (std::size_t n = 0; n < kFrames; ++n) frames.push_back(samples::framePixels(n));
+  for (auto _ : state) {
+    for (const auto& frame : frames) {
+      base::Bytes copy(kPixels);
+      std::memcpy(copy.data(), frame.data(), kPixels);
+      benchmark::DoNotOptimize(copy.data());
+    }
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFrames * kPixels));
+}
+BENCHMARK(MemcpySamplePixels);
+
+void EncodeSampleFrames(benchmark::State& state) {
+  std::vector<base::Bytes> frames;
+  for (std::size_t n = 0; n < kFrames; ++n) frames.push_back(samples::framePixels(n));
+  for (auto _ : state)
+    for (const auto& frame : frames) benchmark::DoNotOptimize(fishfile::encodeRunStream(frame)->bytes.data());
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kFrames * kPixels));
+}
+BENCHMARK(EncodeSampleFrames);
+
+}  // namespace

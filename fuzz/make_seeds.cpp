@@ -1,0 +1,59 @@
+// Writes the seed corpus of every fuzz target into the folder given: sample files and small
+// hand-made ones, so the fuzzers start from inputs that reach deep into the parsers.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "fishfile/fish_assembly.hpp"
+#include "fishfile/run_stream.hpp"
+#include "resfile/resfile.hpp"
+#include "samples/fish_drawing.hpp"
+#include "samples/sample_library.hpp"
+#include "samples/samples.hpp"
+
+namespace fs = std::filesystem;
+
+static void save(const fs::path& path, const base::Bytes& data) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+}
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_seeds FOLDER\n");
+    return 2;
+  }
+  const fs::path root = argv[1];
+  auto fish = samples::sampleFish();
+  auto library = samples::fishLibrary();
+  if (!fish || !library) return 1;
+  save(root / "fish_file_fuzz" / "sample.fsh", *fish);
+  save(root / "resfile_fuzz" / "sample.fsh", *fish);
+  save(root / "fish_library_fuzz" / "sample.lib", *library);
+
+  // A small fish: one animation set of tiny frames in a hand-made resource file.
+  base::Bytes set = {1, 0, 2, 0};
+  for (const base::Bytes& pixels : {base::Bytes{0, 5, 0, 6, 7, 0}, base::Bytes{9, 9, 0, 0, 0, 9}}) {
+    auto stream = fishfile::encodeRunStream(pixels);
+    base::Bytes header(14, 0);
+    header[4] = 2, header[6] = 3, header[8] = static_cast<std::uint8_t>(stream->runs);
+    header[10] = static_cast<std::uint8_t>(stream->bytes.size());
+    set.insert(set.end(), header.begin(), header.end());
+    set.insert(set.end(), stream->bytes.begin(), stream->bytes.end());
+  }
+  set.resize(810, 0);
+  resfile::Writer writer;
+  auto first = writer.append(base::Bytes(8, 1));
+  auto second = writer.append(set);
+  auto small = std::move(writer).finish({0, {{resfile::ResourceType::fromCode("FsAn"), {{300, {}, first}, {301, {}, second}}}}});
+  if (!small) return 1;
+  save(root / "fish_file_fuzz" / "small.fsh", *small);
+  save(root / "resfile_fuzz" / "small.fsh", *small);
+
+  auto stream = fishfile::encodeRunStream(samples::framePixels(0));
+  base::Bytes seed = {0x18, 0x00};
+  seed.insert(seed.end(), stream->bytes.begin(), stream->bytes.end());
+  save(root / "run_stream_fuzz" / "frame0", seed);
+  save(root / "run_stream_fuzz" / "tiny", base::Bytes{0, 6, 2, 0, 5, 6, 0xFC, 0xFF, 0});
+  return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Texts go to and from the host's single-byte/double-byte code page. Code page 932 (Japanese)
+// is the default; 1252 (Western) can be chosen.
+#include <string>
+#include <string_view>
+
+#include "base/error.hpp"
+
+namespace base {
+
+enum class CodePage { Cp932 = 932, Cp1252 = 1252 };
+
+// Parses "932" or "1252".
+Result<CodePage> parseCodePage(std::string_view text);
+
+// UTF-8 to the code page's bytes. A character the code page cannot hold is an error that
+// names the character, never a silent '?'.
+Result<std::string> toCodePage(std::string_view utf8, CodePage page);
+
+// The code page's bytes to UTF-8. A byte sequence that is not valid in the code page is an
+// error.
+Result<std::string> fromCodePage(std::string_view bytes, CodePage page);
+
+}  // namespace base

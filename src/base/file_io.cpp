@@ -1,0 +1,61 @@
+#include "base/file_io.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "base/platform/temp_file.hpp"
+#include "base/strcat.hpp"
+
+namespace base {
+
+std::string displayPath(const std::filesystem::path& path) {
+  auto text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::string withThousands(std::uint64_t value) {
+  auto digits = std::to_string(value);
+  std::string out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out;
+}
+
+Result<Bytes> readFile(const std::filesystem::path& path, std::size_t maxBytes) {
+  std::error_code ec;
+  auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status))
+    return fail(strcat("Cannot read ", displayPath(path), ": the file does not exist."));
+  if (std::filesystem::is_directory(status))
+    return fail(strcat("Cannot read ", displayPath(path), ": it is a folder, not a file."));
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return fail(strcat("Cannot read ", displayPath(path), ": ", std::strerror(errno), "."));
+  in.seekg(0, std::ios::end);
+  auto size = static_cast<std::uint64_t>(in.tellg());
+  if (size > maxBytes)
+    return fail(strcat("Cannot read ", displayPath(path), ": the file is ", withThousands(size),
+                       " bytes long, more than the ", withThousands(maxBytes), " bytes this tool can take."));
+  in.seekg(0, std::ios::beg);
+  Bytes data(static_cast<std::size_t>(size));
+  if (!in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size())))
+    return fail(strcat("Cannot read ", displayPath(path), ": the read failed part way."));
+  return data;
+}
+
+Result<void> writeFileAtomically(const std::filesystem::path& path, ByteSpan data) {
+  auto written = platform::writeTempFileBeside(path, data);
+  if (!written) return fail(strcat("Cannot write ", displayPath(path), ": ", written.error().message));
+  std::error_code ec;
+  std::filesystem::rename(*written, path, ec);
+  if (ec) {
+    std::filesystem::remove(*written, ec);
+    return fail(strcat("Cannot write ", displayPath(path), ": ", ec ? ec.message() : "the rename failed", "."));
+  }
+  return {};
+}
+
+}  // namespace base

@@ -1,0 +1,13 @@
+#pragma once
+#include <CLI/CLI.hpp>
+
+#include "ui/command_context.hpp"
+
+namespace brinkit {
+
+// brinkit samples frames DIR | library FILE | fish FILE
+void addSamplesCommand(CLI::App& app, ui::CommandContext& context);
+// brinkit demo: the tour of the suite in ./demo-out/
+void addDemoCommand(CLI::App& app, ui::CommandContext& context);
+
+}  // namespace brinkit

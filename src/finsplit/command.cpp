@@ -1,0 +1,42 @@
+#include "finsplit/command.hpp"
+
+#include <ostream>
+
+#include "base/file_io.hpp"
+#include "finsplit/finsplit.hpp"
+#include "ui/cli_ui.hpp"
+
+namespace finsplit {
+
+void addCommand(CLI::App& app, ui::CommandContext& context) {
+  struct Options {
+    std::string fish;
+    std::string out = ".";
+  };
+  auto options = std::make_shared<Options>();
+  auto* cmd = app.add_subcommand("finsplit", "Cut a fish file into its frame bitmaps 0000.bmp, 0001.bmp, ...");
+  cmd->add_option("FISH", options->fish, "The fish file to cut (.fsh); leaving it out is a cancelled OPEN dialog");
+  cmd->add_option("--out", options->out, "The save folder the bitmaps are written to")->capture_default_str();
+  cmd->callback([options, &context] {
+    ui::CliUi cli(context.err);
+    if (!options->fish.empty()) cli.answerDialog(kOpenTitle, options->fish);
+    Finsplit tool(cli, options->out);
+    auto result = tool.cut();
+    switch (result.outcome) {
+      case ui::Outcome::Done:
+        context.out << result.written << (result.written == 1 ? " bitmap" : " bitmaps") << " written to "
+                    << base::displayPath(tool.saveFolder()) << '\n';
+        context.exitCode = ui::kExitDone;
+        break;
+      case ui::Outcome::Cancelled:
+        context.err << "No fish file given: the OPEN dialog was left without a file, so nothing was cut.\n";
+        context.exitCode = ui::kExitRefused;
+        break;
+      case ui::Outcome::Refused:
+        context.exitCode = ui::kExitRefused;
+        break;
+    }
+  });
+}
+
+}  // namespace finsplit

@@ -1,0 +1,50 @@
+#pragma once
+// finsplit's window: the save folder with its SetFolder button, and Cut. A fish file dropped
+// on the window is cut as if chosen in the OPEN dialog.
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+
+#include "finsplit/finsplit.hpp"
+
+class QLabel;
+
+namespace ui {
+class PathLabel;
+}
+
+namespace finsplit {
+
+class Window : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window with its own message boxes and dialogs.
+  explicit Window(const std::filesystem::path& saveFolder, QWidget* parent = nullptr);
+  // The window talking through another Ui, which must outlive it (tests script one).
+  Window(ui::Ui& ui, const std::filesystem::path& saveFolder, QWidget* parent = nullptr);
+  ~Window() override;
+
+  const Finsplit& flow() const { return flow_; }
+
+  // The buttons' actions.
+  void setFolder();
+  void cut();
+  void cutFile(const std::filesystem::path& fishFile);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void build();
+  void showSaveFolder();
+  void showResult(const CutResult& result);
+
+  std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  Finsplit flow_;
+  ui::PathLabel* saveFolder_ = nullptr;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace finsplit

@@ -1,0 +1,16 @@
+#include "ui/overwrite.hpp"
+
+#include "ui/file_state.hpp"
+
+namespace ui {
+
+std::string overwriteQuestion(const std::string& path) {
+  return path + "  already exists.\nDo you want to replace it?";
+}
+
+bool mayWrite(Ui& ui, const std::filesystem::path& path) {
+  if (fileState(path) == FileState::Missing) return true;
+  return ui.ask(overwriteQuestion(path.string()), Buttons::YesNo) == Answer::Yes;
+}
+
+}  // namespace ui

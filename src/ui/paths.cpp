@@ -1,0 +1,25 @@
+#include "ui/paths.hpp"
+
+namespace ui {
+
+namespace {
+bool isDriveLetterPath(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+}  // namespace
+
+std::string joinFolder(std::string_view folder, std::string_view name) {
+  std::string out(folder);
+  if (!out.empty() && out.back() != '/' && out.back() != '\\') out += isDriveLetterPath(folder) ? '\\' : '/';
+  out += name;
+  return out;
+}
+
+std::string defaultOutputPath(const std::filesystem::path& currentFolder, std::string_view extension) {
+  return joinFolder(currentFolder.string(), std::string("temp") + std::string(extension));
+}
+
+std::string_view trimNulls(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+}  // namespace ui

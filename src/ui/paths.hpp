@@ -1,0 +1,20 @@
+#pragma once
+// Joining folders and names the tools' way, and the default output path.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// Folder and name with exactly one separator between them: none is added when the folder
+// already ends in one (a drive root such as "C:\" or "/"). Drive-letter paths join with
+// '\', others with '/'.
+std::string joinFolder(std::string_view folder, std::string_view name);
+
+// The current folder joined with "temp" and the tool's extension (".tqn" …).
+std::string defaultOutputPath(const std::filesystem::path& currentFolder, std::string_view extension);
+
+// The text up to, not including, its first NUL character.
+std::string_view trimNulls(std::string_view text);
+
+}  // namespace ui

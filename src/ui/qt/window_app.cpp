@@ -1,0 +1,127 @@
+#include "ui/qt/window_app.hpp"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+#include "ui/qt/describe.hpp"
+
+namespace ui {
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+// Time for the shown window to lay itself out and paint before it is grabbed.
+constexpr int kSettleMs = 150;
+
+// Without a display, the window cannot be shown, but --describe, --screenshot, --help and
+// the usage errors need none: they run on the offscreen platform.
+void chooseOffscreenWhenHeadless(int argc) {
+#ifndef _WIN32
+  if (argc < 2 || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#else
+  (void)argc;
+#endif
+}
+
+QtMessageHandler qtDefaultHandler = nullptr;
+
+// The offscreen platform complains about every window with a size constraint, which only
+// clutters --describe and --screenshot.
+void offscreenHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  qtDefaultHandler(type, context, message);
+}
+
+void print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+void useJapaneseCapableFont() {
+  static const char* const kCandidates[] = {"Noto Sans CJK JP", "Yu Gothic UI", "Meiryo UI", "MS UI Gothic"};
+  const QStringList installed = QFontDatabase::families();
+  for (const char* candidate : kCandidates) {
+    const QString family = QString::fromLatin1(candidate);
+    if (!installed.contains(family)) continue;
+    QFont font = QApplication::font();
+    QStringList families = font.families();
+    if (families.isEmpty()) families << font.family();
+    if (!families.contains(family)) families << family;  // kana and kanji come from here
+    font.setFamilies(families);
+    QApplication::setFont(font);
+    return;
+  }
+}
+
+int runWindowApp(int argc, char** argv, const WindowFactory& makeWindow) {
+  chooseOffscreenWhenHeadless(argc);
+  QApplication app(argc, argv);
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) qtDefaultHandler = qInstallMessageHandler(offscreenHandler);
+  useJapaneseCapableFont();
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Opens the %1 window.").arg(QApplication::applicationName()));
+  const QCommandLineOption helpOption = parser.addHelpOption();
+  const QCommandLineOption screenshotOption(
+      QStringLiteral("screenshot"), QStringLiteral("Save a picture of the window as a PNG file and exit."),
+      QStringLiteral("FILE.png"));
+  const QCommandLineOption describeOption(
+      QStringLiteral("describe"),
+      QStringLiteral("Print the window's caption and named controls as JSON and exit."));
+  parser.addOption(screenshotOption);
+  parser.addOption(describeOption);
+
+  if (!parser.parse(QApplication::arguments())) {
+    print(stderr, parser.errorText() + QLatin1Char('\n') + parser.helpText());
+    return kExitUsage;
+  }
+  if (parser.isSet(helpOption)) {
+    print(stdout, parser.helpText());
+    return 0;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    print(stderr, QStringLiteral("Unexpected argument: %1\n").arg(parser.positionalArguments().first()) + parser.helpText());
+    return kExitUsage;
+  }
+  if (parser.isSet(screenshotOption) && parser.isSet(describeOption)) {
+    print(stderr, QStringLiteral("Give either --screenshot or --describe, not both.\n"));
+    return kExitUsage;
+  }
+
+  std::unique_ptr<QWidget> window = makeWindow();
+
+  if (parser.isSet(describeOption)) {
+    print(stdout, QString::fromUtf8(describeWindowJson(*window)));
+    return 0;
+  }
+
+  window->show();
+  if (parser.isSet(screenshotOption)) {
+    const QString file = parser.value(screenshotOption);
+    QTimer::singleShot(kSettleMs, window.get(), [&window, &file] {
+      const QPixmap picture = window->grab();
+      if (picture.save(file, "PNG")) {
+        QApplication::exit(0);
+      } else {
+        print(stderr, QStringLiteral("Cannot write the screenshot %1.\n").arg(QFileInfo(file).absoluteFilePath()));
+        QApplication::exit(kExitFailed);
+      }
+    });
+  }
+  return QApplication::exec();
+}
+
+}  // namespace ui

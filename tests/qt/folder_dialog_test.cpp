@@ -1,0 +1,139 @@
+// The folder dialog: what its lists show, how a folder is opened, and what OK hands back.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+
+#include "qt/support.hpp"
+#include "support/test_folder.hpp"
+#include "ui/qt/folder_dialog.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every entry of the folder list, depth first, with its depth.
+std::vector<std::pair<int, QString>> folderEntries(const QTreeWidget& tree) {
+  std::vector<std::pair<int, QString>> out;
+  std::function<void(QTreeWidgetItem*, int)> walk = [&](QTreeWidgetItem* item, int depth) {
+    out.emplace_back(depth, item->text(0));
+    for (int i = 0; i < item->childCount(); ++i) walk(item->child(i), depth + 1);
+  };
+  for (int i = 0; i < tree.topLevelItemCount(); ++i) walk(tree.topLevelItem(i), 0);
+  return out;
+}
+
+QStringList fileEntries(const QListWidget& list) {
+  QStringList out;
+  for (int i = 0; i < list.count(); ++i) out << list.item(i)->text();
+  return out;
+}
+
+QTreeWidgetItem* entryNamed(QTreeWidget& tree, const QString& name) {
+  auto found = tree.findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+  return found.isEmpty() ? nullptr : found.first();
+}
+
+// What choosing an entry of the drive list does.
+void pick(QComboBox& drives, int index) {
+  drives.setCurrentIndex(index);
+  emit drives.activated(index);
+}
+
+class FolderDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* sub : {"frames", "Icons", "backup/old", ".hidden"}) fs::create_directories(folder.path() / sub);
+    for (const char* file : {"b.fsh", "a.bmp", "frames/0000.bmp"}) std::ofstream(folder.path() / file) << "x";
+  }
+  test::TempFolder folder;
+};
+
+TEST_F(FolderDialogTest, ListsTheRootDownToTheFolderThenItsSubfoldersAndItsFiles) {
+  ui::FolderDialog dialog(folder.path());
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Choose Folder"));
+  auto* folders = dialog.findChild<QTreeWidget*>(QStringLiteral("Dir1"));
+  auto* files = dialog.findChild<QListWidget*>(QStringLiteral("File1"));
+  ASSERT_TRUE(folders && files);
+  EXPECT_EQ(dialog.folder(), ui::fromPath(folder.path()));
+
+  // "/", "tmp", "brinkit-test-…", then the subfolders one level deeper, sorted without regard
+  // to case; hidden folders stay out of the way.
+  std::vector<std::pair<int, QString>> expected;
+  int depth = 0;
+  for (const auto& part : folder.path()) expected.emplace_back(depth++, ui::fromPath(part));
+  for (const char* sub : {"backup", "frames", "Icons"}) expected.emplace_back(depth, QString::fromLatin1(sub));
+  EXPECT_EQ(folderEntries(*folders), expected);
+  EXPECT_EQ(folders->currentItem()->text(0), ui::fromPath(folder.path().filename()));
+  EXPECT_EQ(fileEntries(*files), (QStringList{"a.bmp", "b.fsh"}));
+}
+
+TEST_F(FolderDialogTest, OpeningAFolderMovesTheListsAndOkHandsItBack) {
+  test::onNextModal([this](QWidget* modal) {
+    auto* folders = modal->findChild<QTreeWidget*>(QStringLiteral("Dir1"));
+    // Enter opens the highlighted folder without closing the dialog.
+    folders->setCurrentItem(entryNamed(*folders, QStringLiteral("frames")));
+    QTest::keyClick(folders, Qt::Key_Return);
+    if (!modal->isVisible()) return;
+    EXPECT_EQ(fileEntries(*modal->findChild<QListWidget*>(QStringLiteral("File1"))), QStringList{"0000.bmp"});
+    // Double-clicking an ancestor goes back up.
+    emit folders->itemActivated(entryNamed(*folders, ui::fromPath(folder.path().filename())), 0);
+    folders->setCurrentItem(entryNamed(*folders, QStringLiteral("backup")));
+    QTest::keyClick(folders, Qt::Key_Return);
+    QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+  });
+  EXPECT_EQ(ui::chooseFolderDialog(nullptr, folder.path()), folder.path() / "backup");
+}
+
+TEST_F(FolderDialogTest, ClosingWithoutOkHandsNothingBack) {
+  test::onNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  EXPECT_EQ(ui::chooseFolderDialog(nullptr, folder.path()), std::nullopt);
+}
+
+TEST_F(FolderDialogTest, StartsAtTheNearestFolderThatExists) {
+  ui::FolderDialog dialog(folder.path() / "frames" / "gone" / "deeper");
+  EXPECT_EQ(dialog.folder(), ui::fromPath(folder.path() / "frames"));
+}
+
+TEST_F(FolderDialogTest, DrivesOfferTheRootFirstAndEachVolumeOnce) {
+  const QStringList drives = ui::FolderDialog::drives();
+  ASSERT_FALSE(drives.isEmpty());
+  EXPECT_EQ(drives.first(), QDir::rootPath());
+  EXPECT_EQ(drives.size(), QSet<QString>(drives.begin(), drives.end()).size());
+}
+
+TEST_F(FolderDialogTest, ADriveThatCannotBeReadIsToldAndTheDriveListGoesBack) {
+  ui::FolderDialog dialog(folder.path());
+  auto* drives = dialog.findChild<QComboBox*>(QStringLiteral("Drive1"));
+  ASSERT_NE(drives, nullptr);
+  const int before = drives->currentIndex();
+  ASSERT_GE(before, 0);
+  const QString gone = ui::fromPath(folder.path() / "unplugged");
+  drives->addItem(gone, gone);
+
+  QString told;
+  test::onNextModal([&told](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) told = box->text();
+    modal->close();
+  });
+  pick(*drives, drives->count() - 1);
+  EXPECT_TRUE(told.contains(gone)) << told.toStdString();
+  EXPECT_EQ(drives->currentIndex(), before);
+  EXPECT_EQ(dialog.folder(), ui::fromPath(folder.path()));
+
+  // A drive that can be read moves the folder list to it.
+  const QString frames = ui::fromPath(folder.path() / "frames");
+  drives->addItem(frames, frames);
+  pick(*drives, drives->count() - 1);
+  EXPECT_EQ(dialog.folder(), frames);
+  EXPECT_EQ(drives->currentIndex(), drives->count() - 1);
+}
+
+}  // namespace

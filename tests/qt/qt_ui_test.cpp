@@ -1,0 +1,116 @@
+// The windows' Ui: filters handed to Qt's file dialog, the dialogs' titles and answers, the
+// questions' buttons and the busy pointer.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QWidget>
+#include <fstream>
+
+#include "qt/support.hpp"
+#include "support/test_folder.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(QtFileFilter, TurnsDescriptionPatternPairsIntoQtFilters) {
+  // The tools' filters already show their pattern; it must not be doubled.
+  EXPECT_EQ(ui::qtFileFilter("Brinmoor Fish file(*.fsh)|*.fsh"), QStringLiteral("Brinmoor Fish file(*.fsh)"));
+  EXPECT_EQ(ui::qtFileFilter("Fish Icon file (*.bmp)|*.bmp"), QStringLiteral("Fish Icon file (*.bmp)"));
+  // A description without its pattern gets it, or Qt would offer no pattern at all.
+  EXPECT_EQ(ui::qtFileFilter("Tank (*.tqn)|*.tqn|All files|*.*"), QStringLiteral("Tank (*.tqn);;All files (*.*)"));
+  // Several patterns: ';' between them there, ' ' here.
+  EXPECT_EQ(ui::qtFileFilter("Pictures (*.bmp;*.dib)|*.bmp;*.dib"), QStringLiteral("Pictures (*.bmp *.dib)"));
+  EXPECT_EQ(ui::qtFileFilter("Pictures|*.bmp;*.dib"), QStringLiteral("Pictures (*.bmp *.dib)"));
+  EXPECT_EQ(ui::qtFileFilter(""), QString());
+}
+
+class QtUiTest : public ::testing::Test {
+ protected:
+  QWidget parent;
+  ui::QtUi qtUi{&parent};
+};
+
+TEST_F(QtUiTest, OpenFileShowsTheTitleAndFilterAndHandsBackTheChosenFileOrNothing) {
+  test::TempFolder folder;
+  std::ofstream(folder.path() / "sample.fsh") << "x";
+  const ui::FileDialogSpec spec{"OPEN", "Brinmoor Fish file(*.fsh)|*.fsh", folder.path(), {}};
+
+  QString title;
+  QStringList filters;
+  test::onNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    title = dialog->windowTitle();
+    filters = dialog->nameFilters();
+    dialog->reject();
+  });
+  EXPECT_EQ(qtUi.openFile(spec), std::nullopt);
+  EXPECT_EQ(title, QStringLiteral("OPEN"));
+  EXPECT_EQ(filters, QStringList{"Brinmoor Fish file(*.fsh)"});
+
+  test::onNextModal([](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    // The dialog leaves its file name box alone while that box has the focus.
+    if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
+    dialog->selectFile(QStringLiteral("sample.fsh"));
+    static_cast<QDialog*>(dialog)->accept();  // as pressing Open does
+  });
+  EXPECT_EQ(qtUi.openFile(spec), folder.path() / "sample.fsh");
+}
+
+TEST_F(QtUiTest, QuestionsAnswerByTheirButtonsAndEscapeMeansNoOrCancel) {
+  struct Case {
+    ui::Buttons buttons;
+    std::optional<QMessageBox::StandardButton> press;  // nothing: Escape
+    ui::Answer expected;
+  };
+  for (const Case& c : {Case{ui::Buttons::YesNo, QMessageBox::Yes, ui::Answer::Yes},
+                        Case{ui::Buttons::YesNo, QMessageBox::No, ui::Answer::No},
+                        Case{ui::Buttons::YesNo, std::nullopt, ui::Answer::No},
+                        Case{ui::Buttons::YesNoCancel, QMessageBox::Cancel, ui::Answer::Cancel},
+                        Case{ui::Buttons::YesNoCancel, std::nullopt, ui::Answer::Cancel}}) {
+    QString text;
+    int buttonCount = 0;
+    test::onNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      text = box->text();
+      buttonCount = static_cast<int>(box->buttons().size());
+      if (c.press)
+        box->button(*c.press)->click();
+      else
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(qtUi.ask("Replace it?", c.buttons), c.expected);
+    EXPECT_EQ(text, QStringLiteral("Replace it?"));
+    EXPECT_EQ(buttonCount, c.buttons == ui::Buttons::YesNo ? 2 : 3);
+  }
+}
+
+TEST_F(QtUiTest, TheBusyPointerIsSetOnceAndRestoredByTheOutermostEnd) {
+  ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+  qtUi.setBusy(true);
+  qtUi.setBusy(true);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  qtUi.setBusy(false);
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  qtUi.setBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  // An end without a start must not take away a pointer set by someone else.
+  QApplication::setOverrideCursor(Qt::CrossCursor);
+  qtUi.setBusy(false);
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  QApplication::restoreOverrideCursor();
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+// The window tests need one QApplication for all of them; they run offscreen unless told
+// otherwise.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+namespace {
+
+QtMessageHandler qtDefaultHandler = nullptr;
+
+// The offscreen platform complains about every window with a size constraint; the complaint
+// says nothing about the code under test.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  qtDefaultHandler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qtDefaultHandler = qInstallMessageHandler(quietHandler);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
