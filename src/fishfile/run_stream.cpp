@@ -46,33 +46,90 @@ base::Result<EncodedStream> encodeRunStream(ByteSpan p) {
 }
 
 base::Result<Bytes> decodeRunStream(ByteSpan stream, std::size_t pixelCount) {
-  const std::size_t length = stream.size();
-  if (pixelCount > maxPixelsInStream(length))
-    return fail(strcat("its stream of ", length, " bytes cannot hold ", pixelCount, " pixels"));
+  if (pixelCount > maxPixelsInStream(stream.size()))
+    return fail(strcat("its stream of ", stream.size(), " bytes cannot hold ", pixelCount, " pixels"));
   Bytes out(pixelCount);
-  std::size_t filled = 0;
+  if (auto ok = decodeRunStreamInto(stream, out); !ok) return std::unexpected(ok.error());
+  return out;
+}
+
+namespace {
+
+// The messages live out of the decoding loop, which stays small and fast.
+enum class StreamFault { LiteralPastEnd, NoValueByte, TooManyPixels, TooFewPixels };
+
+[[gnu::noinline, gnu::cold]] base::Error streamFault(StreamFault fault, std::size_t at, std::size_t run,
+                                                     std::size_t filled, std::size_t pixelCount) {
+  switch (fault) {
+    case StreamFault::LiteralPastEnd:
+      return {strcat("a literal run of ", run, " pixels at stream byte ", at, " runs past the end of the stream")};
+    case StreamFault::NoValueByte:
+      return {strcat("the skip run at stream byte ", at, " has no value byte")};
+    case StreamFault::TooManyPixels:
+      return {strcat("its stream holds more than the ", pixelCount, " pixels of the frame")};
+    case StreamFault::TooFewPixels:
+      break;
+  }
+  return {strcat("its stream holds ", filled, " pixels, not the ", pixelCount, " of the frame")};
+}
+
+// Runs are short (tens of pixels), so where the buffers have room past the run, whole
+// 16-byte blocks are moved instead of calling into the library for each run; the bytes
+// written past the run are overwritten by the runs that follow.
+constexpr std::size_t kBlock = 16;
+
+inline void copyRun(std::uint8_t* dst, const std::uint8_t* src, std::size_t run, std::size_t slack) {
+  if (run + kBlock <= slack) {
+    for (std::size_t done = 0; done < run; done += kBlock) std::memcpy(dst + done, src + done, kBlock);
+  } else {
+    std::memcpy(dst, src, run);
+  }
+}
+
+inline void fillRun(std::uint8_t* dst, std::uint8_t value, std::size_t run, std::size_t slack) {
+  if (run + kBlock <= slack) {
+    for (std::size_t done = 0; done < run; done += kBlock) std::memset(dst + done, value, kBlock);
+  } else {
+    std::memset(dst, value, run);
+  }
+}
+
+}  // namespace
+
+base::Result<void> decodeRunStreamInto(ByteSpan stream, std::span<std::uint8_t> out) {
+  const std::uint8_t* const in = stream.data();
+  const std::size_t length = stream.size();
+  const std::size_t pixelCount = out.size();
+  std::uint8_t* dst = out.data();
+  std::size_t room = pixelCount;
   std::size_t q = 0;
   while (q + 2 <= length) {
-    const std::uint8_t lo = stream[q];
-    const std::uint8_t hi = stream[q + 1];
-    if ((hi == 0 && lo != 0) || (hi >= 1 && hi <= 127)) {
+    const std::uint8_t lo = in[q];
+    const std::uint8_t hi = in[q + 1];
+    if (hi < 128 && (hi | lo) != 0) {
       const std::size_t run = hi * 256u + lo;
-      if (run > length - q - 2) return fail(strcat("a literal run of ", run, " pixels at stream byte ", q, " runs past the end of the stream"));
-      if (run > pixelCount - filled) return fail(strcat("its stream holds more than the ", pixelCount, " pixels of the frame"));
-      std::memcpy(out.data() + filled, stream.data() + q + 2, run);
-      filled += run;
+      if (run > length - q - 2) [[unlikely]]
+        return std::unexpected(streamFault(StreamFault::LiteralPastEnd, q, run, 0, pixelCount));
+      if (run > room) [[unlikely]]
+        return std::unexpected(streamFault(StreamFault::TooManyPixels, q, run, 0, pixelCount));
+      copyRun(dst, in + q + 2, run, std::min(room, length - q - 2));
+      dst += run;
+      room -= run;
       q += run + 2;
     } else {
       const std::size_t run = 256u - lo;
-      if (q + 2 >= length) return fail(strcat("the skip run at stream byte ", q, " has no value byte"));
-      if (run > pixelCount - filled) return fail(strcat("its stream holds more than the ", pixelCount, " pixels of the frame"));
-      std::memset(out.data() + filled, stream[q + 2], run);
-      filled += run;
+      if (q + 2 >= length) [[unlikely]]
+        return std::unexpected(streamFault(StreamFault::NoValueByte, q, run, 0, pixelCount));
+      if (run > room) [[unlikely]]
+        return std::unexpected(streamFault(StreamFault::TooManyPixels, q, run, 0, pixelCount));
+      fillRun(dst, in[q + 2], run, room);
+      dst += run;
+      room -= run;
       q += 3;
     }
   }
-  if (filled != pixelCount) return fail(strcat("its stream holds ", filled, " pixels, not the ", pixelCount, " of the frame"));
-  return out;
+  if (room != 0) return std::unexpected(streamFault(StreamFault::TooFewPixels, q, 0, pixelCount - room, pixelCount));
+  return {};
 }
 
 Bytes toStreamOrder(ByteSpan pixels, std::size_t width, std::size_t height) {

@@ -36,6 +36,8 @@ constexpr std::size_t maxPixelsInStream(std::size_t streamLength) { return (stre
 // stream, or a stream holding more or fewer pixels than pixelCount, is an error. A single
 // byte left at the end of the stream is ignored, as readers have always done.
 base::Result<base::Bytes> decodeRunStream(base::ByteSpan stream, std::size_t pixelCount);
+// The same into a buffer of exactly pixelCount bytes that the caller owns.
+base::Result<void> decodeRunStreamInto(base::ByteSpan stream, std::span<std::uint8_t> pixels);
 
 // Conversions between stream order and the usual order (top row first, left to right).
 base::Bytes toStreamOrder(base::ByteSpan pixels, std::size_t width, std::size_t height);
