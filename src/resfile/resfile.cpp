@@ -127,6 +127,9 @@ base::Result<std::vector<Reference>> readReferences(ByteSpan file) {
     auto firstRef = entry.u16("type entry");
     if (!stored || !lastRef || !firstRef) return fail(strcat("Type entry ", t, " runs past the end of the file."));
     auto type = ResourceType::fromStored(stored->data());
+    // Entries may not overlap into more references than the map has room for.
+    if (refs.size() + *lastRef + 1 > (file.size() - M) / kReferenceEntrySize)
+      return fail("The resource map lists more reference entries than it has room for.");
     for (std::uint32_t r = 0; r <= *lastRef; ++r) {
       std::size_t at = std::size_t{M} + kMapTypeListOffset + *firstRef + kReferenceEntrySize * r;
       if (!base::fits(file, at, kReferenceEntrySize))
