@@ -7,8 +7,16 @@ build=${1:-build-bench}
   --benchmark_filter='.*' 2>/dev/null | grep -E 'median|Benchmark|---'
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$build/bin/brinkit" samples fish "$work/sample.fsh" >/dev/null
-mkdir -p "$work/cut"
-hyperfine --warmup 3 --runs 30 --export-json "$work/finsplit.json" \
-  "$build/bin/brinkit finsplit $work/sample.fsh --out $work/cut" | sed -n '1,4p'
-python3 -c "import json,sys; r=json.load(open('$work/finsplit.json'))['results'][0]; print('brinkit finsplit median: %.1f ms' % (r['median']*1000))"
+cd "$work"
+brinkit=$OLDPWD/$build/bin/brinkit
+"$brinkit" samples fish sample.fsh >/dev/null
+"$brinkit" samples frames frames >/dev/null
+"$brinkit" samples library fish.lib >/dev/null
+mkdir -p cut
+
+median() {  # median NAME COMMAND
+  hyperfine -N --warmup 3 --runs 30 --export-json "$1.json" "$2" | sed -n '1,3p'
+  python3 -c "import json; r=json.load(open('$1.json'))['results'][0]; print('$1 median: %.1f ms' % (r['median']*1000))"
+}
+median "brinkit finsplit" "$brinkit finsplit sample.fsh --out cut"
+median "brinkit finwright" "$brinkit finwright --icon frames/icon.bmp --frames frames --out built.fsh --id 42"

@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
   base::Bytes seed = {0x18, 0x00};
   seed.insert(seed.end(), stream->bytes.begin(), stream->bytes.end());
   save(root / "run_stream_fuzz" / "frame0", seed);
+  save(root / "frame_bitmap_fuzz" / "frame0.bmp", samples::frameBitmap(0));
+  save(root / "frame_bitmap_fuzz" / "icon.bmp", samples::iconBitmap());
   save(root / "run_stream_fuzz" / "tiny", base::Bytes{0, 6, 2, 0, 5, 6, 0xFC, 0xFF, 0});
   return 0;
 }

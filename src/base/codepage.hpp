@@ -17,6 +17,10 @@ Result<CodePage> parseCodePage(std::string_view text);
 // names the character, never a silent '?'.
 Result<std::string> toCodePage(std::string_view utf8, CodePage page);
 
+// UTF-8 to the code page with one byte for every character: a character that the code page
+// holds only as a double-byte pair (or not at all) is an error naming it.
+Result<std::string> toSingleByteCodePage(std::string_view utf8, CodePage page);
+
 // The code page's bytes to UTF-8. A byte sequence that is not valid in the code page is an
 // error.
 Result<std::string> fromCodePage(std::string_view bytes, CodePage page);

@@ -10,6 +10,7 @@
 #include "base/strcat.hpp"
 #include "brinkit/commands.hpp"
 #include "finsplit/finsplit.hpp"
+#include "finwright/finwright.hpp"
 #include "fishfile/animation_set.hpp"
 #include "samples/fish_drawing.hpp"
 #include "samples/samples.hpp"
@@ -58,14 +59,33 @@ int runDemo(ui::CommandContext& context) {
   };
   std::error_code ec;
   fs::create_directories(out, ec);
-  if (!step(samples::writeFrames(out / "frames")) || !step(samples::writeLibrary(out / "fish.lib")) ||
-      !step(samples::writeFish(out / "sample.fsh")))
+  if (!step(samples::writeFrames(out / "frames")) || !step(samples::writeLibrary(out / "fish.lib")))
     return ui::kExitRefused;
+
+  std::ostringstream messages;
+  ui::CliUi cli(messages);
+  {
+    finwright::Finwright builder(cli, out);
+    const auto texts = samples::sampleFishTexts();
+    builder.boxes = {std::to_string(samples::kSampleFishId), texts.name, texts.latin, texts.genre, texts.habitat, texts.description};
+    builder.chooseIcon(out / "frames" / "icon.bmp");
+    builder.setImageFolder(out / "frames");
+    cli.answerDialog(finwright::kMakeFishTitle, out / "sample.fsh");
+    if (builder.build().outcome != ui::Outcome::Done) {
+      context.err << "demo: finwright did not build the sample fish. " << messages.str();
+      return ui::kExitRefused;
+    }
+  }
+  // The same inputs made in memory must give the same file, byte for byte.
+  auto built = base::readFile(out / "sample.fsh", 1 << 22);
+  auto expected = samples::sampleFish();
+  if (!built || !expected || *built != *expected) {
+    context.err << "demo: finwright's sample fish differs from the one made in memory.\n";
+    return ui::kExitRefused;
+  }
 
   fs::remove_all(out / "cut", ec);
   fs::create_directories(out / "cut", ec);
-  std::ostringstream messages;
-  ui::CliUi cli(messages);
   cli.answerDialog(finsplit::kOpenTitle, out / "sample.fsh");
   finsplit::Finsplit finsplitTool(cli, out / "cut");
   auto cut = finsplitTool.cut();
@@ -78,7 +98,7 @@ int runDemo(ui::CommandContext& context) {
   const std::vector<Row> rows = {
       {"demo-out/frames/", sizeOf(out / "frames"), "sample frames 0000.bmp ... 0143.bmp and icon.bmp (brinkit samples frames)"},
       {"demo-out/fish.lib", sizeOf(out / "fish.lib"), "sample fish library (brinkit samples library)"},
-      {"demo-out/sample.fsh", sizeOf(out / "sample.fsh"), "fish file built from the library, icon and frames"},
+      {"demo-out/sample.fsh", sizeOf(out / "sample.fsh"), "finwright's fish built from the library, icon and frames"},
       {"demo-out/cut/", sizeOf(out / "cut"), "finsplit's cut of sample.fsh: all 144 frames match the originals"},
   };
   std::size_t width = 0, sizeWidth = 0;

@@ -4,6 +4,7 @@
 
 #include "brinkit/commands.hpp"
 #include "finsplit/command.hpp"
+#include "finwright/command.hpp"
 
 int main(int argc, char** argv) {
   ui::CommandContext context{std::cout, std::cerr};
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
          "Code page of the texts in the files: 932 (Japanese, the default) or 1252 (Western)")
       ->check(CLI::IsMember({"932", "1252"}));
 
+  finwright::addCommand(app, context);
   finsplit::addCommand(app, context);
   brinkit::addSamplesCommand(app, context);
   brinkit::addDemoCommand(app, context);

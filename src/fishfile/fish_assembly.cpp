@@ -51,6 +51,10 @@ std::string resourceEntryName(int resource) {
 
 base::Result<Bytes> assembleFishFile(const EntryMap& entries, int fishId, const FishTexts& texts) {
   if (fishId < 0 || fishId > kMaxFishId) return fail("ID is 0 - 127");
+  return assembleFishFileNumbered(entries, resourceNumber(fishId), texts);
+}
+
+base::Result<Bytes> assembleFishFileNumbered(const EntryMap& entries, std::uint16_t R, const FishTexts& texts) {
   for (const auto* text : {&texts.name, &texts.latin, &texts.genre, &texts.habitat})
     if (text->size() > kShortTextMax) return fail(strcat("The text \"", *text, "\" is longer than 32 bytes."));
   if (texts.description.size() > kDescriptionMax) return fail("The description is longer than 512 bytes.");
@@ -106,7 +110,6 @@ base::Result<Bytes> assembleFishFile(const EntryMap& entries, int fishId, const 
   for (int e = 1; e < kResources; ++e)
     base::putU32(&out[X + kMapEntriesAt + 12 * e + 4], static_cast<std::uint32_t>(offset[resourceOfEntry(e)] - 256));
 
-  const std::uint16_t R = resourceNumber(fishId);
   base::putU16(&out[offset[17] + 4 + 578], R);
   base::putU16(&out[offset[18] + 4 + 164], R);
   for (int e = 0; e <= 24; ++e)

@@ -30,6 +30,9 @@ constexpr std::uint16_t resourceNumber(int fishId) { return static_cast<std::uin
 // entry, entries too short for the fields written into them, and a "top.dat" and "001.dat"
 // so short that resource 2 would start before offset 256 (a negative data offset).
 base::Result<base::Bytes> assembleFishFile(const EntryMap& entries, int fishId, const FishTexts& texts);
+// The same with the resource number R given directly (an ID typed with a fraction gives an R
+// that is not a multiple of 200 past 300).
+base::Result<base::Bytes> assembleFishFileNumbered(const EntryMap& entries, std::uint16_t R, const FishTexts& texts);
 
 // "001.dat" for resource 1.
 std::string resourceEntryName(int resource);

@@ -35,3 +35,16 @@ TEST(CodePage, ParsesOnlyTheTwoPages) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CodePage, SingleByteTextRefusesDoubleByteCharacters) {
+  EXPECT_EQ(*base::toSingleByteCodePage("Nemo ｱ", CodePage::Cp932), "Nemo \xB1");
+  auto kanji = base::toSingleByteCodePage("Koi 鯉", CodePage::Cp932);
+  ASSERT_FALSE(kanji.has_value());
+  EXPECT_NE(kanji.error().message.find("鯉"), std::string::npos);
+  EXPECT_EQ(*base::toSingleByteCodePage("é", CodePage::Cp1252), "\xE9");
+  EXPECT_EQ(*base::toSingleByteCodePage("", CodePage::Cp932), "");
+}
+
+}  // namespace

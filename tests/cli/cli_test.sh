@@ -66,5 +66,31 @@ head -c 700 /dev/zero > empty.fsh
 check "finsplit no sets" 0 "$brinkit" finsplit empty.fsh --out frames
 says "no sets" out.txt "0 bitmaps written"
 
+# finwright: the checks in the window's order, then the build.
+check "samples frames" 0 "$brinkit" samples frames in
+check "samples library" 0 "$brinkit" samples library fish.lib
+check "finwright nothing set" 1 "$brinkit" finwright
+says "no icon" err.txt "You must set Icon image."
+check "finwright no folder" 1 "$brinkit" finwright --icon in/icon.bmp
+says "no folder" err.txt "Please set Image Folder"
+check "finwright id 128" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --id 128 --out x.fsh
+says "id range" err.txt "ID is 0 - 127"
+check "finwright empty name" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --name "" --out x.fsh
+says "no name" err.txt "Please set Fish Name"
+check "finwright no out" 1 "$brinkit" finwright --icon in/icon.bmp --frames in
+says "cancelled MAKE FISH" err.txt "MAKE FISH"
+check "finwright long name" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --out x.fsh --name 123456789012345678901234567890123
+says "name limit" err.txt "at most 32"
+check "finwright builds" 0 "$brinkit" finwright --icon in/icon.bmp --frames in --out built.fsh --id 42 \
+  --name "Sample Goldfish" --latin "Carassius exemplar" --genre Cyprinid --habitat "Garden ponds" \
+  --description "A sample fish drawn by brinkit for its demo and tests. It turns from left to right over its eighteen animations."
+says "finwright wrote" out.txt "Wrote built.fsh (214,860 bytes)"
+cmp -s built.fsh sample.fsh && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: finwright's fish differs from the sample fish"; }
+[ ! -e x.fsh ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: a refused build wrote x.fsh"; }
+check "finwright japanese name" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --out x.fsh --name "金魚"
+says "double-byte refused" err.txt "金"
+check "finwright wrong library" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --out x.fsh --library sample.fsh
+says "library differs" err.txt "Library File differs"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -80,3 +80,22 @@ TEST(CliUi, AnswersDialogsByTitleAndPrintsMessages) {
 }
 
 }  // namespace
+
+#include "ui/number_box.hpp"
+
+namespace {
+
+TEST(NumberBox, ReadsTheLeadingNumberAsTheBoxesDo) {
+  EXPECT_EQ(ui::leadingNumber("127"), 127);
+  EXPECT_EQ(ui::leadingNumber("  42abc"), 42);
+  EXPECT_EQ(ui::leadingNumber("-1"), -1);
+  EXPECT_EQ(ui::leadingNumber("+3"), 3);
+  EXPECT_EQ(ui::leadingNumber("12.5x"), 12.5);
+  EXPECT_EQ(ui::leadingNumber(".25"), 0.25);
+  EXPECT_EQ(ui::leadingNumber("abc"), 0);
+  EXPECT_EQ(ui::leadingNumber(""), 0);
+  EXPECT_EQ(ui::leadingNumber("-"), 0);
+  EXPECT_EQ(ui::leadingNumber("1 2"), 1);
+}
+
+}  // namespace

@@ -63,6 +63,21 @@ Result<std::string> toCodePage(std::string_view utf8, CodePage page) {
                      static_cast<int>(page), "."));
 }
 
+Result<std::string> toSingleByteCodePage(std::string_view utf8, CodePage page) {
+  auto bytes = toCodePage(utf8, page);
+  if (!bytes) return bytes;
+  // Each character converted alone tells which one took two bytes.
+  for (std::size_t at = 0; bytes->size() != 0 && at < utf8.size();) {
+    const std::string character = characterAt(utf8, at);
+    auto one = toCodePage(character, page);
+    if (one && one->size() > 1)
+      return fail(strcat("The character \"", character, "\" has no single-byte code in code page ",
+                         static_cast<int>(page), "."));
+    at += character.size();
+  }
+  return bytes;
+}
+
 Result<std::string> fromCodePage(std::string_view bytes, CodePage page) {
   std::size_t badAt = std::string::npos;
   auto out = convert("UTF-8", iconvName(page), bytes, badAt);

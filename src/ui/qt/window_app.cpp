@@ -66,6 +66,10 @@ void useJapaneseCapableFont() {
 }
 
 int runWindowApp(int argc, char** argv, const WindowFactory& makeWindow) {
+  return runWindowApp(argc, argv, {}, [&makeWindow](const QCommandLineParser&) { return makeWindow(); });
+}
+
+int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOptions, const OptionsWindowFactory& makeWindow) {
   chooseOffscreenWhenHeadless(argc);
   QApplication app(argc, argv);
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) qtDefaultHandler = qInstallMessageHandler(offscreenHandler);
@@ -83,6 +87,7 @@ int runWindowApp(int argc, char** argv, const WindowFactory& makeWindow) {
       QStringLiteral("Print the window's caption and named controls as JSON and exit."));
   parser.addOption(screenshotOption);
   parser.addOption(describeOption);
+  parser.addOptions(toolOptions);
 
   if (!parser.parse(QApplication::arguments())) {
     print(stderr, parser.errorText() + QLatin1Char('\n') + parser.helpText());
@@ -101,7 +106,7 @@ int runWindowApp(int argc, char** argv, const WindowFactory& makeWindow) {
     return kExitUsage;
   }
 
-  std::unique_ptr<QWidget> window = makeWindow();
+  std::unique_ptr<QWidget> window = makeWindow(parser);
 
   if (parser.isSet(describeOption)) {
     print(stdout, QString::fromUtf8(describeWindowJson(*window)));

@@ -1,0 +1,84 @@
+#include "finwright/command.hpp"
+
+#include <ostream>
+
+#include "base/file_io.hpp"
+#include "finwright/finwright.hpp"
+#include "ui/cli_ui.hpp"
+
+namespace finwright {
+
+namespace {
+
+struct Options {
+  std::string icon, frames, out, library = kLibraryName;
+  Boxes boxes;
+};
+
+// UTF-8 characters, as the window's boxes count them.
+std::size_t characters(const std::string& text) {
+  std::size_t count = 0;
+  for (unsigned char c : text) count += (c & 0xC0) != 0x80;
+  return count;
+}
+
+// The boxes hold at most so many characters; a longer text is refused here as the window
+// never lets it in.
+bool textsFit(const Boxes& boxes, std::ostream& err) {
+  const std::pair<const char*, const std::string*> shortBoxes[] = {
+      {"--name", &boxes.name}, {"--latin", &boxes.latin}, {"--genre", &boxes.genre}, {"--habitat", &boxes.habitat}};
+  for (const auto& [option, text] : shortBoxes)
+    if (characters(*text) > kShortTextLimit) {
+      err << option << " is " << characters(*text) << " characters long; the box holds at most " << kShortTextLimit << ".\n";
+      return false;
+    }
+  if (characters(boxes.description) > kDescriptionLimit) {
+    err << "--description is " << characters(boxes.description) << " characters long; the box holds at most "
+        << kDescriptionLimit << ".\n";
+    return false;
+  }
+  return true;
+}
+
+int run(const Options& options, ui::CommandContext& context) {
+  if (!textsFit(options.boxes, context.err)) return ui::kExitRefused;
+  ui::CliUi cli(context.err);
+  Finwright tool(cli, std::filesystem::current_path(), context.codePage);
+  tool.setLibrary(options.library);
+  tool.boxes = options.boxes;
+  if (!options.icon.empty() && tool.chooseIcon(options.icon) == ui::Outcome::Refused) return ui::kExitRefused;
+  if (!options.frames.empty()) tool.setImageFolder(options.frames);
+  if (!options.out.empty()) cli.answerDialog(kMakeFishTitle, options.out);
+  auto result = tool.build();
+  switch (result.outcome) {
+    case ui::Outcome::Done:
+      context.out << "Wrote " << base::displayPath(result.output) << " (" << base::withThousands(result.bytes) << " bytes)\n";
+      return ui::kExitDone;
+    case ui::Outcome::Cancelled:
+      context.err << "No output file given: the MAKE FISH dialog was left without a file (use --out), so nothing was built.\n";
+      return ui::kExitRefused;
+    case ui::Outcome::Refused:
+      break;
+  }
+  return ui::kExitRefused;
+}
+
+}  // namespace
+
+void addCommand(CLI::App& app, ui::CommandContext& context) {
+  auto options = std::make_shared<Options>();
+  auto* cmd = app.add_subcommand("finwright", "Build a fish file from 144 frame bitmaps, an icon, an ID and five texts");
+  cmd->add_option("--icon", options->icon, "The icon bitmap (at most 8 bits per pixel)");
+  cmd->add_option("--frames", options->frames, "The image folder holding 0000.bmp ... 0143.bmp (8-bit, bottom-up)");
+  cmd->add_option("--out", options->out, "The fish file to write (.fsh); an existing file is replaced");
+  cmd->add_option("--library", options->library, "The fish library the template comes from")->capture_default_str();
+  cmd->add_option("--id", options->boxes.id, "Fish ID, 0-127, read as the ID box reads it")->capture_default_str();
+  cmd->add_option("--name", options->boxes.name, "Fish name, at most 32 characters")->capture_default_str();
+  cmd->add_option("--latin", options->boxes.latin, "Latin name, at most 32 characters")->capture_default_str();
+  cmd->add_option("--genre", options->boxes.genre, "Genre, at most 32 characters")->capture_default_str();
+  cmd->add_option("--habitat", options->boxes.habitat, "Habitat, at most 32 characters")->capture_default_str();
+  cmd->add_option("--description", options->boxes.description, "Description, at most 512 characters")->capture_default_str();
+  cmd->callback([options, &context] { context.exitCode = run(*options, context); });
+}
+
+}  // namespace finwright

@@ -1,0 +1,111 @@
+#include "finwright/finwright.hpp"
+
+#include <cmath>
+
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "finwright/pipeline.hpp"
+#include "ui/number_box.hpp"
+
+namespace finwright {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lines of the description end in CR LF in the file, as the host's text boxes write them.
+std::string withCrLf(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string windowCaption() {
+  return base::strcat("Finwright for Brinmoor  Version ", kVersionMajor, ".", kVersionMinor, ".", kVersionRevision);
+}
+
+Finwright::Finwright(ui::Ui& ui, const fs::path& startFolder, base::CodePage codePage)
+    : ui_(ui), library_(startFolder / kLibraryName), codePage_(codePage) {}
+
+ui::Outcome Finwright::icon() {
+  auto file = ui_.openFile({kIconTitle, kIconFilter, {}, {}});
+  if (!file) return ui::Outcome::Cancelled;
+  return chooseIcon(*file);
+}
+
+ui::Outcome Finwright::chooseIcon(const fs::path& file) {
+  iconPath_ = file.string();
+  // Only the bits-per-pixel byte is looked at; a file of 32 bytes or less is taken as it is.
+  std::error_code ec;
+  const auto size = fs::file_size(file, ec);
+  if (!ec && size > 32) {
+    auto data = base::readFile(file, kWorkBufferSize);
+    if (data && (*data)[28] > 8) {
+      ui_.message(kIconRefused);
+      iconPath_.clear();
+      return ui::Outcome::Refused;
+    }
+  }
+  return ui::Outcome::Done;
+}
+
+void Finwright::setFolder() {
+  if (auto folder = ui_.chooseFolder(imageFolder_.empty() ? fs::current_path() : fs::path(imageFolder_)))
+    imageFolder_ = folder->string();
+}
+
+BuildResult Finwright::build() {
+  auto refuse = [&](const char* text) {
+    ui_.message(text);
+    return BuildResult{ui::Outcome::Refused, {}, 0};
+  };
+  if (iconPath_.empty()) return refuse(kNoIcon);
+  if (imageFolder_.empty()) return refuse(kNoImageFolder);
+  const double id = ui::leadingNumber(boxes.id);
+  if (id < 0 || id > fishfile::kMaxFishId) return refuse(kIdRange);
+  if (boxes.name.empty()) return refuse(kNoFishName);
+  auto output = ui_.saveFile({kMakeFishTitle, kMakeFishFilter, {}, {}});
+  if (!output) return {ui::Outcome::Cancelled, {}, 0};
+  return buildTo(*output);
+}
+
+BuildResult Finwright::buildTo(const fs::path& output) {
+  ui::BusyPointer busy(ui_);
+  auto fail = [&](const base::Error& error) {
+    ui_.message(error.message);
+    return BuildResult{ui::Outcome::Refused, {}, 0};
+  };
+  const fs::path work = work_.path();
+  if (auto ok = work_.empty(); !ok) return fail(ok.error());
+  if (auto ok = extractLibrary(library_, work); !ok) return fail(ok.error());
+
+  auto icon = base::readFile(iconPath_, kWorkBufferSize);
+  if (!icon) return fail(icon.error());
+  if (auto ok = base::writeFileAtomically(work / "007.dat", *icon); !ok) return fail(ok.error());
+  if (auto ok = encodeFrames(imageFolder_, work); !ok) return fail(ok.error());
+  if (auto ok = buildAnimationSets(work); !ok) return fail(ok.error());
+
+  fishfile::FishTexts texts;
+  const std::pair<const std::string*, std::string*> fields[] = {{&boxes.name, &texts.name},       {&boxes.latin, &texts.latin},
+                                                                {&boxes.genre, &texts.genre},     {&boxes.habitat, &texts.habitat},
+                                                                {&boxes.description, &texts.description}};
+  for (const auto& [typed, converted] : fields) {
+    auto bytes = base::toSingleByteCodePage(*typed, codePage_);
+    if (!bytes) return fail(bytes.error());
+    *converted = std::move(*bytes);
+  }
+  texts.description = withCrLf(texts.description);
+  // R rounds half to even, as the number box's value may carry a fraction.
+  const auto R = static_cast<std::uint16_t>(std::nearbyint(ui::leadingNumber(boxes.id) * 200 + 300));
+  auto fish = assembleFromWorkFolder(work, R, texts);
+  if (!fish) return fail(fish.error());
+  if (auto ok = base::writeFileAtomically(output, *fish); !ok) return fail(ok.error());
+  return {ui::Outcome::Done, output, fish->size()};
+}
+
+}  // namespace finwright

@@ -1,0 +1,90 @@
+#pragma once
+// finwright's user actions, shared by its window and its command line: choosing the icon and
+// the image folder, and Build, which checks the inputs in a fixed order and builds the fish
+// file through the work folder.
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "base/codepage.hpp"
+#include "finwright/work_folder.hpp"
+#include "ui/ui.hpp"
+
+namespace finwright {
+
+constexpr int kVersionMajor = 1, kVersionMinor = 0, kVersionRevision = 0;
+
+// "Finwright for Brinmoor  Version 1.0.0"
+std::string windowCaption();
+
+inline constexpr const char* kIconTitle = "Fish Icon";
+inline constexpr const char* kIconFilter = "Fish Icon file (*.bmp)|*.bmp";
+inline constexpr const char* kMakeFishTitle = "MAKE FISH";
+inline constexpr const char* kMakeFishFilter = "Brinmoor Fish file (*.fsh)|*.fsh";
+inline constexpr const char* kDefaultText = "Edit me";
+inline constexpr const char* kLibraryName = "fish.lib";
+constexpr std::size_t kShortTextLimit = 32;    // characters in the name, Latin, genre and habitat boxes
+constexpr std::size_t kDescriptionLimit = 512; // characters in the description box
+
+inline constexpr const char* kIconRefused = "Finwright cannot import files with RLE or 16M color format.";
+inline constexpr const char* kNoIcon = "You must set Icon image.";
+inline constexpr const char* kNoImageFolder = "Please set Image Folder";
+inline constexpr const char* kIdRange = "ID is 0 - 127";
+inline constexpr const char* kNoFishName = "Please set Fish Name";
+inline constexpr const char* kNoFrame = "There is not a image file.";
+
+// What the window's boxes hold, as typed (UTF-8).
+struct Boxes {
+  std::string id = "0";
+  std::string name = kDefaultText, latin = kDefaultText, genre = kDefaultText, habitat = kDefaultText;
+  std::string description = kDefaultText;
+};
+
+struct BuildResult {
+  ui::Outcome outcome = ui::Outcome::Cancelled;
+  std::filesystem::path output;
+  std::size_t bytes = 0;
+};
+
+class Finwright {
+ public:
+  // The start folder is where the fish library is looked up; the work folder is made now and
+  // removed with this object.
+  Finwright(ui::Ui& ui, const std::filesystem::path& startFolder, base::CodePage codePage = base::CodePage::Cp932);
+
+  // Icon: the "Fish Icon" dialog, then chooseIcon on the chosen file.
+  ui::Outcome icon();
+  // Takes a file as the icon. One longer than 32 bytes whose bits-per-pixel byte (28) is over
+  // 8 is refused with its message, and the icon path is cleared.
+  ui::Outcome chooseIcon(const std::filesystem::path& file);
+  const std::string& iconPath() const { return iconPath_; }
+
+  // SetFolder: the folder dialog; OK makes its folder the image folder.
+  void setFolder();
+  void setImageFolder(const std::filesystem::path& folder) { imageFolder_ = folder.string(); }
+  const std::string& imageFolder() const { return imageFolder_; }
+
+  // The library defaults to "fish.lib" in the start folder.
+  void setLibrary(const std::filesystem::path& library) { library_ = library; }
+  const std::filesystem::path& library() const { return library_; }
+  void setCodePage(base::CodePage page) { codePage_ = page; }
+
+  Boxes boxes;
+
+  // Build: the checks in order, the "MAKE FISH" dialog, then the build.
+  BuildResult build();
+
+  const std::filesystem::path& workFolder() const { return work_.path(); }
+
+ private:
+  BuildResult buildTo(const std::filesystem::path& output);
+
+  ui::Ui& ui_;
+  WorkFolder work_;
+  std::filesystem::path library_;
+  base::CodePage codePage_;
+  std::string iconPath_;
+  std::string imageFolder_;
+};
+
+}  // namespace finwright

@@ -1,0 +1,327 @@
+#include "finwright/window.hpp"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "base/file_io.hpp"
+#include "ui/qt/path_label.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace finwright {
+
+namespace {
+
+// The icon's side in pixels; the preview shows it at its own size.
+constexpr int kIconSide = 83;
+// Room for the 32 characters of a short text, measured in Latin letters: the average
+// character width of a font that also holds kanji is that of the wide ones.
+constexpr int kShortBoxChars = 34;
+constexpr int kDescriptionLines = 6;
+
+// A multi-line box that refuses text beyond its limit, as a one-line box with a maximum
+// length does: what is typed, pasted or dropped is cut to the room left.
+class LimitedTextBox : public QPlainTextEdit {
+ public:
+  LimitedTextBox(int limit, QWidget* parent) : QPlainTextEdit(parent), limit_(limit) {
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextBox::cutOverflow);
+  }
+
+ private:
+  // The text just inserted ends at the cursor; the overflow is cut from its end, so the
+  // person sees the last keystroke refused. The cut joins the insertion's undo step.
+  void cutOverflow() {
+    const QString text = toPlainText();
+    int over = static_cast<int>(text.size()) - limit_;
+    if (over <= 0) return;
+    QTextCursor cursor = textCursor();
+    int end = cursor.position();
+    if (end < over) end = static_cast<int>(text.size());  // not after an insertion: cut the end
+    int start = end - over;
+    if (start > 0 && text.at(start - 1).isHighSurrogate()) --start;  // never split a character
+    cursor.joinPreviousEditBlock();
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+  }
+
+  int limit_;
+};
+
+// What was dropped: the first folder and the first bitmap among the dropped local files.
+struct Dropped {
+  QString folder;
+  QString bitmap;
+  bool empty() const { return folder.isEmpty() && bitmap.isEmpty(); }
+};
+
+Dropped dropped(const QMimeData* data) {
+  Dropped out;
+  if (!data || !data->hasUrls()) return out;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QFileInfo info(url.toLocalFile());
+    if (info.isDir()) {
+      if (out.folder.isEmpty()) out.folder = info.filePath();
+    } else if (info.suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0) {
+      if (out.bitmap.isEmpty()) out.bitmap = info.filePath();
+    }
+  }
+  return out;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const char* text) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+}  // namespace
+
+Window::Window(const std::filesystem::path& startFolder, QWidget* parent)
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, startFolder) {
+  makeControls();
+}
+
+Window::Window(ui::Ui& ui, const std::filesystem::path& startFolder, QWidget* parent)
+    : QWidget(parent), flow_(ui, startFolder) {
+  makeControls();
+}
+
+Window::~Window() = default;
+
+QLineEdit* Window::addLineBox(const char* name) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+void Window::makeControls() {
+  setWindowTitle(ui::toQString(windowCaption()));
+  setAcceptDrops(true);
+
+  // The code page the texts are written in.
+  auto* menuBar = new QMenuBar(this);
+  QMenu* codePageMenu = menuBar->addMenu(QStringLiteral("&Code Page"));
+  codePageMenu->setObjectName(QStringLiteral("mnuCodePage"));
+  codePages_ = new QActionGroup(this);
+  const struct {
+    const char* name;
+    const char* text;
+    base::CodePage page;
+  } pages[] = {{"mnuCodePage932", "&Japanese (932)", base::CodePage::Cp932},
+               {"mnuCodePage1252", "&Western (1252)", base::CodePage::Cp1252}};
+  for (const auto& [name, text, page] : pages) {
+    QAction* action = codePageMenu->addAction(QString::fromUtf8(text));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setChecked(page == base::CodePage::Cp932);
+    codePages_->addAction(action);
+    connect(action, &QAction::triggered, this, [this, codePage = page] { flow_.setCodePage(codePage); });
+  }
+
+  id_ = addLineBox("txtID");
+  id_->setText(QString::fromUtf8(Boxes{}.id));
+  id_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+  name_ = addLineBox("txtFishName");
+  latin_ = addLineBox("txtLatin");
+  genre_ = addLineBox("txtGenre");
+  habitat_ = addLineBox("txtHabitat");
+  for (QLineEdit* box : {name_, latin_, genre_, habitat_}) {
+    box->setMaxLength(static_cast<int>(kShortTextLimit));
+    box->setText(QString::fromUtf8(kDefaultText));
+    box->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kShortBoxChars, QLatin1Char('n'))));
+  }
+  description_ = new LimitedTextBox(static_cast<int>(kDescriptionLimit), this);
+  description_->setObjectName(QStringLiteral("txtDescription"));
+  description_->setPlainText(QString::fromUtf8(kDefaultText));
+  description_->setFixedHeight(fontMetrics().lineSpacing() * kDescriptionLines + 2 * description_->frameWidth() +
+                               static_cast<int>(2 * description_->document()->documentMargin()));
+
+  imageFolder_ = new ui::PathLabel(this);
+  imageFolder_->setObjectName(QStringLiteral("lblImageFolder"));
+  imageFolder_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  imageFolder_->setMargin(3);
+  imageFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  iconPreview_ = new QLabel(this);
+  iconPreview_->setObjectName(QStringLiteral("imgIcon"));
+  iconPreview_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  iconPreview_->setAlignment(Qt::AlignCenter);
+  iconPreview_->setForegroundRole(QPalette::PlaceholderText);
+  iconPreview_->setBackgroundRole(QPalette::Base);
+  iconPreview_->setAutoFillBackground(true);
+  iconPreview_->setFixedSize(kIconSide + 2 * iconPreview_->frameWidth(), kIconSide + 2 * iconPreview_->frameWidth());
+
+  QPushButton* iconButton = addButton(this, "cmdIcon", "Icon");
+  QPushButton* setFolderButton = addButton(this, "cmdSetFolder", "SetFolder");
+  QPushButton* buildButton = addButton(this, "cmdBuild", "Build");
+  buildButton->setDefault(true);
+  for (QPushButton* button : {iconButton, setFolderButton, buildButton})
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+  status_ = new ui::PathLabel(this);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setPath(QStringLiteral("Drop the icon bitmap or the frames folder here."));
+  status_->setToolTip({});
+  status_->setForegroundRole(QPalette::PlaceholderText);
+
+  // The boxes with their labels on the left, the preview and the buttons on the right.
+  auto* boxes = new QGridLayout;
+  boxes->setHorizontalSpacing(10);
+  boxes->setColumnStretch(2, 1);
+  const struct {
+    const char* name;
+    const char* text;
+    QWidget* box;
+  } rows[] = {{"lblImageFolderCaption", "Image Folder", imageFolder_},
+              {"lblID", "ID", id_},
+              {"lblFishName", "Fish name", name_},
+              {"lblLatin", "Latin", latin_},
+              {"lblGenre", "Genre", genre_},
+              {"lblHabitat", "Habitat", habitat_},
+              {"lblDescription", "Description", description_}};
+  int row = 0;
+  for (const auto& [name, text, box] : rows) {
+    QLabel* label = addLabel(this, name, text);
+    label->setBuddy(box);
+    const bool tall = box == description_;
+    boxes->addWidget(label, row, 0, tall ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+    if (tall) label->setContentsMargins(0, description_->frameWidth() + 2, 0, 0);
+    boxes->addWidget(box, row, 1, 1, box == id_ ? 1 : 2, box == id_ ? Qt::AlignLeft : Qt::Alignment{});
+    ++row;
+  }
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(iconPreview_, 0, Qt::AlignHCenter);
+  side->addWidget(iconButton);
+  side->addSpacing(6);
+  side->addWidget(setFolderButton);
+  side->addStretch(1);
+  side->addWidget(buildButton);
+
+  auto* grid = new QGridLayout(this);
+  grid->setMenuBar(menuBar);
+  grid->setHorizontalSpacing(14);
+  grid->addLayout(boxes, 0, 0);
+  grid->addLayout(side, 0, 1);
+  grid->addWidget(status_, 1, 0, 1, 2);
+  grid->setColumnStretch(0, 1);
+  grid->setSizeConstraint(QLayout::SetMinimumSize);
+
+  connect(iconButton, &QPushButton::clicked, this, &Window::icon);
+  connect(setFolderButton, &QPushButton::clicked, this, &Window::setFolder);
+  connect(buildButton, &QPushButton::clicked, this, &Window::build);
+
+  showIcon();
+  showImageFolder();
+  resize(sizeHint());
+}
+
+void Window::icon() {
+  flow_.icon();
+  showIcon();
+}
+
+void Window::chooseIcon(const std::filesystem::path& file) {
+  flow_.chooseIcon(file);
+  showIcon();
+}
+
+void Window::setFolder() {
+  flow_.setFolder();
+  showImageFolder();
+}
+
+void Window::setImageFolder(const std::filesystem::path& folder) {
+  flow_.setImageFolder(folder);
+  showImageFolder();
+}
+
+void Window::build() {
+  flow_.boxes = {.id = id_->text().toStdString(),
+                 .name = name_->text().toStdString(),
+                 .latin = latin_->text().toStdString(),
+                 .genre = genre_->text().toStdString(),
+                 .habitat = habitat_->text().toStdString(),
+                 .description = description_->toPlainText().toStdString()};
+  showResult(flow_.build());
+}
+
+void Window::showIcon() {
+  const QString path = ui::toQString(flow_.iconPath());
+  iconPreview_->setToolTip(path);
+  if (path.isEmpty()) {
+    iconPreview_->setText(QStringLiteral("No icon"));  // also drops any picture shown
+    return;
+  }
+  const QImage image(path);
+  if (image.isNull()) {
+    iconPreview_->setText(QStringLiteral("No preview"));
+    return;
+  }
+  QPixmap picture = QPixmap::fromImage(image);
+  if (picture.width() > kIconSide || picture.height() > kIconSide)
+    picture = picture.scaled(kIconSide, kIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  iconPreview_->setPixmap(picture);
+}
+
+void Window::showImageFolder() { imageFolder_->setPath(ui::toQString(flow_.imageFolder())); }
+
+void Window::showResult(const BuildResult& result) {
+  switch (result.outcome) {
+    case ui::Outcome::Cancelled:
+      return;  // nothing happened, nothing to say
+    case ui::Outcome::Refused:
+      status_->setPath({});  // the message box said why
+      return;
+    case ui::Outcome::Done:
+      status_->setForegroundRole(QPalette::WindowText);
+      status_->setPath(QStringLiteral("Wrote %1 (%2 bytes)")
+                           .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+      return;
+  }
+}
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+  if (!dropped(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+  const Dropped items = dropped(event->mimeData());
+  if (items.empty()) return;
+  event->acceptProposedAction();
+  // Take the items after the drop has ended, so the program they came from is not kept
+  // waiting behind a message box.
+  QTimer::singleShot(0, this, [this, items] {
+    if (!items.folder.isEmpty()) setImageFolder(ui::toPath(items.folder));
+    if (!items.bitmap.isEmpty()) chooseIcon(ui::toPath(items.bitmap));
+  });
+}
+
+}  // namespace finwright

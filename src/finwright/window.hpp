@@ -1,0 +1,68 @@
+#pragma once
+// finwright's window: the icon with its preview, the image folder, the fish ID and the five
+// texts, and Build. A bitmap dropped on the window becomes the icon, a dropped folder the
+// image folder.
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+
+#include "finwright/finwright.hpp"
+
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace ui {
+class PathLabel;
+}
+
+namespace finwright {
+
+class Window : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window with its own message boxes and dialogs. The fish library is looked up in the
+  // start folder.
+  explicit Window(const std::filesystem::path& startFolder, QWidget* parent = nullptr);
+  // The window talking through another Ui, which must outlive it (tests script one).
+  Window(ui::Ui& ui, const std::filesystem::path& startFolder, QWidget* parent = nullptr);
+  ~Window() override;
+
+  Finwright& flow() { return flow_; }
+
+  // The buttons' actions.
+  void icon();
+  void setFolder();
+  void build();
+  // What a drop (or the command line's presets) does.
+  void chooseIcon(const std::filesystem::path& file);
+  void setImageFolder(const std::filesystem::path& folder);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void makeControls();
+  QLineEdit* addLineBox(const char* name);
+  void showIcon();
+  void showImageFolder();
+  void showResult(const BuildResult& result);
+
+  std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  Finwright flow_;
+  QLabel* iconPreview_ = nullptr;
+  ui::PathLabel* imageFolder_ = nullptr;
+  QLineEdit* id_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QLineEdit* latin_ = nullptr;
+  QLineEdit* genre_ = nullptr;
+  QLineEdit* habitat_ = nullptr;
+  QPlainTextEdit* description_ = nullptr;
+  ui::PathLabel* status_ = nullptr;
+  QActionGroup* codePages_ = nullptr;
+};
+
+}  // namespace finwright
