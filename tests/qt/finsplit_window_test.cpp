@@ -24,9 +24,7 @@ class FinsplitWindow : public ::testing::Test {
  protected:
   template <class T>
   T* control(const char* name) {
-    auto* found = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return test::findControl<T>(window, name);
   }
   QString text(const char* name) { return control<QLabel>(name)->text(); }
   void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }

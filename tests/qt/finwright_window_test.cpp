@@ -30,9 +30,7 @@ class FinwrightWindow : public ::testing::Test {
  protected:
   template <class T>
   T* control(const char* name) {
-    auto* found = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return test::findControl<T>(window, name);
   }
   QString text(const char* name) { return control<QLabel>(name)->text(); }
   QLineEdit* box(const char* name) { return control<QLineEdit>(name); }

@@ -64,4 +64,12 @@ inline void onNextModal(std::function<void(QWidget*)> act) {
   });
 }
 
+// The control of a window by its object name; a missing one fails the test.
+template <class T>
+T* findControl(QWidget& window, const char* name) {
+  auto* found = window.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
 }  // namespace test
