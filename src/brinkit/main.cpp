@@ -4,7 +4,10 @@
 
 #include "brinkit/commands.hpp"
 #include "finsplit/command.hpp"
+#include "fernwright/command.hpp"
 #include "finwright/command.hpp"
+#include "gritpress/command.hpp"
+#include "gritwright/command.hpp"
 
 int main(int argc, char** argv) {
   ui::CommandContext context{std::cout, std::cerr};
@@ -21,6 +24,9 @@ int main(int argc, char** argv) {
 
   finwright::addCommand(app, context);
   finsplit::addCommand(app, context);
+  fernwright::addCommand(app, context);
+  gritwright::addCommand(app, context);
+  gritpress::addCommand(app, context);
   brinkit::addSamplesCommand(app, context);
   brinkit::addDemoCommand(app, context);
 

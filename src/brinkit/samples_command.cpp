@@ -2,6 +2,7 @@
 
 #include "base/file_io.hpp"
 #include "brinkit/commands.hpp"
+#include "samples/bitmaps.hpp"
 #include "samples/samples.hpp"
 
 namespace brinkit {
@@ -34,6 +35,10 @@ void addSamplesCommand(CLI::App& app, ui::CommandContext& context) {
   auto* library = cmd->add_subcommand("library", "A fish library with top.dat, back.dat and 001.dat ... 065.dat");
   library->add_option("FILE", *target, "The library file to write")->required();
   library->callback([target, &context] { report(context, samples::writeLibrary(*target), "Wrote the fish library " + *target); });
+
+  auto* bitmaps = cmd->add_subcommand("bitmaps", "Plant and gravel inputs: plant icon, top and front views, description, gravel surface and aspect");
+  bitmaps->add_option("DIR", *target, "Folder to write them to (made if missing)")->required();
+  bitmaps->callback([target, &context] { report(context, samples::writeBitmaps(*target), "Wrote the sample bitmaps to " + *target); });
 
   auto* fish = cmd->add_subcommand("fish", "A fish file built from the sample library, icon and frames");
   fish->add_option("FILE", *target, "The fish file to write")->required();

@@ -1,0 +1,7 @@
+#include "gritpress/command.hpp"
+
+namespace gritpress {
+
+void addCommand(CLI::App&, ui::CommandContext&) {}
+
+}  // namespace gritpress
