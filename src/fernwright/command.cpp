@@ -23,17 +23,8 @@ int run(const Options& options, ui::CommandContext& context) {
   for (std::size_t i = 0; i < kInputCount; ++i) tool.setPath(static_cast<Input>(i), options.paths[i]);
   if (!options.out.empty()) cli.answerDialog(kSaveTitle, options.out);
   const CreateResult result = tool.create();
-  switch (result.outcome) {
-    case ui::Outcome::Done:
-      context.out << "Wrote " << base::displayPath(result.output) << " (" << base::withThousands(result.bytes) << " bytes)\n";
-      return ui::kExitDone;
-    case ui::Outcome::Cancelled:
-      context.err << "No output file given: the save dialog was left without a file (use --out), so nothing was written.\n";
-      return ui::kExitRefused;
-    case ui::Outcome::Refused:
-      break;
-  }
-  return ui::kExitRefused;
+  return ui::reportWrite(context, result.outcome, result.output, result.bytes,
+                         "No output file given: the save dialog was left without a file (use --out), so nothing was written.");
 }
 
 }  // namespace

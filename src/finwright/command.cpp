@@ -50,17 +50,8 @@ int run(const Options& options, ui::CommandContext& context) {
   if (!options.frames.empty()) tool.setImageFolder(options.frames);
   if (!options.out.empty()) cli.answerDialog(kMakeFishTitle, options.out);
   auto result = tool.build();
-  switch (result.outcome) {
-    case ui::Outcome::Done:
-      context.out << "Wrote " << base::displayPath(result.output) << " (" << base::withThousands(result.bytes) << " bytes)\n";
-      return ui::kExitDone;
-    case ui::Outcome::Cancelled:
-      context.err << "No output file given: the MAKE FISH dialog was left without a file (use --out), so nothing was built.\n";
-      return ui::kExitRefused;
-    case ui::Outcome::Refused:
-      break;
-  }
-  return ui::kExitRefused;
+  return ui::reportWrite(context, result.outcome, result.output, result.bytes,
+                         "No output file given: the MAKE FISH dialog was left without a file (use --out), so nothing was built.");
 }
 
 }  // namespace

@@ -45,17 +45,8 @@ int run(const Options& options, ui::CommandContext& context) {
     context.out << sideName(side) << ": " << input.result() << "  " << input.display() << '\n';
   }
   auto result = tool.output();
-  switch (result.outcome) {
-    case ui::Outcome::Done:
-      context.out << "Wrote " << base::displayPath(result.output) << " (" << base::withThousands(result.bytes) << " bytes)\n";
-      return ui::kExitDone;
-    case ui::Outcome::Cancelled:
-      context.err << "Nothing written: the output file exists; give --yes to replace it.\n";
-      return ui::kExitRefused;
-    case ui::Outcome::Refused:
-      break;
-  }
-  return ui::kExitRefused;
+  return ui::reportWrite(context, result.outcome, result.output, result.bytes,
+                         "Nothing written: the output file exists; give --yes to replace it.");
 }
 
 }  // namespace

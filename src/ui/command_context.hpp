@@ -1,8 +1,12 @@
 #pragma once
 // What every command-line verb shares: the streams, the code page and the exit status.
+#include <cstddef>
+#include <filesystem>
 #include <iosfwd>
+#include <string_view>
 
 #include "base/codepage.hpp"
+#include "ui/ui.hpp"
 
 namespace ui {
 
@@ -15,5 +19,10 @@ struct CommandContext {
   base::CodePage codePage = base::CodePage::Cp932;
   int exitCode = kExitDone;
 };
+
+// The end of a verb that writes one file: "Wrote PATH (N bytes)" when done, the given words
+// when the dialog that names the file was left without one; returns the exit status.
+int reportWrite(CommandContext& context, Outcome outcome, const std::filesystem::path& output, std::size_t bytes,
+                std::string_view whenCancelled);
 
 }  // namespace ui

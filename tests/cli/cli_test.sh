@@ -1,35 +1,6 @@
 #!/usr/bin/env bash
 # The command line as a script would use it: exit codes, messages and files.
-set -u
-brinkit=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED_STATUS COMMAND...
-  local name=$1 expected=$2
-  shift 2
-  "$@" >out.txt 2>err.txt
-  local status=$?
-  if [ "$status" -eq "$expected" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name: exit $status, expected $expected"
-    sed 's/^/  stdout: /' out.txt
-    sed 's/^/  stderr: /' err.txt
-  fi
-}
-
-says() {  # says NAME FILE TEXT
-  if grep -qF -- "$3" "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1: $2 lacks \"$3\""
-    sed 's/^/  /' "$2"
-  fi
-}
+source "$(dirname "$0")/../cli/harness.sh" "$1"
 
 check "help" 0 "$brinkit" --help
 says "help lists finsplit" out.txt "finsplit"
@@ -92,5 +63,4 @@ says "double-byte refused" err.txt "金"
 check "finwright wrong library" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --out x.fsh --library sample.fsh
 says "library differs" err.txt "Library File differs"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

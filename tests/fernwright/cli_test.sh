@@ -1,42 +1,8 @@
 #!/usr/bin/env bash
 # brinkit fernwright as a script would use it: the checks in the window's order with its
 # messages, the save name, the file written and the files that let it down.
-set -u
-brinkit=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-passed=0
-failed=0
+source "$(dirname "$0")/../cli/harness.sh" "$1"
 
-check() {  # check NAME EXPECTED_STATUS COMMAND...
-  local name=$1 expected=$2
-  shift 2
-  "$@" >out.txt 2>err.txt
-  local status=$?
-  if [ "$status" -eq "$expected" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name: exit $status, expected $expected"
-    sed 's/^/  stdout: /' out.txt
-    sed 's/^/  stderr: /' err.txt
-  fi
-}
-
-says() {  # says NAME FILE TEXT
-  if grep -qF -- "$3" "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1: $2 lacks \"$3\""
-    sed 's/^/  /' "$2"
-  fi
-}
-
-holds() {  # holds NAME CONDITION...
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $name"; fi
-}
 
 # The bytes of FILE from OFFSET, COUNT of them, as hex pairs separated by spaces.
 bytes() { od -An -tx1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
@@ -136,5 +102,4 @@ holds "nothing written" test ! -e z.plt
 check "out in a missing folder" 1 "$brinkit" fernwright "${files[@]}" --out nowhere/a.plt
 holds "no temporary left" test "$(ls -A | grep -v -e "\.txt$" -e "\.bmp$" -e "\.plt$" -e "\.Plt$" -e "\.PLT$" -e "^in$")" = ""
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -1,42 +1,7 @@
 #!/usr/bin/env bash
 # brinkit gritpress as a script would use it: each bitmap's check, the refusals, the overwrite
 # rule and the gravel file written.
-set -u
-brinkit=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED_STATUS COMMAND...
-  local name=$1 expected=$2
-  shift 2
-  "$@" >out.txt 2>err.txt
-  local status=$?
-  if [ "$status" -eq "$expected" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name: exit $status, expected $expected"
-    sed 's/^/  stdout: /' out.txt
-    sed 's/^/  stderr: /' err.txt
-  fi
-}
-
-says() {  # says NAME FILE TEXT
-  if grep -qF -- "$3" "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1: $2 lacks \"$3\""
-    sed 's/^/  /' "$2"
-  fi
-}
-
-holds() {  # holds NAME CONDITION...
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $name"; fi
-}
+source "$(dirname "$0")/../cli/harness.sh" "$1"
 
 # bytes FILE OFFSET COUNT: those bytes as hexadecimal pairs
 bytes() { od -An -tx1 -j "$2" -N "$3" "$1" | tr -d ' \n'; }
@@ -100,5 +65,4 @@ check "output in a missing folder" 1 "$brinkit" gritpress --top gravel-surface.b
 says "missing folder" err.txt "出力ファイルが正しくありません"
 holds "nothing written by the refusals" test ! -e a.grv
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

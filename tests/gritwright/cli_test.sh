@@ -1,35 +1,6 @@
 #!/usr/bin/env bash
 # brinkit gritwright as a script would use it: exit codes, messages and the files written.
-set -u
-brinkit=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED_STATUS COMMAND...
-  local name=$1 expected=$2
-  shift 2
-  "$@" >out.txt 2>err.txt
-  local status=$?
-  if [ "$status" -eq "$expected" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $name: exit $status, expected $expected"
-    sed 's/^/  stdout: /' out.txt
-    sed 's/^/  stderr: /' err.txt
-  fi
-}
-
-says() {  # says NAME FILE TEXT
-  if grep -qF -- "$3" "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1: $2 lacks \"$3\""
-    sed 's/^/  /' "$2"
-  fi
-}
+source "$(dirname "$0")/../cli/harness.sh" "$1"
 
 is() {  # is NAME ACTUAL EXPECTED
   if [ "$2" = "$3" ]; then passed=$((passed + 1)); else
@@ -80,5 +51,4 @@ check "missing folder" 1 "$brinkit" gritwright --surface in/gravel-surface.bmp -
   --out nowhere/x.grv
 says "missing folder message" err.txt "nowhere"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
