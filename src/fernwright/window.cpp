@@ -1,7 +1,6 @@
 #include "fernwright/window.hpp"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,14 +9,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <functional>
 
 #include "base/file_io.hpp"
+#include "ui/qt/choosing_path_label.hpp"
+#include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -28,37 +27,6 @@ namespace {
 // The icon's side in pixels.
 constexpr int kIconSide = 83;
 constexpr int kNameBoxChars = 34;
-
-// A path label that chooses its file when clicked.
-class ChoosingLabel : public ui::PathLabel {
- public:
-  ChoosingLabel(std::function<void()> onClick, QWidget* parent) : ui::PathLabel(parent), onClick_(std::move(onClick)) {
-    setCursor(Qt::PointingHandCursor);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setMargin(3);
-    setBackgroundRole(QPalette::Base);
-    setAutoFillBackground(true);
-  }
-
- protected:
-  // An empty label says what a click does, in the grey of a box's placeholder.
-  void paintEvent(QPaintEvent* event) override {
-    ui::PathLabel::paintEvent(event);
-    if (!text().isEmpty()) return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(contentsRect().adjusted(margin(), 0, -margin(), 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Click to choose…"));
-  }
-
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) onClick_();
-    ui::PathLabel::mouseReleaseEvent(event);
-  }
-
- private:
-  std::function<void()> onClick_;
-};
 
 QLabel* addLabel(QWidget* parent, const QString& name, const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -92,23 +60,7 @@ void Window::makeControls() {
 
   // The code page the names are written in.
   auto* menuBar = new QMenuBar(this);
-  QMenu* codePageMenu = menuBar->addMenu(QStringLiteral("&Code Page"));
-  codePageMenu->setObjectName(QStringLiteral("mnuCodePage"));
-  codePages_ = new QActionGroup(this);
-  const struct {
-    const char* name;
-    const char* text;
-    base::CodePage page;
-  } pages[] = {{"mnuCodePage932", "&Japanese (932)", base::CodePage::Cp932},
-               {"mnuCodePage1252", "&Western (1252)", base::CodePage::Cp1252}};
-  for (const auto& [name, text, page] : pages) {
-    QAction* action = codePageMenu->addAction(QString::fromUtf8(text));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(true);
-    action->setChecked(page == flow_.codePage());
-    codePages_->addAction(action);
-    connect(action, &QAction::triggered, this, [this, codePage = page] { flow_.setCodePage(codePage); });
-  }
+  ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 
   const Boxes start;
   id_ = new QLineEdit(QString::fromUtf8(start.id), this);
@@ -125,7 +77,7 @@ void Window::makeControls() {
   redd_->setObjectName(QStringLiteral("Check1"));
 
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    paths_[i] = new ChoosingLabel([this, i] { choose(static_cast<Input>(i)); }, this);
+    paths_[i] = new ui::ChoosingPathLabel([this, i] { choose(static_cast<Input>(i)); }, this);
     paths_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
     paths_[i]->setToolTip(QStringLiteral("Click to choose the %1 file").arg(QString::fromLatin1(kInputCaptions[i])));
   }

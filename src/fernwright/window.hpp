@@ -50,7 +50,6 @@ class Window : public QWidget {
   std::array<ui::PathLabel*, kInputCount> paths_{};
   std::array<QLabel*, 3> previews_{};  // icon, top, front
   ui::PathLabel* status_ = nullptr;
-  QActionGroup* codePages_ = nullptr;
 };
 
 }  // namespace fernwright

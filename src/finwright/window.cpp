@@ -1,7 +1,6 @@
 #include "finwright/window.hpp"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -21,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -127,23 +127,7 @@ void Window::makeControls() {
 
   // The code page the texts are written in.
   auto* menuBar = new QMenuBar(this);
-  QMenu* codePageMenu = menuBar->addMenu(QStringLiteral("&Code Page"));
-  codePageMenu->setObjectName(QStringLiteral("mnuCodePage"));
-  codePages_ = new QActionGroup(this);
-  const struct {
-    const char* name;
-    const char* text;
-    base::CodePage page;
-  } pages[] = {{"mnuCodePage932", "&Japanese (932)", base::CodePage::Cp932},
-               {"mnuCodePage1252", "&Western (1252)", base::CodePage::Cp1252}};
-  for (const auto& [name, text, page] : pages) {
-    QAction* action = codePageMenu->addAction(QString::fromUtf8(text));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(true);
-    action->setChecked(page == base::CodePage::Cp932);
-    codePages_->addAction(action);
-    connect(action, &QAction::triggered, this, [this, codePage = page] { flow_.setCodePage(codePage); });
-  }
+  ui::addCodePageMenu(menuBar, base::CodePage::Cp932, [this](base::CodePage page) { flow_.setCodePage(page); });
 
   id_ = addLineBox("txtID");
   id_->setText(QString::fromUtf8(Boxes{}.id));

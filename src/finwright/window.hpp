@@ -62,7 +62,6 @@ class Window : public QWidget {
   QLineEdit* habitat_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   ui::PathLabel* status_ = nullptr;
-  QActionGroup* codePages_ = nullptr;
 };
 
 }  // namespace finwright

@@ -1,63 +1,22 @@
 #include "gritwright/window.hpp"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace gritwright {
 
 namespace {
-
-// A path label that chooses its file when clicked.
-class ClickablePathLabel : public ui::PathLabel {
- public:
-  ClickablePathLabel(std::function<void()> onClick, QWidget* parent)
-      : ui::PathLabel(parent), onClick_(std::move(onClick)) {
-    setCursor(Qt::PointingHandCursor);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setMargin(3);
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Base);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
-    setFocusPolicy(Qt::TabFocus);  // Space or Enter chooses too
-  }
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) onClick_();
-  }
-  void keyPressEvent(QKeyEvent* event) override {
-    const int key = event->key();
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) onClick_();
-    else ui::PathLabel::keyPressEvent(event);
-  }
-  void focusInEvent(QFocusEvent* event) override {
-    // Shown as selected while focused, so that the keyboard user sees where Space acts.
-    setBackgroundRole(QPalette::Highlight);
-    setForegroundRole(QPalette::HighlightedText);
-    ui::PathLabel::focusInEvent(event);
-  }
-  void focusOutEvent(QFocusEvent* event) override {
-    setBackgroundRole(QPalette::Base);
-    setForegroundRole(QPalette::Text);
-    ui::PathLabel::focusOutEvent(event);
-  }
-
- private:
-  std::function<void()> onClick_;
-};
 
 QLabel* addLabel(QWidget* parent, const QString& name, const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -94,7 +53,8 @@ void Window::makeControls() {
     labels[static_cast<std::size_t>(i)] = addLabel(this, QStringLiteral("Label1_%1").arg(i), captions[i]);
 
   for (Side side : {Side::Surface, Side::Aspect}) {
-    auto* path = new ClickablePathLabel([this, side] { chooseBitmap(side); }, this);
+    auto* path = new ui::ChoosingPathLabel([this, side] { chooseBitmap(side); }, this);
+    path->setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
     path->setObjectName(QStringLiteral("Label2_%1").arg(index(side)));
     path->setToolTip(QStringLiteral("Click to choose the %1 bitmap").arg(QString::fromLatin1(sideName(side))));
     paths_[index(side)] = path;
