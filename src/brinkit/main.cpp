@@ -8,6 +8,7 @@
 #include "finwright/command.hpp"
 #include "gritpress/command.hpp"
 #include "gritwright/command.hpp"
+#include "orbisk/command.hpp"
 
 int main(int argc, char** argv) {
   ui::CommandContext context{std::cout, std::cerr};
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   fernwright::addCommand(app, context);
   gritwright::addCommand(app, context);
   gritpress::addCommand(app, context);
+  orbisk::addCommand(app, context);
   brinkit::addSamplesCommand(app, context);
   brinkit::addDemoCommand(app, context);
 
