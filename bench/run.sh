@@ -20,3 +20,9 @@ median() {  # median NAME COMMAND
 }
 median "brinkit finsplit" "$brinkit finsplit sample.fsh --out cut"
 median "brinkit finwright" "$brinkit finwright --icon frames/icon.bmp --frames frames --out built.fsh --id 42"
+
+# orbisk: the scan's throughput in process, then side by side with a plain read and the carvers.
+cd "$OLDPWD"
+"$build/bin/orbisk_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+  grep -E 'median|Benchmark|---'
+bash bench/orbisk_compare.sh "$build"

@@ -6,7 +6,9 @@
 
 #include "fishfile/fish_assembly.hpp"
 #include "fishfile/run_stream.hpp"
+#include "orbisk/media.hpp"
 #include "resfile/resfile.hpp"
+#include "samples/bitmaps.hpp"
 #include "samples/fish_drawing.hpp"
 #include "samples/sample_library.hpp"
 #include "samples/samples.hpp"
@@ -57,5 +59,19 @@ int main(int argc, char** argv) {
   save(root / "frame_bitmap_fuzz" / "frame0.bmp", samples::frameBitmap(0));
   save(root / "frame_bitmap_fuzz" / "icon.bmp", samples::iconBitmap());
   save(root / "run_stream_fuzz" / "tiny", base::Bytes{0, 6, 2, 0, 5, 6, 0xFC, 0xFF, 0});
+
+  // orbisk: the first byte picks the kind (0 bitmap, 1 wave, 2 MIDI); media between filler.
+  auto pack = [](std::uint8_t kind, std::initializer_list<base::Bytes> items) {
+    base::Bytes out{kind};
+    for (const auto& item : items) {
+      auto gap = orbisk_test::filler(37, kind);
+      out.insert(out.end(), gap.begin(), gap.end());
+      out.insert(out.end(), item.begin(), item.end());
+    }
+    return out;
+  };
+  save(root / "orbisk_scan_fuzz" / "bitmaps", pack(0, {samples::plantIcon(), orbisk_test::rleBitmap(), orbisk_test::plainBitmap()}));
+  save(root / "orbisk_scan_fuzz" / "waves", pack(1, {orbisk_test::wave(30), orbisk_test::wave(0)}));
+  save(root / "orbisk_scan_fuzz" / "midis", pack(2, {orbisk_test::midi(2), orbisk_test::midi(0), orbisk_test::midi(1)}));
   return 0;
 }

@@ -7,7 +7,7 @@ corpus=$build/corpus
 rm -rf "$corpus"
 "$build/bin/make_seeds" "$corpus"
 mkdir -p fuzz-out
-for target in fish_file_fuzz fish_library_fuzz run_stream_fuzz resfile_fuzz frame_bitmap_fuzz; do
+for target in fish_file_fuzz fish_library_fuzz run_stream_fuzz resfile_fuzz frame_bitmap_fuzz orbisk_scan_fuzz; do
   echo "== $target ($seconds s)"
   mkdir -p "$corpus/$target"
   "$build/bin/$target" "$corpus/$target" -max_total_time="$seconds" -max_len=300000 \

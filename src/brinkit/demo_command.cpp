@@ -14,6 +14,7 @@
 #include "finwright/finwright.hpp"
 #include "gritpress/gritpress.hpp"
 #include "gritwright/gritwright.hpp"
+#include "orbisk/orbisk.hpp"
 #include "fishfile/animation_set.hpp"
 #include "samples/bitmaps.hpp"
 #include "samples/fish_drawing.hpp"
@@ -123,6 +124,45 @@ int runDemo(ui::CommandContext& context) {
     return ui::kExitRefused;
   }
 
+  // orbisk: a pack of four frames and the icon between filler text; a bitmap scan must find
+  // exactly these five, and saving them must give back the same files.
+  const std::vector<fs::path> packed = {out / "frames" / "0000.bmp", out / "frames" / "0047.bmp", out / "frames" / "0095.bmp",
+                                        out / "frames" / "0143.bmp", out / "frames" / "icon.bmp"};
+  base::Bytes pack;
+  std::vector<base::Bytes> originals;
+  for (const auto& file : packed) {
+    base::appendBytes(pack, base::asBytes("-- orbisk demo filler --\n"));
+    auto bytes = base::readFile(file, 1 << 20);
+    if (!bytes) {
+      step(std::unexpected(bytes.error()));
+      return ui::kExitRefused;
+    }
+    base::appendBytes(pack, *bytes);
+    originals.push_back(std::move(*bytes));
+  }
+  if (!step(base::writeFileAtomically(out / "pack.bin", pack))) return ui::kExitRefused;
+  fs::remove_all(out / "found", ec);
+  fs::create_directories(out / "found", ec);
+  orbisk::Orbisk finder(cli, out / "found");
+  finder.fileName = (out / "pack.bin").string();
+  finder.setOutputFolder(out / "found");
+  if (finder.find() != ui::Outcome::Done || finder.resources().size() != packed.size()) {
+    context.err << "demo: orbisk found " << finder.resources().size() << " bitmaps in pack.bin, not " << packed.size()
+                << ". " << messages.str();
+    return ui::kExitRefused;
+  }
+  std::vector<std::size_t> all(packed.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+  auto saved = finder.save(all);
+  for (std::size_t i = 0; i < packed.size(); ++i) {
+    auto back = base::readFile(out / "found" / finder.resources()[i].name, 1 << 20);
+    if (saved.outcome != ui::Outcome::Done || !back || *back != originals[i]) {
+      context.err << "demo: orbisk's " << finder.resources()[i].name << " differs from " << packed[i].string() << ". "
+                  << messages.str();
+      return ui::kExitRefused;
+    }
+  }
+
   const std::vector<Row> rows = {
       {"demo-out/frames/", sizeOf(out / "frames"), "sample frames 0000.bmp ... 0143.bmp and icon.bmp (brinkit samples frames)"},
       {"demo-out/fish.lib", sizeOf(out / "fish.lib"), "sample fish library (brinkit samples library)"},
@@ -132,6 +172,8 @@ int runDemo(ui::CommandContext& context) {
       {"demo-out/sample.plt", sizeOf(out / "sample.plt"), "fernwright's plant file"},
       {"demo-out/gritwright.grv", sizeOf(out / "gritwright.grv"), "gritwright's gravel file"},
       {"demo-out/gritpress.grv", sizeOf(out / "gritpress.grv"), "gritpress's gravel file, both bitmaps checked OK"},
+      {"demo-out/pack.bin", sizeOf(out / "pack.bin"), "four frames and the icon between filler text"},
+      {"demo-out/found/", sizeOf(out / "found"), "orbisk's bitmaps found in pack.bin and saved: all five match their sources"},
   };
   std::size_t width = 0, sizeWidth = 0;
   for (const auto& row : rows) width = std::max(width, row.file.size()), sizeWidth = std::max(sizeWidth, row.size.size());

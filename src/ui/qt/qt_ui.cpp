@@ -41,7 +41,7 @@ QString qtFileFilter(std::string_view filter) {
     shown.replace(QLatin1Char(';'), QLatin1Char(' '));
     if (shown.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
       out << shown;
-    else if (description.isEmpty())
+    else if (description.isEmpty() || description == patterns)
       out << patterns;
     else
       out << description + QStringLiteral(" (") + patterns + QLatin1Char(')');

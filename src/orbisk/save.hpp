@@ -1,0 +1,23 @@
+#pragma once
+// Saving one resource: its bytes copied unchanged from the scanned file into a new file,
+// streamed in chunks (the scanned file is opened read-only) and written atomically.
+#include <cstdint>
+#include <filesystem>
+
+#include "base/error.hpp"
+#include "orbisk/scan.hpp"
+
+namespace orbisk {
+
+struct SavedResource {
+  std::uint64_t bytes = 0;  // bytes written
+  bool truncated = false;   // the resource runs past the scanned file's end: only the bytes there were written
+  bool stopped = false;     // STOP during the copy: nothing was written, any old target is untouched
+};
+
+// Copies resource.size bytes from resource.start of `scanned` (fewer when the file ends
+// first) to `target`, replacing it atomically. control.progress gets bytes copied / size.
+base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, const Resource& resource,
+                                         const std::filesystem::path& target, const ScanControl& control = {});
+
+}  // namespace orbisk

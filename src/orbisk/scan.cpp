@@ -1,0 +1,326 @@
+#include "orbisk/scan.hpp"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+
+namespace orbisk {
+namespace {
+
+constexpr std::uint64_t kReportEvery = 8u << 20;  // progress and STOP every 8 MiB searched
+
+std::uint32_t getU32Be(const std::uint8_t* p) {
+  return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
+         (static_cast<std::uint32_t>(p[2]) << 8) | p[3];
+}
+
+// True when `count` bytes from `at` lie inside the data.
+bool fits(base::ByteSpan data, std::uint64_t at, std::uint64_t count) {
+  return at <= data.size() && count <= data.size() - at;
+}
+
+// The first p in [from, limit) with data[p] == a and data[p + 1] == b, or limit. The caller
+// keeps limit + 1 <= data.size().
+std::size_t findPair(const std::uint8_t* data, std::size_t from, std::size_t limit, std::uint8_t a, std::uint8_t b) {
+  std::size_t p = from;
+#if defined(__SSE2__)
+  const __m128i va = _mm_set1_epi8(static_cast<char>(a));
+  const __m128i vb = _mm_set1_epi8(static_cast<char>(b));
+  // 64 positions per step; the loads reach data[p + 64], which is below limit + 1.
+  while (p + 64 <= limit) {
+    auto at = [&](std::size_t k) {
+      __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p + k));
+      __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p + k + 1));
+      return _mm_and_si128(_mm_cmpeq_epi8(x, va), _mm_cmpeq_epi8(y, vb));
+    };
+    __m128i m0 = at(0), m1 = at(16), m2 = at(32), m3 = at(48);
+    __m128i any = _mm_or_si128(_mm_or_si128(m0, m1), _mm_or_si128(m2, m3));
+    if (_mm_movemask_epi8(any) != 0) {
+      std::uint64_t mask = static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m0))) |
+                           (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m1))) << 16) |
+                           (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m2))) << 32) |
+                           (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m3))) << 48);
+      return p + static_cast<std::size_t>(__builtin_ctzll(mask));
+    }
+    p += 64;
+  }
+#endif
+  while (p < limit) {
+    const void* hit = std::memchr(data + p, a, limit - p);
+    if (hit == nullptr) return limit;
+    p = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - data);
+    if (data[p + 1] == b) return p;
+    ++p;
+  }
+  return limit;
+}
+
+struct Signature {
+  std::uint8_t bytes[4];
+  std::size_t length;
+};
+
+Signature signatureOf(Kind kind) {
+  switch (kind) {
+    case Kind::Bitmap: return {{'B', 'M', 0, 0}, 2};
+    case Kind::Wave: return {{'R', 'I', 'F', 'F'}, 4};
+    case Kind::Midi: return {{'M', 'T', 'h', 'd'}, 4};
+  }
+  return {{'B', 'M', 0, 0}, 2};
+}
+
+class Scanner {
+ public:
+  Scanner(base::ByteSpan data, std::string_view fileName, Kind kind, const ScanControl& control)
+      : data_(data), fileName_(fileName), kind_(kind), control_(control), sig_(signatureOf(kind)) {}
+
+  ScanResult run() {
+    ScanResult result;
+    result.fileSize = data_.size();
+    std::uint64_t from = 0;
+    while (true) {
+      auto found = next(from);
+      if (found == kStopped) {
+        result.stopped = true;
+        break;
+      }
+      if (found == kNone) break;
+      std::uint64_t at = found;
+      std::uint64_t size = 0;
+      std::string_view extension;
+      switch (kind_) {
+        case Kind::Bitmap:
+          size = bitmapSize(data_, at);
+          extension = bitmapCompressed(data_, at) ? ".RLE" : ".BMP";
+          break;
+        case Kind::Wave:
+          size = waveSize(data_, at);
+          extension = ".WAV";
+          break;
+        case Kind::Midi:
+          size = midiSize(data_, at);
+          extension = ".MID";
+          break;
+      }
+      if (size == 0) {
+        from = at + (kind_ == Kind::Bitmap ? 2 : 12);
+        continue;
+      }
+      result.resources.push_back(
+          Resource{at, size, resourceName(fileName_, result.resources.size(), extension), kind_});
+      from = at + size;
+      if (control_.progress) control_.progress(std::min<std::uint64_t>(from, data_.size()), data_.size());
+      if (control_.stopRequested && control_.stopRequested()) {
+        result.stopped = true;
+        break;
+      }
+    }
+    if (control_.progress) control_.progress(0, data_.size());
+    return result;
+  }
+
+ private:
+  static constexpr std::uint64_t kNone = ~std::uint64_t{0};
+  static constexpr std::uint64_t kStopped = ~std::uint64_t{0} - 1;
+
+  bool candidate(std::uint64_t at) const {
+    switch (kind_) {
+      case Kind::Bitmap: return true;
+      case Kind::Wave: return waveCandidate(data_, at);
+      case Kind::Midi: return midiCandidate(data_, at);
+    }
+    return false;
+  }
+
+  // The next accepted signature at or after `from`: every position whose whole signature lies
+  // in the file is tried in order, as the window-by-window search does.
+  std::uint64_t next(std::uint64_t from) {
+    const std::size_t size = data_.size();
+    if (size < 2 || from > size - 2) return kNone;
+    if (size < sig_.length) return kNone;
+    const std::size_t limit = size - sig_.length + 1;  // positions where the signature fits
+    const std::uint8_t* bytes = data_.data();
+    std::size_t p = static_cast<std::size_t>(from);
+    while (p < limit) {
+      // Progress and STOP every kReportEvery bytes searched, however many candidates there are.
+      if (p >= nextReport_) {
+        if (control_.progress) control_.progress(p, size);
+        if (control_.stopRequested && control_.stopRequested()) return kStopped;
+        nextReport_ = p + kReportEvery;
+      }
+      std::size_t chunkEnd = std::min<std::size_t>(limit, nextReport_);
+      std::size_t hit = findPair(bytes, p, chunkEnd, sig_.bytes[0], sig_.bytes[1]);
+      if (hit < chunkEnd) {
+        if ((sig_.length == 2 || std::memcmp(bytes + hit + 2, sig_.bytes + 2, 2) == 0) && candidate(hit)) return hit;
+        p = hit + 1;
+        continue;
+      }
+      p = chunkEnd;
+    }
+    return kNone;
+  }
+
+  base::ByteSpan data_;
+  std::string_view fileName_;
+  Kind kind_;
+  const ScanControl& control_;
+  Signature sig_;
+  std::uint64_t nextReport_ = kReportEvery;
+};
+
+}  // namespace
+
+std::string_view kindName(Kind kind) {
+  switch (kind) {
+    case Kind::Bitmap: return "BITMAP";
+    case Kind::Wave: return "WAVE";
+    case Kind::Midi: return "MIDI";
+  }
+  return "BITMAP";
+}
+
+std::string_view kindWord(Kind kind) {
+  switch (kind) {
+    case Kind::Bitmap: return "bitmap";
+    case Kind::Wave: return "wave";
+    case Kind::Midi: return "midi";
+  }
+  return "bitmap";
+}
+
+// Counts and cuts in characters, so a UTF-8 name is never cut inside a character.
+std::string resourceName(std::string_view scannedFileName, std::size_t sequence, std::string_view extension) {
+  auto prefix = [](std::string_view text, std::size_t characters) {
+    std::size_t at = 0, count = 0;
+    while (at < text.size() && count < characters) {
+      ++at;
+      while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+      ++count;
+    }
+    return text.substr(0, at);
+  };
+  auto dot = scannedFileName.find('.');
+  std::size_t d = 0;  // 1-based character position of the first "."
+  if (dot != std::string_view::npos) {
+    for (std::size_t i = 0; i <= dot; ++i)
+      if ((static_cast<unsigned char>(scannedFileName[i]) & 0xC0) != 0x80) ++d;
+  }
+  std::string_view stem;
+  if (d == 1)
+    stem = {};
+  else if (d >= 2 && d <= 4)
+    stem = prefix(scannedFileName, d - 1);
+  else
+    stem = prefix(scannedFileName, 4);
+  std::string number = std::to_string(sequence);
+  if (number.size() < 4) number.insert(0, 4 - number.size(), '0');
+  std::string name = base::strcat(stem, number, extension);
+  return std::string(prefix(name, 12));
+}
+
+std::string listLine(const Resource& resource) {
+  auto hex = [](std::uint64_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    do {
+      out.insert(out.begin(), kDigits[value & 15]);
+      value >>= 4;
+    } while (value != 0);
+    if (out.size() < 8) out.insert(0, 8 - out.size(), '0');
+    return out;
+  };
+  std::string size = base::withThousands(resource.size);
+  if (size.size() < 10) size.insert(0, 10 - size.size(), ' ');
+  return base::strcat(resource.name, '\t', hex(resource.start), '\t', hex(resource.end()), '\t', size);
+}
+
+std::uint64_t bitmapSize(base::ByteSpan data, std::uint64_t at) {
+  if (!fits(data, at, 54)) return 0;
+  const std::uint8_t* p = data.data() + at;
+  if (p[0] != 'B' || p[1] != 'M') return 0;
+  std::uint32_t size = base::getU32(p + 2);
+  if (size >= 16777216 || size < 54) return 0;  // below 54 cannot hold its own headers
+  if (base::getU32(p + 10) >= 4096) return 0;
+  if (base::getU32(p + 14) >= 100) return 0;
+  if (base::getU16(p + 26) != 1) return 0;
+  if (base::getU32(p + 30) > 2) return 0;
+  return size;
+}
+
+bool bitmapCompressed(base::ByteSpan data, std::uint64_t at) {
+  return fits(data, at, 34) && base::getU32(data.data() + at + 30) != 0;
+}
+
+bool waveCandidate(base::ByteSpan data, std::uint64_t at) {
+  return fits(data, at, 12) && std::memcmp(data.data() + at, "RIFF", 4) == 0 &&
+         std::memcmp(data.data() + at + 8, "WAVE", 4) == 0;
+}
+
+std::uint64_t waveSize(base::ByteSpan data, std::uint64_t at) {
+  if (!fits(data, at, 8)) return 0;
+  return std::uint64_t{base::getU32(data.data() + at + 4)} + 8;
+}
+
+bool midiCandidate(base::ByteSpan data, std::uint64_t at) {
+  if (!fits(data, at, 10)) return false;
+  const std::uint8_t* p = data.data() + at;
+  if (std::memcmp(p, "MThd", 4) != 0 || getU32Be(p + 4) != 6) return false;
+  unsigned format = static_cast<unsigned>(p[8] << 8 | p[9]);
+  return format <= 2;
+}
+
+std::uint64_t midiSize(base::ByteSpan data, std::uint64_t at) {
+  if (!midiCandidate(data, at) || !fits(data, at, 14)) return 0;
+  const std::uint8_t* p = data.data() + at;
+  unsigned tracks = static_cast<unsigned>(p[10] << 8 | p[11]);
+  std::uint64_t track = at + 14;
+  for (unsigned i = 0; i < tracks; ++i) {
+    if (!fits(data, track, 8)) return 0;
+    const std::uint8_t* t = data.data() + track;
+    if (std::memcmp(t, "MTrk", 4) != 0) return 0;
+    track += 8 + std::uint64_t{getU32Be(t + 4)};
+  }
+  return track - at;
+}
+
+ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, const ScanControl& control) {
+  return Scanner(data, fileName, kind, control).run();
+}
+
+base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, const ScanControl& control) {
+  auto display = base::displayPath(file);
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return base::fail(base::strcat("Cannot read ", display, ": ", std::strerror(errno), "."));
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return base::fail(base::strcat("Cannot read ", display, ": it is not a file."));
+  }
+  auto size = static_cast<std::size_t>(info.st_size);
+  auto name = file.filename().string();
+  if (size == 0) {
+    ::close(fd);
+    return scanBytes({}, name, kind, control);
+  }
+  void* map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  int error = errno;
+  ::close(fd);
+  if (map == MAP_FAILED) return base::fail(base::strcat("Cannot read ", display, ": ", std::strerror(error), "."));
+  ::madvise(map, size, MADV_SEQUENTIAL);
+  auto result = scanBytes({static_cast<const std::uint8_t*>(map), size}, name, kind, control);
+  ::munmap(map, size);
+  return result;
+}
+
+}  // namespace orbisk

@@ -1,0 +1,435 @@
+#include "orbisk/window.hpp"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+#include "ui/qt/folder_dialog.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace orbisk {
+
+// The flow's Ui as the worker thread may use it: a call from the worker runs on the GUI thread
+// while the worker waits for its answer. Messages may be held back for a moment, so that the
+// report after a scan appears over a window that has already left its busy state.
+class GuiThreadUi : public ui::Ui {
+ public:
+  GuiThreadUi(ui::Ui& inner, QObject* guiObject) : inner_(inner), guiObject_(guiObject) {}
+
+  void holdMessages() { holding_ = true; }
+  void releaseMessages() {
+    holding_ = false;
+    std::vector<std::pair<std::string, ui::MessageStyle>> held;
+    held.swap(held_);
+    for (const auto& [text, style] : held) inner_.message(text, style);
+  }
+  // Answers every waiting and later call from the worker with "cancelled", for good: the
+  // window is going away and shows nothing more.
+  void cancel() {
+    std::lock_guard lock(mutex_);
+    cancelled_ = true;
+    answered_.notify_all();
+  }
+
+  void message(std::string_view text, const ui::MessageStyle& style) override {
+    onGuiThread<bool>(
+        [this, text = std::string(text), style] {
+          if (holding_)
+            held_.emplace_back(text, style);
+          else
+            inner_.message(text, style);
+          return true;
+        },
+        false);
+  }
+  ui::Answer ask(std::string_view text, ui::Buttons buttons) override {
+    return onGuiThread<ui::Answer>([this, text = std::string(text), buttons] { return inner_.ask(text, buttons); },
+                                   ui::Answer::Cancel);
+  }
+  std::optional<std::filesystem::path> openFile(const ui::FileDialogSpec& spec) override {
+    return onGuiThread<std::optional<std::filesystem::path>>([this, spec] { return inner_.openFile(spec); }, {});
+  }
+  std::optional<std::filesystem::path> saveFile(const ui::FileDialogSpec& spec) override {
+    return onGuiThread<std::optional<std::filesystem::path>>([this, spec] { return inner_.saveFile(spec); }, {});
+  }
+  std::optional<std::filesystem::path> chooseFolder(const std::filesystem::path& start) override {
+    return onGuiThread<std::optional<std::filesystem::path>>([this, start] { return inner_.chooseFolder(start); }, {});
+  }
+  // The window shows its busy state itself, around the whole scan or save.
+  void setBusy(bool) override {}
+
+ private:
+  template <class R>
+  R onGuiThread(std::function<R()> call, R cancelled) {
+    if (QThread::currentThread() == guiObject_->thread()) return call();
+    auto answer = std::make_shared<std::optional<R>>();
+    {
+      std::lock_guard lock(mutex_);
+      if (cancelled_) return cancelled;
+    }
+    QMetaObject::invokeMethod(
+        guiObject_,
+        [this, call = std::move(call), answer] {
+          R value = call();
+          std::lock_guard lock(mutex_);
+          *answer = std::move(value);
+          answered_.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(mutex_);
+    answered_.wait(lock, [&] { return answer->has_value() || cancelled_; });
+    return answer->has_value() ? std::move(**answer) : cancelled;
+  }
+
+  ui::Ui& inner_;
+  QObject* guiObject_;
+  bool holding_ = false;  // GUI thread only
+  std::vector<std::pair<std::string, ui::MessageStyle>> held_;
+  std::mutex mutex_;
+  std::condition_variable answered_;
+  bool cancelled_ = false;
+};
+
+namespace {
+
+// The window's own dialogs, with the output folder dialog under orbisk's caption.
+class FormUi : public ui::QtUi {
+ public:
+  explicit FormUi(QWidget* parent) : QtUi(parent), parent_(parent) {}
+
+  std::optional<std::filesystem::path> chooseFolder(const std::filesystem::path& start) override {
+    ui::FolderDialog dialog(start, parent_);
+    dialog.setWindowTitle(QString::fromUtf8(kFolderDialogCaption));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return ui::toPath(dialog.folder());
+  }
+
+ private:
+  QWidget* parent_;
+};
+
+// The list's columns, in the order of the header's sections.
+enum Column { kNameColumn, kStartColumn, kEndColumn, kSizeColumn, kColumnCount };
+
+QPushButton* addButton(QWidget* parent, const char* name, const char* text) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+// A panel with its caption over a button and a box, side by side.
+QGroupBox* addPanel(QWidget* parent, const char* name, const char* caption) {
+  auto* panel = new QGroupBox(QString::fromUtf8(caption), parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  return panel;
+}
+
+void layOutPanel(QGroupBox* panel, QWidget* button, QWidget* box) {
+  auto* row = new QHBoxLayout(panel);
+  row->addWidget(button);
+  row->addWidget(box, 1);
+}
+
+// The local files among dropped items, in the order dropped.
+std::vector<std::filesystem::path> droppedFiles(const QMimeData* data) {
+  std::vector<std::filesystem::path> files;
+  if (!data || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) files.push_back(ui::toPath(url.toLocalFile()));
+  return files;
+}
+
+int clampToInt(std::uint64_t value) { return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX)); }
+
+}  // namespace
+
+Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
+    : QWidget(parent),
+      ownUi_(std::make_unique<FormUi>(this)),
+      ui_(*ownUi_),
+      threadUi_(std::make_unique<GuiThreadUi>(ui_, this)),
+      flow_(*threadUi_, programFolder) {
+  makeControls();
+}
+
+Window::Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* parent)
+    : QWidget(parent), ui_(ui), threadUi_(std::make_unique<GuiThreadUi>(ui_, this)), flow_(*threadUi_, programFolder) {
+  makeControls();
+}
+
+Window::~Window() {
+  if (!worker_) return;
+  stopFlag_ = true;
+  threadUi_->cancel();
+  worker_->wait();
+  delete worker_;
+  if (busy_) ui_.setBusy(false);
+}
+
+void Window::makeControls() {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QString::fromUtf8(kCaption));
+  setAcceptDrops(true);
+
+  // Top to bottom, in the order the Tab key goes.
+  QGroupBox* filePanel = addPanel(this, "FilePanel", kFilePanel);
+  selectFile_ = addButton(filePanel, "ReferToFileBtn", kSelectFile);
+  fileName_ = new QLineEdit(filePanel);
+  fileName_->setObjectName(QStringLiteral("FileNameEdit"));
+  layOutPanel(filePanel, selectFile_, fileName_);
+
+  QGroupBox* folderPanel = addPanel(this, "OutputFolderPanel", kFolderPanel);
+  changeFolder_ = addButton(folderPanel, "ChangeFolderBtn", kChangeFolder);
+  outputFolder_ = new QLineEdit(folderPanel);
+  outputFolder_->setObjectName(QStringLiteral("OutputFolderEdit"));
+  outputFolder_->setReadOnly(true);
+  layOutPanel(folderPanel, changeFolder_, outputFolder_);
+
+  auto* kindPanel = new QFrame(this);
+  kindPanel->setObjectName(QStringLiteral("KindPanel"));
+  kindPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  auto* kindLabel = new QLabel(QString::fromUtf8(kKindPanel), kindPanel);
+  kindLabel->setObjectName(QStringLiteral("KindLabel"));
+  kind_ = new QComboBox(kindPanel);
+  kind_->setObjectName(QStringLiteral("KindComboBox"));
+  for (const char* name : kKindNames) kind_->addItem(QString::fromUtf8(name));
+  kindLabel->setBuddy(kind_);
+  auto* kindRow = new QHBoxLayout(kindPanel);
+  kindRow->addWidget(kindLabel);
+  kindRow->addWidget(kind_);
+  kindRow->addStretch(1);
+
+  find_ = addButton(this, "OpenBtn", kFind);
+  save_ = addButton(this, "ExtractBtn", kSave);
+  preview_ = addButton(this, "PreViewBtn", kPreview);
+  stop_ = addButton(this, "StopBtn", kStop);
+  find_->setDefault(true);
+
+  // The list's columns stand for the tab stops: each line's fields under the header's sections.
+  list_ = new QTreeWidget(this);
+  list_->setObjectName(QStringLiteral("DataListBox"));
+  list_->setColumnCount(kColumnCount);
+  QStringList sections;
+  for (const char* section : kHeaderSections) sections << QString::fromUtf8(section);
+  list_->setHeaderLabels(sections);
+  list_->header()->setObjectName(QStringLiteral("ListHeader"));
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setSectionsMovable(false);
+  for (int column = 0; column < kColumnCount; ++column)
+    list_->setColumnWidth(column, kHeaderWidths[static_cast<std::size_t>(column)]);
+  list_->headerItem()->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setAllColumnsShowFocus(true);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setMinimumHeight(200);
+
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("ProgressBar"));
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {find_, save_, preview_, stop_}) buttons->addWidget(button);
+  buttons->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(filePanel);
+  layout->addWidget(folderPanel);
+  layout->addWidget(kindPanel);
+  layout->addLayout(buttons);
+  layout->addWidget(list_, 1);
+  layout->addWidget(progress_);
+
+  connect(find_, &QPushButton::clicked, this, &Window::find);
+  connect(selectFile_, &QPushButton::clicked, this, &Window::selectFile);
+  connect(changeFolder_, &QPushButton::clicked, this, &Window::changeFolder);
+  connect(save_, &QPushButton::clicked, this, &Window::save);
+  connect(stop_, &QPushButton::clicked, this, &Window::stop);
+  connect(list_, &QTreeWidget::itemClicked, this, &Window::lineClicked);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+    if (!list_->selectedItems().isEmpty()) lineClicked();
+  });
+
+  // Idle, with nothing listed: nothing to save, preview or stop yet.
+  save_->setEnabled(false);
+  preview_->setEnabled(false);
+  stop_->setEnabled(false);
+  showOutputFolder();
+  resize(sizeHint().expandedTo(QSize(560, 520)));
+}
+
+void Window::setFileName(const QString& fileName) { fileName_->setText(fileName); }
+
+void Window::setKind(Kind kind) { kind_->setCurrentIndex(static_cast<int>(kind)); }
+
+void Window::selectFile() {
+  flow_.fileName = fileName_->text().toStdString();
+  flow_.selectFile();
+  fileName_->setText(ui::toQString(flow_.fileName));
+}
+
+void Window::changeFolder() {
+  flow_.changeFolder();
+  showOutputFolder();
+}
+
+void Window::showOutputFolder() { outputFolder_->setText(ui::fromPath(flow_.outputFolder())); }
+
+void Window::stop() { stopFlag_ = true; }
+
+void Window::find() {
+  if (busy_) return;
+  flow_.fileName = fileName_->text().toStdString();
+  flow_.kind = static_cast<Kind>(std::max(0, kind_->currentIndex()));
+  const std::optional<std::filesystem::path> file = flow_.beginFind();  // says why when it cannot
+  if (!file) return;
+  list_->clear();
+  stopFlag_ = false;
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  setBusy(true);
+  const Kind kind = flow_.kind;
+  runOnWorker([this, file = *file, kind] { scanResult_ = scanFile(file, kind, control(true)); },
+              [this, file = *file] {
+                // The list is filled and the window idle before the report's box appears.
+                threadUi_->holdMessages();
+                flow_.finishFind(file, *scanResult_);
+                scanResult_.reset();
+                progress_->setValue(0);
+                fillList();
+                setBusy(false);
+                save_->setEnabled(false);
+                preview_->setEnabled(false);
+                threadUi_->releaseMessages();
+              });
+}
+
+void Window::save() {
+  if (busy_) return;
+  std::vector<std::size_t> selected;
+  for (int line = 0; line < list_->topLevelItemCount(); ++line)
+    if (list_->topLevelItem(line)->isSelected()) selected.push_back(static_cast<std::size_t>(line));
+  std::error_code ec;
+  if (!std::filesystem::is_directory(flow_.outputFolder(), ec)) {
+    flow_.save(selected);  // writes nothing and says the folder is missing
+    return;
+  }
+  stopFlag_ = false;
+  progress_->setRange(0, std::max(1, list_->topLevelItemCount()));
+  progress_->setValue(0);
+  setBusy(true);
+  runOnWorker([this, selected] { flow_.save(selected, control(false)); },
+              [this] {
+                setBusy(false);
+                progress_->setValue(0);
+              });
+}
+
+void Window::runOnWorker(std::function<void()> work, std::function<void()> done) {
+  worker_ = QThread::create(std::move(work));
+  connect(worker_, &QThread::finished, this, [this, done = std::move(done)] {
+    worker_->wait();
+    worker_->deleteLater();
+    worker_ = nullptr;
+    done();
+  });
+  worker_->start();
+}
+
+ScanControl Window::control(bool percent) {
+  return {.progress =
+              [this, percent](std::uint64_t done, std::uint64_t total) {
+                progressDone_ = done;
+                progressTotal_ = total;
+                // One update waiting on the GUI thread at a time; it shows the latest figures.
+                if (progressPending_.exchange(true)) return;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, percent] {
+                      progressPending_ = false;
+                      if (busy_) showProgress(progressDone_, progressTotal_, percent);
+                    },
+                    Qt::QueuedConnection);
+              },
+          .stopRequested = [this] { return stopFlag_.load(); }};
+}
+
+void Window::showProgress(std::uint64_t done, std::uint64_t total, bool percent) {
+  if (total == 0) return;
+  done = std::min(done, total);
+  if (percent) {
+    progress_->setValue(static_cast<int>(static_cast<double>(done) * 100.0 / static_cast<double>(total)));
+    return;
+  }
+  progress_->setMaximum(clampToInt(total));
+  progress_->setValue(clampToInt(done));
+}
+
+void Window::setBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  // The file name box and Select File, Find, the list with its header, the kind list, Save,
+  // the output folder box and Change folder; Preview too, once it is available.
+  const std::initializer_list<QWidget*> idleOnly = {fileName_, selectFile_, find_, list_,
+                                                    kind_,     save_,       outputFolder_, changeFolder_};
+  for (QWidget* widget : idleOnly) widget->setEnabled(!busy);
+  preview_->setEnabled(!busy && previewAvailable_);
+  stop_->setEnabled(busy);
+  ui_.setBusy(busy);
+}
+
+void Window::lineClicked() {
+  if (busy_) return;
+  save_->setEnabled(true);
+  preview_->setEnabled(previewAvailable_);
+}
+
+void Window::fillList() {
+  QList<QTreeWidgetItem*> items;
+  for (const std::string& line : flow_.listLines()) {
+    QStringList fields = ui::toQString(line).split(QLatin1Char('\t'));
+    fields.resize(kColumnCount);
+    fields[kSizeColumn] = fields[kSizeColumn].trimmed();  // right-aligned by the column
+    auto* item = new QTreeWidgetItem(fields);
+    item->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    items << item;
+  }
+  list_->clear();
+  list_->addTopLevelItems(items);
+}
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+  if (!busy_ && !droppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+  const std::vector<std::filesystem::path> files = droppedFiles(event->mimeData());
+  if (busy_ || files.empty()) return;
+  event->acceptProposedAction();
+  flow_.dropFiles(files);
+  fileName_->setText(ui::toQString(flow_.fileName));
+}
+
+}  // namespace orbisk

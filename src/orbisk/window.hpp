@@ -1,0 +1,97 @@
+#pragma once
+// orbisk's main window: the file to scan, the output folder, the kind of resource, Find,
+// Save, Preview (not yet available) and STOP, the resource list under its four-section header,
+// and the progress bar. Scans and saves run on a worker thread; STOP and the progress bar work
+// meanwhile, and every message box and question is shown on the GUI thread.
+#include <QWidget>
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "orbisk/orbisk.hpp"
+
+class QComboBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QThread;
+class QTreeWidget;
+
+namespace orbisk {
+
+class GuiThreadUi;
+
+class Window : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window with its own message boxes and dialogs; the output folder starts as the
+  // program's folder (the current folder when that is not writable).
+  explicit Window(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+  // The window talking through another Ui, which must outlive it (tests script one).
+  Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+  // Stops a running scan or save and waits for its thread.
+  ~Window() override;
+
+  Orbisk& flow() { return flow_; }
+
+  // The buttons' actions.
+  void find();          // Find Ressources: checks the file name, then scans on the worker thread
+  void selectFile();    // Select File
+  void changeFolder();  // Change folder
+  void save();          // Save selected Ressource, on the worker thread
+  void stop();          // STOP
+
+  // Presets (the command line) and what a drop does.
+  void setFileName(const QString& fileName);
+  void setKind(Kind kind);
+
+  // Whether a scan or a save is running: the busy state.
+  bool busy() const { return busy_; }
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void makeControls();
+  void setBusy(bool busy);
+  void fillList();
+  void lineClicked();
+  void showOutputFolder();
+  // Runs work on a worker thread; then, back on the GUI thread, done.
+  void runOnWorker(std::function<void()> work, std::function<void()> done);
+  // Progress reported from the worker: percent of the scanned file, or resources saved.
+  ScanControl control(bool percent);
+  void showProgress(std::uint64_t done, std::uint64_t total, bool percent);
+
+  std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  ui::Ui& ui_;                     // the window's own or the one handed in
+  std::unique_ptr<GuiThreadUi> threadUi_;
+  Orbisk flow_;
+
+  std::atomic<bool> stopFlag_{false};
+  std::atomic<bool> progressPending_{false};
+  std::atomic<std::uint64_t> progressDone_{0}, progressTotal_{0};
+  bool busy_ = false;
+  bool previewAvailable_ = false;  // the preview comes with the preview window
+  QThread* worker_ = nullptr;
+  std::optional<base::Result<ScanResult>> scanResult_;
+
+  QLineEdit* fileName_ = nullptr;
+  QPushButton* selectFile_ = nullptr;
+  QLineEdit* outputFolder_ = nullptr;
+  QPushButton* changeFolder_ = nullptr;
+  QComboBox* kind_ = nullptr;
+  QPushButton* find_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QPushButton* preview_ = nullptr;
+  QPushButton* stop_ = nullptr;
+  QTreeWidget* list_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+};
+
+}  // namespace orbisk
