@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "base/platform/temp_file.hpp"
+#include "base/files.hpp"
 #include "base/strcat.hpp"
 
 namespace base {
@@ -47,15 +47,10 @@ Result<Bytes> readFile(const std::filesystem::path& path, std::size_t maxBytes) 
 }
 
 Result<void> writeFileAtomically(const std::filesystem::path& path, ByteSpan data) {
-  auto written = platform::writeTempFileBeside(path, data);
-  if (!written) return fail(strcat("Cannot write ", displayPath(path), ": ", written.error().message));
-  std::error_code ec;
-  std::filesystem::rename(*written, path, ec);
-  if (ec) {
-    std::filesystem::remove(*written, ec);
-    return fail(strcat("Cannot write ", displayPath(path), ": ", ec ? ec.message() : "the rename failed", "."));
-  }
-  return {};
+  auto writer = AtomicWriter::create(path);
+  if (!writer) return std::unexpected(writer.error());
+  if (auto ok = writer->write(data); !ok) return ok;
+  return writer->commit();
 }
 
 }  // namespace base

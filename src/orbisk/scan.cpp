@@ -1,9 +1,5 @@
 #include "orbisk/scan.hpp"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -13,6 +9,7 @@
 #endif
 
 #include "base/file_io.hpp"
+#include "base/files.hpp"
 #include "base/strcat.hpp"
 
 namespace orbisk {
@@ -299,28 +296,9 @@ ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, 
 }
 
 base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, const ScanControl& control) {
-  auto display = base::displayPath(file);
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return base::fail(base::strcat("Cannot read ", display, ": ", std::strerror(errno), "."));
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return base::fail(base::strcat("Cannot read ", display, ": it is not a file."));
-  }
-  auto size = static_cast<std::size_t>(info.st_size);
-  auto name = file.filename().string();
-  if (size == 0) {
-    ::close(fd);
-    return scanBytes({}, name, kind, control);
-  }
-  void* map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-  int error = errno;
-  ::close(fd);
-  if (map == MAP_FAILED) return base::fail(base::strcat("Cannot read ", display, ": ", std::strerror(error), "."));
-  ::madvise(map, size, MADV_SEQUENTIAL);
-  auto result = scanBytes({static_cast<const std::uint8_t*>(map), size}, name, kind, control);
-  ::munmap(map, size);
-  return result;
+  auto mapped = base::MappedFile::map(file);
+  if (!mapped) return std::unexpected(mapped.error());
+  return scanBytes(mapped->bytes(), file.filename().string(), kind, control);
 }
 
 }  // namespace orbisk
