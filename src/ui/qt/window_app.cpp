@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QPixmap>
+#include <QSaveFile>
 #include <QTimer>
 #include <cstdio>
 
@@ -117,8 +118,10 @@ int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOpt
   if (parser.isSet(screenshotOption)) {
     const QString file = parser.value(screenshotOption);
     QTimer::singleShot(kSettleMs, window.get(), [&window, &file] {
+      // Written beside the target and renamed over it, like every file the tools write.
       const QPixmap picture = window->grab();
-      if (picture.save(file, "PNG")) {
+      QSaveFile out(file);
+      if (out.open(QIODevice::WriteOnly) && picture.save(&out, "PNG") && out.commit()) {
         QApplication::exit(0);
       } else {
         print(stderr, QStringLiteral("Cannot write the screenshot %1.\n").arg(QFileInfo(file).absoluteFilePath()));
