@@ -26,3 +26,7 @@ cd "$OLDPWD"
 "$build/bin/orbisk_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
   grep -E 'median|Benchmark|---'
 bash bench/orbisk_compare.sh "$build"
+
+for script in bench/netkeeper.sh bench/scalepaint.sh bench/pelletry.sh; do
+  if [ -f "$script" ]; then bash "$script" "$build"; fi
+done

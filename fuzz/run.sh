@@ -6,8 +6,10 @@ seconds=${2:-20}
 corpus=$build/corpus
 rm -rf "$corpus"
 "$build/bin/make_seeds" "$corpus"
+for seeds in "$build"/bin/*_seeds; do if [ -x "$seeds" ]; then "$seeds" "$corpus"; fi; done
 mkdir -p fuzz-out
-for target in fish_file_fuzz fish_library_fuzz run_stream_fuzz resfile_fuzz frame_bitmap_fuzz orbisk_scan_fuzz; do
+for binary in "$build"/bin/*_fuzz; do
+  target=$(basename "$binary")
   echo "== $target ($seconds s)"
   mkdir -p "$corpus/$target"
   "$build/bin/$target" "$corpus/$target" -max_total_time="$seconds" -max_len=300000 \

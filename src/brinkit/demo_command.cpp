@@ -9,6 +9,7 @@
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
 #include "brinkit/commands.hpp"
+#include "brinkit/demo_steps.hpp"
 #include "finsplit/finsplit.hpp"
 #include "fernwright/fernwright.hpp"
 #include "finwright/finwright.hpp"
@@ -27,11 +28,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Row {
-  std::string file, size, what;
-};
+using Row = DemoRow;
 
-std::string sizeOf(const fs::path& path) {
+std::string sizeOf(const fs::path& path) { return demoSizeOf(path); }
+
+}  // namespace
+
+std::string demoSizeOf(const fs::path& path) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
     std::uintmax_t total = 0, count = 0;
@@ -40,6 +43,12 @@ std::string sizeOf(const fs::path& path) {
   }
   return base::withThousands(fs::file_size(path, ec)) + " bytes";
 }
+
+DemoRow demoRow(const fs::path& path, const std::string& what) {
+  return {(path.parent_path().filename() / path.filename()).generic_string(), demoSizeOf(path), what};
+}
+
+namespace {
 
 // Every cut frame must hold the same palette indices as the frame it came from.
 base::Result<void> compareFrames(const fs::path& originals, const fs::path& cut) {
@@ -163,7 +172,7 @@ int runDemo(ui::CommandContext& context) {
     }
   }
 
-  const std::vector<Row> rows = {
+  std::vector<Row> rows = {
       {"demo-out/frames/", sizeOf(out / "frames"), "sample frames 0000.bmp ... 0143.bmp and icon.bmp (brinkit samples frames)"},
       {"demo-out/fish.lib", sizeOf(out / "fish.lib"), "sample fish library (brinkit samples library)"},
       {"demo-out/sample.fsh", sizeOf(out / "sample.fsh"), "finwright's fish built from the library, icon and frames"},
@@ -175,6 +184,14 @@ int runDemo(ui::CommandContext& context) {
       {"demo-out/pack.bin", sizeOf(out / "pack.bin"), "four frames and the icon between filler text"},
       {"demo-out/found/", sizeOf(out / "found"), "orbisk's bitmaps found in pack.bin and saved: all five match their sources"},
   };
+  for (auto* tool : {demoNetkeeper, demoScalepaint, demoPelletry}) {
+    auto more = tool(out);
+    if (!more) {
+      context.err << "demo: " << more.error().message << '\n';
+      return ui::kExitRefused;
+    }
+    rows.insert(rows.end(), more->begin(), more->end());
+  }
   std::size_t width = 0, sizeWidth = 0;
   for (const auto& row : rows) width = std::max(width, row.file.size()), sizeWidth = std::max(sizeWidth, row.size.size());
   for (const auto& row : rows)

@@ -8,7 +8,10 @@
 #include "finwright/command.hpp"
 #include "gritpress/command.hpp"
 #include "gritwright/command.hpp"
+#include "netkeeper/command.hpp"
 #include "orbisk/command.hpp"
+#include "pelletry/command.hpp"
+#include "scalepaint/command.hpp"
 
 int main(int argc, char** argv) {
   ui::CommandContext context{std::cout, std::cerr};
@@ -29,6 +32,9 @@ int main(int argc, char** argv) {
   gritwright::addCommand(app, context);
   gritpress::addCommand(app, context);
   orbisk::addCommand(app, context);
+  netkeeper::addCommand(app, context);
+  scalepaint::addCommand(app, context);
+  pelletry::addCommand(app, context);
   brinkit::addSamplesCommand(app, context);
   brinkit::addDemoCommand(app, context);
 

@@ -4,6 +4,7 @@
 #include "brinkit/commands.hpp"
 #include "samples/bitmaps.hpp"
 #include "samples/samples.hpp"
+#include "samples/tank.hpp"
 
 namespace brinkit {
 
@@ -43,6 +44,10 @@ void addSamplesCommand(CLI::App& app, ui::CommandContext& context) {
   auto* fish = cmd->add_subcommand("fish", "A fish file built from the sample library, icon and frames");
   fish->add_option("FILE", *target, "The fish file to write")->required();
   fish->callback([target, &context] { report(context, samples::writeFish(*target), "Wrote the sample fish " + *target); });
+
+  auto* tank = cmd->add_subcommand("tank", "A saved tank with water, fish of several kinds, eggs and genes");
+  tank->add_option("FILE", *target, "The tank file to write")->required();
+  tank->callback([target, &context] { report(context, samples::writeTank(*target), "Wrote the sample tank " + *target); });
 }
 
 }  // namespace brinkit

@@ -1,0 +1,1 @@
+#include "netkeeper/netkeeper.hpp"

@@ -1,0 +1,1 @@
+#include "netkeeper/window.hpp"

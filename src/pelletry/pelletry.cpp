@@ -1,0 +1,1 @@
+#include "pelletry/pelletry.hpp"

@@ -1,0 +1,1 @@
+#include "scalepaint/window.hpp"

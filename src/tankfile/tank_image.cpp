@@ -1,0 +1,1 @@
+#include "tankfile/tank_image.hpp"
