@@ -9,6 +9,7 @@
 #include "gritpress/command.hpp"
 #include "gritwright/command.hpp"
 #include "netkeeper/command.hpp"
+#include "netkeeper2/command.hpp"
 #include "orbisk/command.hpp"
 #include "pelletry/command.hpp"
 #include "scalepaint/command.hpp"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
   gritpress::addCommand(app, context);
   orbisk::addCommand(app, context);
   netkeeper::addCommand(app, context);
+  netkeeper2::addCommand(app, context);
   scalepaint::addCommand(app, context);
   pelletry::addCommand(app, context);
   brinkit::addSamplesCommand(app, context);

@@ -5,6 +5,7 @@
 #include "samples/bitmaps.hpp"
 #include "samples/samples.hpp"
 #include "samples/tank.hpp"
+#include "samples/wtk.hpp"
 
 namespace brinkit {
 
@@ -37,7 +38,7 @@ void addSamplesCommand(CLI::App& app, ui::CommandContext& context) {
   library->add_option("FILE", *target, "The library file to write")->required();
   library->callback([target, &context] { report(context, samples::writeLibrary(*target), "Wrote the fish library " + *target); });
 
-  auto* bitmaps = cmd->add_subcommand("bitmaps", "Plant and gravel inputs: plant icon, top and front views, description, gravel surface and aspect");
+  auto* bitmaps = cmd->add_subcommand("bitmaps", "Plant, gravel and food inputs: plant icon, top and front views, description, gravel surface and aspect, food picture and eight food frames");
   bitmaps->add_option("DIR", *target, "Folder to write them to (made if missing)")->required();
   bitmaps->callback([target, &context] { report(context, samples::writeBitmaps(*target), "Wrote the sample bitmaps to " + *target); });
 
@@ -48,6 +49,10 @@ void addSamplesCommand(CLI::App& app, ui::CommandContext& context) {
   auto* tank = cmd->add_subcommand("tank", "A saved tank with water, fish of several kinds, eggs and genes");
   tank->add_option("FILE", *target, "The tank file to write")->required();
   tank->callback([target, &context] { report(context, samples::writeTank(*target), "Wrote the sample tank " + *target); });
+
+  auto* wtk = cmd->add_subcommand("wtk", "An extended-edition tank: males, females, eggs, kind names matched by prefix");
+  wtk->add_option("FILE", *target, "The tank file (.wtk) to write")->required();
+  wtk->callback([target, &context] { report(context, samples::writeWtk(*target), "Wrote the sample extended-edition tank " + *target); });
 }
 
 }  // namespace brinkit

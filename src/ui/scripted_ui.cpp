@@ -12,7 +12,10 @@ T takeOr(std::deque<T>& queue, T fallback) {
 }
 }  // namespace
 
-void ScriptedUi::message(std::string_view text, const MessageStyle&) { messages.emplace_back(text); }
+void ScriptedUi::message(std::string_view text, const MessageStyle& style) {
+  messages.emplace_back(text);
+  messageStyles.push_back(style);
+}
 
 Answer ScriptedUi::ask(std::string_view text, Buttons) {
   questions.emplace_back(text);

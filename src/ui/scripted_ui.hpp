@@ -16,6 +16,7 @@ class ScriptedUi : public Ui {
 
   // What the flow showed, in order.
   std::vector<std::string> messages;
+  std::vector<MessageStyle> messageStyles;  // one for each message
   std::vector<std::string> questions;
   std::vector<FileDialogSpec> dialogs;
   int busyDepth = 0;

@@ -1,0 +1,167 @@
+#include "netkeeper2/command.hpp"
+
+#include <memory>
+#include <ostream>
+
+#include "base/file_io.hpp"
+#include "netkeeper2/netkeeper2.hpp"
+#include "ui/cli_ui.hpp"
+#include "ui/json.hpp"
+#include "ui/number_box.hpp"
+
+namespace netkeeper2 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+  std::string file;
+  std::optional<std::string> name;
+  // fish
+  std::optional<std::string> age, health, fullness, courage, power, color, sex;
+  // grid
+  bool json = false, write = false;
+  std::vector<std::string> sets;
+  std::vector<std::size_t> toggles;
+};
+
+std::optional<double> boxValue(const std::optional<std::string>& text) {
+  if (!text) return std::nullopt;
+  return ui::leadingNumber(*text);
+}
+
+fs::path destination(const Options& options) {
+  const fs::path file = options.file;
+  return outputPath(file.parent_path().empty() ? fs::path(".") : file.parent_path(),
+                    options.name ? *options.name : defaultOutputName(file), file);
+}
+
+void reportSkipped(ui::CommandContext& context, std::size_t pastEnd) {
+  if (pastEnd > 0)
+    context.err << pastEnd << (pastEnd == 1 ? " record was" : " records were")
+                << " left unedited: its fields would lie past the end of the file.\n";
+}
+
+int runFish(const Options& options, ui::CommandContext& context) {
+  ui::CliUi cli(context.err);
+  Netkeeper2 tool(cli, context.codePage);
+  auto tank = tool.open(options.file);
+  if (!tank) return ui::kExitRefused;
+  FishEdits edits{boxValue(options.age),     boxValue(options.health), boxValue(options.fullness),
+                  boxValue(options.courage), boxValue(options.power),  boxValue(options.color), std::nullopt};
+  if (options.sex) edits.male = *options.sex == "M";
+  const auto output = destination(options);
+  if (tool.generate(std::move(*tank), edits, output) != ui::Outcome::Done) return ui::kExitRefused;
+  reportSkipped(context, tool.lastEdits().pastEnd);
+  context.out << base::displayPath(output) << '\n';
+  return ui::kExitDone;
+}
+
+void printGrid(const std::vector<GridCells>& rows, bool json, std::ostream& out) {
+  if (!json) {
+    for (const auto& row : rows) {
+      for (std::size_t c = 0; c < row.size(); ++c) out << (c ? "\t" : "") << row[c];
+      out << '\n';
+    }
+    return;
+  }
+  out << "[";
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    out << (r ? ",\n  {" : "\n  {");
+    for (std::size_t c = 0; c < kGridColumns; ++c)
+      out << (c ? ", " : "") << ui::jsonString(kGridCaptions[c]) << ": " << ui::jsonString(rows[r][c]);
+    out << "}";
+  }
+  out << (rows.empty() ? "]\n" : "\n]\n");
+}
+
+// ROW:COL=TEXT, ROW from 1 and COL 1 … 10.
+bool applySet(std::vector<GridCells>& cells, const std::string& set, ui::CommandContext& context) {
+  const auto colon = set.find(':'), equals = set.find('=');
+  std::size_t row = 0, column = 0;
+  try {
+    if (colon == std::string::npos || equals == std::string::npos || equals < colon) throw std::invalid_argument(set);
+    row = std::stoul(set.substr(0, colon));
+    column = std::stoul(set.substr(colon + 1, equals - colon - 1));
+  } catch (const std::exception&) {
+    context.err << "--set " << set << ": write ROW:COL=TEXT, for example 1:4=80.\n";
+    return false;
+  }
+  if (row < 1 || row > cells.size() || column < 1 || column > kGridColumns) {
+    context.err << "--set " << set << ": the grid has rows 1 to " << cells.size() << " and columns 1 to "
+                << kGridColumns << ".\n";
+    return false;
+  }
+  cells[row - 1][column - 1] = set.substr(equals + 1);
+  return true;
+}
+
+int runGrid(const Options& options, ui::CommandContext& context) {
+  ui::CliUi cli(context.err);
+  Netkeeper2 tool(cli, context.codePage);
+  auto tank = tool.open(options.file);
+  if (!tank) return ui::kExitRefused;
+  const auto rows = tool.grid(*tank);
+  std::vector<GridCells> cells;
+  for (const auto& row : rows) cells.push_back(row.cells);
+  if (!options.write) {
+    if (!options.sets.empty() || !options.toggles.empty() || options.name) {
+      context.err << "--set, --toggle-sex and --name change the grid: add --write to write it back.\n";
+      return ui::kExitUsage;
+    }
+    printGrid(cells, options.json, context.out);
+    return ui::kExitDone;
+  }
+  for (const auto& set : options.sets)
+    if (!applySet(cells, set, context)) return ui::kExitUsage;
+  for (auto row : options.toggles) {
+    if (row < 1 || row > cells.size()) {
+      context.err << "--toggle-sex " << row << ": the grid has rows 1 to " << cells.size() << ".\n";
+      return ui::kExitUsage;
+    }
+    auto& sex = cells[row - 1][kSex - 1];
+    sex = toggledSex(sex);
+  }
+  const auto output = destination(options);
+  if (tool.writeBack(std::move(*tank), rows, cells, output) != ui::Outcome::Done) return ui::kExitRefused;
+  reportSkipped(context, tool.lastWriteBack().pastEnd);
+  context.out << base::displayPath(output) << '\n';
+  return ui::kExitDone;
+}
+
+}  // namespace
+
+void addCommand(CLI::App& app, ui::CommandContext& context) {
+  auto options = std::make_shared<Options>();
+  auto* cmd = app.add_subcommand("netkeeper2", "Edit the fish of an extended-edition tank (.wtk)");
+  cmd->require_subcommand(1);
+  auto outputHelp = "Base name of the file written in FILE's folder (default: FILE's name without .WTK); "
+                    "the last four characters of FILE's name are added";
+
+  auto* fish = cmd->add_subcommand("fish", "The fish-information dialog's OK: write each given value into every fish "
+                                           "of the tank, then write the tank; prints the path written");
+  fish->add_option("FILE", options->file, "The tank (.wtk)")->required();
+  fish->add_option("--age", options->age, "Age in days (0 to 2,982,616)");
+  fish->add_option("--health", options->health, "Health");
+  fish->add_option("--fullness", options->fullness, "Fullness in per cent of the fish's capacity");
+  fish->add_option("--courage", options->courage, "Courage");
+  fish->add_option("--power", options->power, "Power");
+  fish->add_option("--color", options->color, "Colour");
+  fish->add_option("--sex", options->sex, "M or F")->check(CLI::IsMember({"M", "F"}));
+  fish->add_option("--name", options->name, outputHelp);
+  fish->callback([options, &context] { context.exitCode = runFish(*options, context); });
+
+  auto* grid = cmd->add_subcommand("grid", "The detail grid: print its rows (one fish or egg a line, ten columns "
+                                           "tab-separated), or edit cells and write them back with --write");
+  grid->add_option("FILE", options->file, "The tank (.wtk)")->required();
+  grid->add_flag("--json", options->json, "Print the rows as JSON objects keyed by the column captions");
+  grid->add_flag("--write", options->write, "Write the grid back (its OK) after the edits below");
+  grid->add_option("--set", options->sets, "ROW:COL=TEXT: type TEXT into a cell (rows from 1, columns 1 to 10)");
+  grid->add_option("--toggle-sex", options->toggles, "ROW: click the row's Sex cell (male and female swap)");
+  grid->add_option("--name", options->name, outputHelp);
+  grid->get_option("--json")->excludes("--write");
+  grid->callback([options, &context] { context.exitCode = runGrid(*options, context); });
+}
+
+}  // namespace netkeeper2

@@ -1,0 +1,135 @@
+#include "netkeeper2/grid.hpp"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+
+#include "ui/number_box.hpp"
+
+namespace netkeeper2 {
+
+const std::array<std::string_view, kGridColumns> kGridCaptions = {"Fish Kind", "Name",  "Age", "Health", "Fullness",
+                                                                  "Courage",   "Power", "Sex", "Color",  "egg"};
+
+namespace {
+
+std::string& cell(GridCells& cells, Column column) { return cells[column - 1]; }
+const std::string& cell(const GridCells& cells, Column column) { return cells[column - 1]; }
+
+std::string thousandths(float value) {
+  if (!std::isfinite(value)) return "0";
+  return scaledText(std::floor(static_cast<double>(value) * 1000.0), 3);
+}
+
+std::string fullnessText(float fullness, float capacity) {
+  if (capacity == 0.0f || !std::isfinite(fullness) || !std::isfinite(capacity)) return "0";
+  return scaledText(std::floor(static_cast<double>(fullness) * 1000.0 / static_cast<double>(capacity)), 1);
+}
+
+GridCells shownCells(base::ByteSpan image, std::size_t k, const std::optional<Base>& found, base::CodePage codePage) {
+  GridCells cells;
+  const auto names = readNameBlock(image, k);
+  cell(cells, kKind) = std::string(*kindAt(image, k));
+  auto nickname = base::fromCodePage(names.nickname, codePage);
+  cell(cells, kName) = nickname ? *nickname : names.nickname;
+  if (!found) return cells;
+  const std::size_t b = found->b;
+  // Age in thousandths of a day: minutes * 1000 / 1440, counted exactly.
+  cell(cells, kAge) = scaledText(static_cast<double>(std::uint64_t{readU32(image, b + field::kAge)} * 1000 / 1440), 3);
+  cell(cells, kHealth) = thousandths(readSingle(image, b + field::kHealth));
+  cell(cells, kFullness) = fullnessText(readSingle(image, b + field::kFullness), readSingle(image, b + field::kCapacity));
+  cell(cells, kCourage) = thousandths(readSingle(image, b + field::kCourage));
+  cell(cells, kPower) = thousandths(readSingle(image, b + field::kPower));
+  cell(cells, kSex) = found->kind == BaseKind::Male ? "male" : found->kind == BaseKind::Female ? "female" : "egg";
+  cell(cells, kColor) = thousandths(readSingle(image, b + field::kColour));
+  cell(cells, kEgg) = std::to_string(readI32(image, b + field::kEggs));
+  return cells;
+}
+
+float single(const std::string& text) { return static_cast<float>(ui::leadingNumber(text)); }
+
+}  // namespace
+
+std::string scaledText(double units, int decimals) {
+  if (!(std::fabs(units) < 1e15)) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", units / std::pow(10.0, decimals));
+    return text;
+  }
+  const auto whole = static_cast<std::int64_t>(units);
+  const std::int64_t scale = decimals == 3 ? 1000 : 10;
+  const std::uint64_t magnitude = whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
+  std::string text = (whole < 0 ? "-" : "") + std::to_string(magnitude / scale);
+  std::string fraction = std::to_string(magnitude % scale);
+  fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  if (!fraction.empty()) text += "." + fraction;
+  return text;
+}
+
+std::vector<GridRow> fillGrid(base::ByteSpan image, base::CodePage codePage) {
+  std::vector<GridRow> rows;
+  for (auto record = findFirstRecord(image); record && rows.size() < kMaxGridRows;
+       record = findNextRecord(image, record->k)) {
+    GridRow row{record->k, findBase(image, record->k), {}};
+    row.cells = shownCells(image, row.k, row.base, codePage);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string toggledSex(std::string_view shown) {
+  if (shown == "male") return "female";
+  if (shown == "female") return "male";
+  return std::string(shown);
+}
+
+GridWriteReport writeGrid(base::Bytes& image, const std::vector<GridRow>& rows, const std::vector<GridCells>& edited) {
+  GridWriteReport report;
+  for (std::size_t r = 0; r < rows.size() && r < edited.size(); ++r) {
+    const auto& row = rows[r];
+    if (!row.base) continue;
+    const std::size_t b = row.base->b;
+    const auto& now = edited[r];
+    auto changed = [&](Column column) { return cell(now, column) != cell(row.cells, column); };
+    if (row.base->kind == BaseKind::Egg) {
+      if (b + field::kEggs + 4 > image.size()) {
+        ++report.pastEnd;
+        continue;
+      }
+      if (changed(kEgg)) {
+        const double eggs = std::clamp(wholeNumber(ui::leadingNumber(cell(now, kEgg))), 1.0, 255.0);
+        writeI32(image, b + field::kEggs, static_cast<std::int32_t>(eggs));
+      }
+      ++report.written;
+      continue;
+    }
+    if (b + field::kEnd > image.size()) {
+      ++report.pastEnd;
+      continue;
+    }
+    writeResets(image, b);
+    for (std::size_t at : {field::kPowerCompanions, field::kPowerCompanions + 4, field::kCourageCompanions,
+                           field::kCourageCompanions + 4})
+      writeSingle(image, b + at, 100.0f);
+    if (changed(kAge)) base::putU32(image.data() + b + field::kAge, ageMinutes(ui::leadingNumber(cell(now, kAge))));
+    if (changed(kHealth)) writeSingle(image, b + field::kHealth, single(cell(now, kHealth)));
+    if (changed(kFullness)) {
+      const double percent = wholeNumber(ui::leadingNumber(cell(now, kFullness)));
+      const double capacity = readSingle(image, b + field::kCapacity);
+      writeSingle(image, b + field::kFullness, static_cast<float>(capacity * percent * 0.01));
+    }
+    if (changed(kCourage)) writeSingle(image, b + field::kCourage, single(cell(now, kCourage)));
+    if (changed(kPower)) writeSingle(image, b + field::kPower, single(cell(now, kPower)));
+    if (changed(kSex)) {
+      if (cell(now, kSex) == "female") writeI32(image, b + field::kSex, kFemale);
+      if (cell(now, kSex) == "male") writeI32(image, b + field::kSex, kMale);
+    }
+    if (changed(kColor)) writeSingle(image, b + field::kColour, single(cell(now, kColor)));
+    ++report.written;
+  }
+  return report;
+}
+
+}  // namespace netkeeper2

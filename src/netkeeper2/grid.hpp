@@ -1,0 +1,50 @@
+#pragma once
+// The "detail" grid: one row a fish or egg, ten columns shown as text, and the write-back of
+// the cells a user changed.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/bytes.hpp"
+#include "base/codepage.hpp"
+#include "netkeeper2/wtk_records.hpp"
+
+namespace netkeeper2 {
+
+inline constexpr std::size_t kGridColumns = 10;
+inline constexpr std::size_t kMaxGridRows = 501;
+extern const std::array<std::string_view, kGridColumns> kGridCaptions;
+
+// Columns as numbered on screen (1 … 10); index = column - 1.
+enum Column : std::size_t { kKind = 1, kName, kAge, kHealth, kFullness, kCourage, kPower, kSex, kColor, kEgg };
+
+using GridCells = std::array<std::string, kGridColumns>;
+
+struct GridRow {
+  std::size_t k = 0;
+  std::optional<Base> base;  // none: the row shows its names only and is never written
+  GridCells cells;           // as shown at load (UTF-8)
+};
+
+// Rows for the first record and each next one, at most 501.
+std::vector<GridRow> fillGrid(base::ByteSpan image, base::CodePage codePage);
+
+// "male" and "female" swap; anything else stays.
+std::string toggledSex(std::string_view shown);
+
+// Thousandths (or tenths) counted as a whole number, shown without trailing zeros.
+std::string scaledText(double units, int decimals);
+
+struct GridWriteReport {
+  std::size_t written = 0;        // rows written
+  std::size_t pastEnd = 0;        // rows whose fields would lie past the end of the file
+};
+
+// Writes the rows back: a cell whose text equals the text shown at load keeps its stored
+// bytes; the resets are written to every fish row. `edited` has one entry a row.
+GridWriteReport writeGrid(base::Bytes& image, const std::vector<GridRow>& rows, const std::vector<GridCells>& edited);
+
+}  // namespace netkeeper2

@@ -1,0 +1,74 @@
+#include "netkeeper2/netkeeper2.hpp"
+
+#include <cctype>
+#include <system_error>
+
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "ui/paths.hpp"
+
+namespace netkeeper2 {
+
+namespace fs = std::filesystem;
+
+std::string defaultOutputName(const fs::path& file) {
+  std::string name = file.filename().string();
+  if (name.size() >= 4) {
+    std::string tail = name.substr(name.size() - 4);
+    for (auto& c : tail) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (tail == ".WTK") name.resize(name.size() - 4);
+  }
+  return name;
+}
+
+fs::path outputPath(const fs::path& folder, std::string_view name, const fs::path& opened) {
+  const std::string openedName = opened.filename().string();
+  const std::string tail = openedName.size() >= 4 ? openedName.substr(openedName.size() - 4) : openedName;
+  return ui::joinFolder(folder.string(), std::string(name) + tail);
+}
+
+std::optional<OpenedTank> Netkeeper2::open(const fs::path& file) {
+  std::error_code ec;
+  const auto size = fs::file_size(file, ec);
+  if (!ec && size > kMaxTankSize) {
+    ui_.message(kFileDiffers, {std::string(kProgramTitle),
+                               base::strcat(base::displayPath(file), " is ", base::withThousands(size),
+                                            " bytes long; a tank of this edition holds at most ",
+                                            base::withThousands(kMaxTankSize), " bytes.")});
+    return std::nullopt;
+  }
+  auto image = base::readFile(file, kMaxTankSize);
+  if (!image) {
+    ui_.message(image.error().message, {std::string(kProgramTitle), {}});
+    return std::nullopt;
+  }
+  auto first = findFirstRecord(*image);
+  if (!first) {
+    ui_.message(kFileDiffers, {std::string(kProgramTitle), {}});
+    return std::nullopt;
+  }
+  return OpenedTank{file, std::move(*image), *first};
+}
+
+ui::Outcome Netkeeper2::save(const base::Bytes& image, const fs::path& output) {
+  if (auto written = base::writeFileAtomically(output, image); !written) {
+    ui_.message(written.error().message, {std::string(kProgramTitle), {}});
+    return ui::Outcome::Refused;
+  }
+  return ui::Outcome::Done;
+}
+
+ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishEdits& edits, const fs::path& output) {
+  ui::BusyPointer busy(ui_);
+  edits_ = applyFishEdits(tank.image, edits);
+  return save(tank.image, output);
+}
+
+ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& rows,
+                                  const std::vector<GridCells>& edited, const fs::path& output) {
+  ui::BusyPointer busy(ui_);
+  writeBack_ = writeGrid(tank.image, rows, edited);
+  return save(tank.image, output);
+}
+
+}  // namespace netkeeper2

@@ -1,0 +1,62 @@
+#pragma once
+// netkeeper2's flow without a window: open an extended-edition tank, apply the
+// fish-information edits to every fish, or fill the grid and write back what was changed.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/bytes.hpp"
+#include "base/codepage.hpp"
+#include "netkeeper2/fish_edits.hpp"
+#include "netkeeper2/grid.hpp"
+#include "netkeeper2/wtk_records.hpp"
+#include "ui/ui.hpp"
+
+namespace netkeeper2 {
+
+inline constexpr std::string_view kFileDiffers = "File differs";
+inline constexpr std::string_view kProgramTitle = "NetKeeperII";
+
+// The File Name box's first text: the file's name without a final ".WTK" in any case.
+std::string defaultOutputName(const std::filesystem::path& file);
+// The folder joined with the name and the last four characters of the opened file's name.
+std::filesystem::path outputPath(const std::filesystem::path& folder, std::string_view name,
+                                 const std::filesystem::path& opened);
+
+struct OpenedTank {
+  std::filesystem::path file;
+  base::Bytes image;  // the whole file
+  Record first;       // its first fish record
+};
+
+class Netkeeper2 {
+ public:
+  explicit Netkeeper2(ui::Ui& ui, base::CodePage codePage = base::CodePage::Cp932) : ui_(ui), codePage_(codePage) {}
+
+  // "Start" and "detail": the file loaded afresh, or "File differs" (with the reason when the
+  // file is too long) and none.
+  std::optional<OpenedTank> open(const std::filesystem::path& file);
+
+  // The fish-information dialog's "OK": every fish edited, the image written to `output`.
+  ui::Outcome generate(OpenedTank tank, const FishEdits& edits, const std::filesystem::path& output);
+  const FishEditReport& lastEdits() const { return edits_; }
+
+  // The grid's rows for the opened tank.
+  std::vector<GridRow> grid(const OpenedTank& tank) const { return fillGrid(tank.image, codePage_); }
+  // The grid's "OK": the changed cells and the resets written, the image written to `output`.
+  ui::Outcome writeBack(OpenedTank tank, const std::vector<GridRow>& rows, const std::vector<GridCells>& edited,
+                        const std::filesystem::path& output);
+  const GridWriteReport& lastWriteBack() const { return writeBack_; }
+
+ private:
+  ui::Outcome save(const base::Bytes& image, const std::filesystem::path& output);
+
+  ui::Ui& ui_;
+  base::CodePage codePage_;
+  FishEditReport edits_;
+  GridWriteReport writeBack_;
+};
+
+}  // namespace netkeeper2
