@@ -184,7 +184,7 @@ int runDemo(ui::CommandContext& context) {
       {"demo-out/pack.bin", sizeOf(out / "pack.bin"), "four frames and the icon between filler text"},
       {"demo-out/found/", sizeOf(out / "found"), "orbisk's bitmaps found in pack.bin and saved: all five match their sources"},
   };
-  for (auto* tool : {demoNetkeeper, demoScalepaint, demoPelletry}) {
+  for (auto* tool : {demoNetkeeper, demoNetkeeper2, demoScalepaint, demoPelletry}) {
     auto more = tool(out);
     if (!more) {
       context.err << "demo: " << more.error().message << '\n';

@@ -21,6 +21,7 @@ std::string demoSizeOf(const std::filesystem::path& path);
 DemoRow demoRow(const std::filesystem::path& path, const std::string& what);
 
 base::Result<DemoRows> demoNetkeeper(const std::filesystem::path& out);
+base::Result<DemoRows> demoNetkeeper2(const std::filesystem::path& out);
 base::Result<DemoRows> demoScalepaint(const std::filesystem::path& out);
 base::Result<DemoRows> demoPelletry(const std::filesystem::path& out);
 

@@ -108,6 +108,7 @@ int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOpt
   }
 
   std::unique_ptr<QWidget> window = makeWindow(parser);
+  if (!window) return kExitFailed;  // the tool said why it does not start
 
   if (parser.isSet(describeOption)) {
     print(stdout, QString::fromUtf8(describeWindowJson(*window)));

@@ -9,7 +9,8 @@
 // Options: --screenshot FILE.png saves a picture of the laid-out window and exits; --describe
 // prints the window's caption and named controls as JSON (see describe.hpp) and exits; --help.
 // A tool may add options of its own (presetting the window, say): they appear in --help, and
-// the factory reads their values from the parser.
+// the factory reads their values from the parser. A factory that returns no window (another
+// copy runs, say) ends the program with exit status 1, after telling the person why.
 // Without a display (on Linux), these options run on Qt's offscreen platform by themselves.
 // Exit status: 0 done, 1 the screenshot could not be saved, 2 the command line was wrong;
 // otherwise whatever the window's event loop returns.

@@ -1,0 +1,107 @@
+#pragma once
+// netkeeper2's windows: the main window (file lists, "Start", "detail"), the fish-information
+// dialog and the grid window.
+#include <QDialog>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "netkeeper2/netkeeper2.hpp"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTableWidget;
+
+namespace ui {
+class FileBrowser;
+class QtUi;
+}  // namespace ui
+
+namespace netkeeper2 {
+
+inline constexpr const char* kVersion = "1.0.0";
+
+// Twips as the windows' sizes are given, at 15 twips a pixel.
+constexpr int twips(int value) { return value / 15; }
+
+// The fish-information dialog: a tick box for each value, the value shown only when ticked.
+class FishInfoDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  FishInfoDialog(const QString& kindName, const QString& fileName, QWidget* parent = nullptr);
+  // The boxes that are ticked, with the numbers they hold.
+  FishEdits edits() const;
+  QString fileName() const;
+
+ private:
+  struct Row {
+    QCheckBox* tick;
+    QLineEdit* box;
+  };
+  Row addRow(const char* caption, const char* tickName, const char* boxName, const char* preset);
+
+  Row age_, health_, color_, courage_, power_, fullness_;
+  QCheckBox* sex_;
+  QRadioButton* male_;
+  QRadioButton* female_;
+  QLineEdit* fileName_;
+};
+
+// The grid window: one row a fish or egg; "OK" hands the cells back for writing.
+class GridWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  GridWindow(const std::vector<GridRow>& rows, const QString& name, QWidget* parent = nullptr);
+  std::vector<GridCells> cells() const;
+  QString fileName() const;
+  QTableWidget* grid() const { return grid_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void toggleSex(int row, int column);
+
+  QTableWidget* grid_;
+  QLabel* fileLabel_;
+  QLineEdit* fileName_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
+};
+
+class Window : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Window(const std::filesystem::path& folder, QWidget* parent = nullptr);
+  ~Window() override;
+
+  ui::FileBrowser& browser() { return *browser_; }
+  // Selects a file of the open folder as a click would; false when it is not listed.
+  bool selectFile(const QString& name);
+  // "Start": the fish-information dialog, then the edits on OK.
+  void start();
+  // "detail": the grid window, then the write-back on OK.
+  void detail();
+
+ private:
+  void showFileFacts(const QString& path);
+  std::optional<OpenedTank> openSelected();
+
+  std::unique_ptr<ui::QtUi> ui_;
+  Netkeeper2 tool_;
+  ui::FileBrowser* browser_;
+  QStatusBar* status_;
+  QLabel* length_;
+  QLabel* stamp_;
+};
+
+}  // namespace netkeeper2

@@ -1,0 +1,157 @@
+// netkeeper2's windows as the person meets them: the main window's lists and buttons, the
+// fish-information dialog, the grid with its Sex clicks and resizing, and the single-copy guard.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QSysInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+
+#include "base/file_io.hpp"
+#include "netkeeper2/window.hpp"
+#include "qt/support.hpp"
+#include "samples/wtk.hpp"
+#include "support/test_folder.hpp"
+#include "ui/qt/file_browser.hpp"
+#include "ui/qt/qt_ui.hpp"
+#include "ui/qt/single_instance.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using netkeeper2::FishInfoDialog;
+using netkeeper2::GridWindow;
+
+class Netkeeper2Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto tank = samples::sampleWtk();
+    ASSERT_TRUE(tank);
+    original = *tank;
+    ASSERT_TRUE(base::writeFileAtomically(folder.path() / "lake.wtk", original));
+    ASSERT_TRUE(base::writeFileAtomically(folder.path() / "OCEAN.WTK", original));
+    ASSERT_TRUE(base::writeFileAtomically(folder.path() / "pond.tqn", original));
+  }
+  base::Bytes read(const char* name) { return *base::readFile(folder.path() / name, 1 << 20); }
+  std::size_t base0() { return 530 + samples::kWtkBaseDistance; }  // the first record's base
+
+  test::TempFolder folder;
+  base::Bytes original;
+};
+
+TEST_F(Netkeeper2Window, ListsExtendedEditionTanksInAnyCase) {
+  netkeeper2::Window window(folder.path());
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("NetKeeperII"));
+  EXPECT_EQ(test::findControl<QLabel>(window, "lblVersion")->text(), QStringLiteral("NetKeeperII    Version 1.0.0"));
+  EXPECT_EQ(window.browser().listedFiles(), (QStringList{"lake.wtk", "OCEAN.WTK"}));
+  EXPECT_EQ(test::findControl<QPushButton>(window, "cmdStart")->text(), QStringLiteral("Start"));
+  EXPECT_EQ(test::findControl<QPushButton>(window, "cmdDetail")->text(), QStringLiteral("detail"));
+  ASSERT_TRUE(window.selectFile(QStringLiteral("lake.wtk")));
+  EXPECT_EQ(test::findControl<QLabel>(window, "Panel1")->text(), QString::number(original.size()));
+}
+
+TEST_F(Netkeeper2Window, StartWithoutAFileSaysFileDiffers) {
+  netkeeper2::Window window(folder.path());
+  QString said;
+  test::onNextModal([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) said = box->text();
+    modal->close();
+  });
+  window.start();
+  EXPECT_EQ(said, QStringLiteral("File differs"));
+}
+
+TEST_F(Netkeeper2Window, FishInformationWritesTheTickedBoxesIntoEveryFish) {
+  netkeeper2::Window window(folder.path());
+  ASSERT_TRUE(window.selectFile(QStringLiteral("lake.wtk")));
+  QString caption, name;
+  bool hiddenAtLoad = false;
+  test::onNextModal([&](QWidget* modal) {
+    caption = modal->windowTitle();
+    auto* dialog = static_cast<FishInfoDialog*>(modal);
+    auto* box = test::findControl<QLineEdit>(*dialog, "txtHealth");
+    hiddenAtLoad = box->isHidden();
+    name = test::findControl<QLineEdit>(*dialog, "txtFileName")->text();
+    EXPECT_EQ(test::findControl<QLineEdit>(*dialog, "txtAge")->text(), QStringLiteral("0"));
+    test::findControl<QCheckBox>(*dialog, "chkHealth")->setChecked(true);
+    EXPECT_FALSE(box->isHidden());
+    box->setText(QStringLiteral("250"));  // no clamping in this edition
+    test::findControl<QLineEdit>(*dialog, "txtFileName")->setText(QStringLiteral("TEMP"));
+    test::findControl<QPushButton>(*dialog, "cmdOK")->click();
+  });
+  window.start();
+  EXPECT_EQ(caption, QStringLiteral("NEON"));
+  EXPECT_EQ(name, QStringLiteral("lake"));
+  EXPECT_TRUE(hiddenAtLoad);
+  EXPECT_EQ(read("lake.wtk"), original);
+  auto written = read("TEMP.wtk");
+  EXPECT_EQ(base::getU32(written.data() + base0() + 124), 0x437A0000u);  // 250.0
+  EXPECT_TRUE(window.browser().listedFiles().contains(QStringLiteral("TEMP.wtk")));
+}
+
+TEST_F(Netkeeper2Window, GridTogglesSexByClickAndWritesOnlyOnOk) {
+  netkeeper2::Window window(folder.path());
+  ASSERT_TRUE(window.selectFile(QStringLiteral("lake.wtk")));
+  test::onNextModal([&](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  window.detail();
+  EXPECT_EQ(read("lake.wtk"), original);  // Cancel writes nothing
+
+  QStringList captions, sexes;
+  test::onNextModal([&](QWidget* modal) {
+    auto* grid = static_cast<GridWindow*>(modal)->grid();
+    EXPECT_EQ(modal->windowTitle(), QStringLiteral("lake"));
+    EXPECT_EQ(grid->rowCount(), 7);
+    for (int c = 0; c < grid->columnCount(); ++c) captions << grid->horizontalHeaderItem(c)->text();
+    auto click = [&](int row) {
+      const QRect cell = grid->visualItemRect(grid->item(row, 7));
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+      sexes << grid->item(row, 7)->text();
+    };
+    click(0);  // male → female
+    click(1);  // female → male
+    click(1);  // and back
+    click(3);  // an egg stays an egg
+    grid->item(2, 3)->setText(QStringLiteral("10"));  // GREENNEON's health
+    test::findControl<QPushButton>(*modal, "cmdOK")->click();
+  });
+  window.detail();
+  EXPECT_EQ(captions, (QStringList{"Fish Kind", "Name", "Age", "Health", "Fullness", "Courage", "Power", "Sex", "Color", "egg"}));
+  EXPECT_EQ(sexes, (QStringList{"female", "male", "female", "egg"}));
+  auto written = read("lake.wtk");
+  EXPECT_EQ(base::getU32(written.data() + base0()), 0xFFFFFF9Cu);
+  EXPECT_EQ(base::getU32(written.data() + 1490 + 100 + 124), 0x41200000u);  // 10.0
+  EXPECT_EQ(base::getU32(written.data() + 851 + 100), 0xFFFFFF9Cu);  // CARDINAL still female
+}
+
+TEST(Netkeeper2Grid, KeepsItsMarginsWhenResized) {
+  GridWindow window({}, QStringLiteral("lake"));
+  EXPECT_EQ(window.width(), 720);  // 10800 twips
+  window.resize(800, 500);
+  QResizeEvent event(QSize(800, 500), QSize(720, 420));
+  QApplication::sendEvent(&window, &event);
+  EXPECT_EQ(window.grid()->geometry(), QRect(0, 0, 800 - 22, 500 - 66));
+}
+
+TEST(SingleInstanceGuard, OneCopyAtATimeAndACrashedCopyDoesNotBlock) {
+  test::TempFolder folder;
+  const QString where = ui::fromPath(folder.path());
+  {
+    ui::SingleInstance first(QStringLiteral("netkeeper2"), where);
+    EXPECT_TRUE(first.acquired());
+    ui::SingleInstance second(QStringLiteral("netkeeper2"), where);
+    EXPECT_FALSE(second.acquired());
+  }
+  EXPECT_TRUE(ui::SingleInstance(QStringLiteral("netkeeper2"), where).acquired());
+  // A lock left by a process that is gone.
+  std::ofstream(folder.path() / "netkeeper2.lock") << "2147483000\nnetkeeper2\n" << QSysInfo::machineHostName().toStdString() << "\n";
+  EXPECT_TRUE(ui::SingleInstance(QStringLiteral("netkeeper2"), where).acquired());
+}
+
+}  // namespace
