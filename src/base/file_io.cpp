@@ -53,4 +53,23 @@ Result<void> writeFileAtomically(const std::filesystem::path& path, ByteSpan dat
   return writer->commit();
 }
 
+Result<void> copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to,
+                                const PieceChange& change) {
+  auto source = ReadOnlyFile::open(from);
+  if (!source) return std::unexpected(source.error());
+  auto writer = AtomicWriter::create(to);
+  if (!writer) return std::unexpected(writer.error());
+  Bytes piece(std::size_t{1} << 20);
+  for (std::uint64_t offset = 0; offset < source->size();) {
+    auto got = source->readAt(offset, piece);
+    if (!got) return std::unexpected(got.error());
+    if (*got == 0) return fail(strcat("Cannot read ", displayPath(from), ": it ended early."));
+    std::span<std::uint8_t> part(piece.data(), *got);
+    if (change) change(offset, part);
+    if (auto ok = writer->write(part); !ok) return ok;
+    offset += *got;
+  }
+  return writer->commit();
+}
+
 }  // namespace base

@@ -1,9 +1,7 @@
 #include "netkeeper2/grid.hpp"
 
 #include <algorithm>
-#include <cinttypes>
 #include <cmath>
-#include <cstdio>
 
 #include "ui/number_box.hpp"
 
@@ -19,12 +17,12 @@ const std::string& cell(const GridCells& cells, Column column) { return cells[co
 
 std::string thousandths(float value) {
   if (!std::isfinite(value)) return "0";
-  return scaledText(std::floor(static_cast<double>(value) * 1000.0), 3);
+  return ui::decimalText(std::floor(static_cast<double>(value) * 1000.0), 3);
 }
 
 std::string fullnessText(float fullness, float capacity) {
   if (capacity == 0.0f || !std::isfinite(fullness) || !std::isfinite(capacity)) return "0";
-  return scaledText(std::floor(static_cast<double>(fullness) * 1000.0 / static_cast<double>(capacity)), 1);
+  return ui::decimalText(std::floor(static_cast<double>(fullness) * 1000.0 / static_cast<double>(capacity)), 1);
 }
 
 GridCells shownCells(base::ByteSpan image, std::size_t k, const std::optional<Base>& found, base::CodePage codePage) {
@@ -36,7 +34,7 @@ GridCells shownCells(base::ByteSpan image, std::size_t k, const std::optional<Ba
   if (!found) return cells;
   const std::size_t b = found->b;
   // Age in thousandths of a day: minutes * 1000 / 1440, counted exactly.
-  cell(cells, kAge) = scaledText(static_cast<double>(std::uint64_t{readU32(image, b + field::kAge)} * 1000 / 1440), 3);
+  cell(cells, kAge) = ui::decimalText(static_cast<double>(std::uint64_t{readU32(image, b + field::kAge)} * 1000 / 1440), 3);
   cell(cells, kHealth) = thousandths(readSingle(image, b + field::kHealth));
   cell(cells, kFullness) = fullnessText(readSingle(image, b + field::kFullness), readSingle(image, b + field::kCapacity));
   cell(cells, kCourage) = thousandths(readSingle(image, b + field::kCourage));
@@ -50,23 +48,6 @@ GridCells shownCells(base::ByteSpan image, std::size_t k, const std::optional<Ba
 float single(const std::string& text) { return static_cast<float>(ui::leadingNumber(text)); }
 
 }  // namespace
-
-std::string scaledText(double units, int decimals) {
-  if (!(std::fabs(units) < 1e15)) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.15g", units / std::pow(10.0, decimals));
-    return text;
-  }
-  const auto whole = static_cast<std::int64_t>(units);
-  const std::int64_t scale = decimals == 3 ? 1000 : 10;
-  const std::uint64_t magnitude = whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
-  std::string text = (whole < 0 ? "-" : "") + std::to_string(magnitude / scale);
-  std::string fraction = std::to_string(magnitude % scale);
-  fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
-  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-  if (!fraction.empty()) text += "." + fraction;
-  return text;
-}
 
 std::vector<GridRow> fillGrid(base::ByteSpan image, base::CodePage codePage) {
   std::vector<GridRow> rows;

@@ -35,9 +35,6 @@ std::vector<GridRow> fillGrid(base::ByteSpan image, base::CodePage codePage);
 // "male" and "female" swap; anything else stays.
 std::string toggledSex(std::string_view shown);
 
-// Thousandths (or tenths) counted as a whole number, shown without trailing zeros.
-std::string scaledText(double units, int decimals);
-
 struct GridWriteReport {
   std::size_t written = 0;        // rows written
   std::size_t pastEnd = 0;        // rows whose fields would lie past the end of the file

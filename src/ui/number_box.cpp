@@ -1,6 +1,9 @@
 #include "ui/number_box.hpp"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 
 namespace ui {
 
@@ -19,6 +22,24 @@ double leadingNumber(std::string_view text) {
   double value = 0;
   std::from_chars(text.data() + start, text.data() + at, value, std::chars_format::fixed);
   return negative ? -value : value;
+}
+
+std::string decimalText(double units, int decimals) {
+  const std::uint64_t scale = decimals == 3 ? 1000 : decimals == 1 ? 10 : 1;
+  if (!(std::fabs(units) < 1e15)) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", units / static_cast<double>(scale));
+    return text;
+  }
+  const auto whole = static_cast<std::int64_t>(units);
+  const std::uint64_t magnitude = whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
+  std::string text = (whole < 0 ? "-" : "") + std::to_string(magnitude / scale);
+  if (scale == 1) return text;
+  std::string fraction = std::to_string(magnitude % scale);
+  fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  if (!fraction.empty()) text += "." + fraction;
+  return text;
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "netkeeper2/grid.hpp"
 #include "netkeeper2/wtk_records.hpp"
 #include "samples/wtk.hpp"
+#include "ui/number_box.hpp"
 
 namespace {
 
@@ -127,10 +128,10 @@ TEST(WtkGrid, ShowsEveryRecordWithItsFloorRules) {
 }
 
 TEST(WtkGrid, ShownNumbersAreCutNotRounded) {
-  EXPECT_EQ(scaledText(0, 3), "0");
-  EXPECT_EQ(scaledText(1999, 3), "1.999");
-  EXPECT_EQ(scaledText(-1, 3), "-0.001");
-  EXPECT_EQ(scaledText(505, 1), "50.5");
+  EXPECT_EQ(ui::decimalText(0, 3), "0");
+  EXPECT_EQ(ui::decimalText(1999, 3), "1.999");
+  EXPECT_EQ(ui::decimalText(-1, 3), "-0.001");
+  EXPECT_EQ(ui::decimalText(505, 1), "50.5");
   std::vector<WtkFish> fish = {{WtkMarker::First, "RURI", "x", "", WtkSex::Male, 1439, 0.1f, 3, 1, 99.9999f, -0.0005f, 0}};
   auto row = fillGrid(samples::makeWtk(fish), base::CodePage::Cp932).at(0);
   EXPECT_EQ(row.cells[kAge - 1], "0.999");      // 1439 minutes
