@@ -1,1 +1,482 @@
 #include "pelletry/window.hpp"
+
+#include <QDialog>
+#include <QDropEvent>
+#include <algorithm>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "base/file_io.hpp"
+#include "pelletry/artwork.hpp"
+#include "pelletry/food_file.hpp"
+#include "pelletry/preview_window.hpp"
+#include "pelletry/widgets.hpp"
+#include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace pelletry {
+
+namespace {
+
+// The window's size at start: 6030 × 7880 twips.
+constexpr int kStartWidth = 6030, kStartHeight = 7880;
+constexpr int kPictureBox = 88;
+constexpr int kStripColumns = 5;
+constexpr int kSwapSlot = 25, kBlankSlot = 26;
+enum PreviewLook { kPreviewDisabled = 0, kPreviewEnabled = 1, kPreviewPressed = 2 };
+
+QLabel* addLabel(QWidget* parent, const char* name, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+// A frame as the strip and the preview show it: an 8-bit frame's palette index 0 is clear, as
+// it is when the food is drawn in the tank. A file Qt cannot show gets a question mark.
+QPixmap loadFrame(const QString& path) {
+  QImage image(path);
+  if (image.isNull()) {
+    QPixmap unknown(art::kSlotSize - 8, art::kSlotSize - 8);
+    unknown.fill(Qt::transparent);
+    QPainter p(&unknown);
+    QFont font = p.font();
+    font.setPixelSize(22);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(190, 60, 40));
+    p.drawText(unknown.rect(), Qt::AlignCenter, QStringLiteral("?"));
+    return unknown;
+  }
+  if (image.format() == QImage::Format_Indexed8 && image.colorCount() > 0) image.setColor(0, qRgba(0, 0, 0, 0));
+  return QPixmap::fromImage(image);
+}
+
+// A picture box with a sunken frame around a fixed-size display.
+QLabel* pictureBox(QWidget* parent, const char* name, int size) {
+  auto* box = new QLabel(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setFixedSize(size, size);
+  box->setAlignment(Qt::AlignCenter);
+  return box;
+}
+
+}  // namespace
+
+Window::Window(QWidget* parent) : QMainWindow(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_) {
+  makeControls();
+}
+
+Window::Window(ui::Ui& ui, QWidget* parent) : QMainWindow(parent), flow_(ui) { makeControls(); }
+
+Window::~Window() = default;
+
+void Window::makeControls() {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowIcon(art::programIcon());
+
+  // The background takes a dragged frame and puts the trash back to normal.
+  auto* background = new DragPassArea(this);
+  background->setObjectName(QStringLiteral("frmMainBackground"));
+  setCentralWidget(background);
+  auto* layout = new QVBoxLayout(background);
+  layout->setContentsMargins(10, 8, 10, 8);
+  layout->setSpacing(6);
+
+  // Name and ID on one row, the memo below.
+  auto* texts = new QGridLayout;
+  texts->setHorizontalSpacing(8);
+  texts->setVerticalSpacing(6);
+  QLabel* nameCaption = addLabel(background, "Label1", "Food Name");
+  name_ = new QLineEdit(background);
+  name_->setObjectName(QStringLiteral("Text1"));
+  name_->setMaxLength(kNameChars);
+  nameCaption->setBuddy(name_);
+  QLabel* idCaption = addLabel(background, "Label3", "ID");
+  id_ = new QLineEdit(QString::fromUtf8(kDefaultId), background);
+  id_->setObjectName(QStringLiteral("Text4"));
+  id_->setAlignment(Qt::AlignCenter);
+  id_->setToolTip(QString::fromUtf8(kIdTip));
+  id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+  idCaption->setBuddy(id_);
+  QLabel* memoCaption = addLabel(background, "Label2", "Memo");
+  memo_ = new QPlainTextEdit(background);
+  memo_->setObjectName(QStringLiteral("Text2"));
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setTabChangesFocus(true);
+  memo_->setFixedHeight(fontMetrics().lineSpacing() * 3 + 10);
+  memoCaption->setBuddy(memo_);
+  connect(memo_, &QPlainTextEdit::textChanged, this, &Window::limitMemo);
+  texts->addWidget(nameCaption, 0, 0);
+  texts->addWidget(name_, 0, 1);
+  texts->addWidget(idCaption, 0, 2);
+  texts->addWidget(id_, 0, 3);
+  texts->addWidget(memoCaption, 1, 0, Qt::AlignTop);
+  texts->addWidget(memo_, 1, 1, 1, 3);
+  texts->setColumnStretch(1, 1);
+  layout->addLayout(texts);
+
+  // The kind: its picture and the scroll bar; the food picture and its button.
+  auto* pictures = new QHBoxLayout;
+  pictures->setSpacing(8);
+  auto* kindColumn = new QVBoxLayout;
+  kindColumn->setSpacing(2);
+  kindColumn->addWidget(addLabel(background, "Label4", "Kind"));
+  auto* kindRow = new QHBoxLayout;
+  kindRow->setSpacing(2);
+  kindDisplay_ = pictureBox(background, "Image1_1", art::kKindSize);
+  kind_ = new QScrollBar(Qt::Vertical, background);
+  kind_->setObjectName(QStringLiteral("VScroll1"));
+  kind_->setRange(0, kMaxKind);
+  kind_->setPageStep(1);
+  kind_->setFixedHeight(art::kKindSize);
+  kind_->setToolTip(QStringLiteral("Food kind 0-12"));
+  connect(kind_, &QScrollBar::valueChanged, this, [this] { showKind(); });
+  kindRow->addWidget(kindDisplay_);
+  kindRow->addWidget(kind_);
+  kindColumn->addLayout(kindRow);
+  kindColumn->addStretch(1);
+  pictures->addLayout(kindColumn);
+  pictures->addSpacing(14);
+
+  auto* pictureColumn = new QVBoxLayout;
+  pictureColumn->setSpacing(2);
+  pictureColumn->addWidget(addLabel(background, "Label5", "Picture"));
+  pictureDisplay_ = pictureBox(background, "Image1_0", kPictureBox);
+  pictureColumn->addWidget(pictureDisplay_);
+  pictures->addLayout(pictureColumn);
+  pictureButton_ = new LookButton(QStringLiteral("Image4"), {art::pictureButton(art::Look::Normal), art::pictureButton(art::Look::Pressed)},
+                                  0, 1, background);
+  pictureButton_->setToolTip(QStringLiteral("Choose the food's picture (a bitmap)"));
+  connect(pictureButton_, &LookButton::clicked, this, [this] { choosePicture(); });
+  pictures->addWidget(pictureButton_, 0, Qt::AlignBottom);
+  pictures->addStretch(1);
+  layout->addLayout(pictures);
+
+  // The kind pictures themselves are not shown: the kind display copies them.
+  for (int k = 0; k <= kMaxKind; ++k) {
+    auto* picture = new QLabel(background);
+    picture->setObjectName(QStringLiteral("Image13_%1").arg(k));
+    picture->setPixmap(art::kindPicture(k));
+    picture->hide();
+    kindPictures_[static_cast<std::size_t>(k)] = picture;
+  }
+
+  // The frame strip on its panel (Image11), the buttons and the trash beside it.
+  auto* stripRow = new QHBoxLayout;
+  stripRow->setSpacing(10);
+  auto* panel = new DragPassArea(background);
+  panel->setObjectName(QStringLiteral("Image11"));
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(6, 6, 6, 6);
+  grid->setSpacing(4);
+  for (int i = 0; i < kBlankSlot + 1; ++i) {
+    auto* slot = new FrameSlot(i, panel);
+    slots_[static_cast<std::size_t>(i)] = slot;
+    if (i >= kSwapSlot) {
+      slot->hide();  // the swap slot and the blank picture
+      continue;
+    }
+    grid->addWidget(slot, i / kStripColumns, i % kStripColumns);
+    connect(slot, &FrameSlot::frameDropped, this, &Window::dropFrame);
+    connect(slot, &FrameSlot::trashRequested, this, &Window::trashFrame);
+    connect(slot, &FrameSlot::frameOver, this, [this] { trash_->setHighlighted(false); });
+  }
+  connect(panel, &DragPassArea::frameOver, this, [this] { trash_->setHighlighted(false); });
+  for (FrameSlot* slot : slots_) connect(slot, &FrameSlot::filesDropped, this, [this](const QStringList& files) { dropFiles(files, false); });
+  connect(panel, &DragPassArea::filesDropped, this, [this](const QStringList& files) { dropFiles(files, false); });
+  connect(background, &DragPassArea::filesDropped, this, [this](const QStringList& files) { dropFiles(files, false); });
+  for (QWidget* picture : {static_cast<QWidget*>(pictureDisplay_), static_cast<QWidget*>(pictureButton_)}) {
+    picture->setAcceptDrops(true);
+    picture->installEventFilter(this);
+  }
+  connect(background, &DragPassArea::frameOver, this, [this] { trash_->setHighlighted(false); });
+  auto* stripColumn = new QVBoxLayout;
+  stripColumn->setSpacing(2);
+  frameCount_ = addLabel(background, "lblFrames", "");
+  stripColumn->addWidget(frameCount_);
+  stripColumn->addWidget(panel);
+  stripColumn->addStretch(1);
+  stripRow->addLayout(stripColumn);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(6);
+  buttons->addSpacing(fontMetrics().lineSpacing() + 2);
+  addButton_ = new LookButton(QStringLiteral("Image6"), {art::addFrameButton(art::Look::Normal), art::addFrameButton(art::Look::Pressed)},
+                              0, 1, background);
+  addButton_->setToolTip(QStringLiteral("Add an animation frame (a bitmap) to the strip"));
+  connect(addButton_, &LookButton::clicked, this, [this] { addFrame(); });
+  previewButton_ = new LookButton(QStringLiteral("Image10"),
+                                  {art::previewButton(art::Look::Disabled), art::previewButton(art::Look::Normal),
+                                   art::previewButton(art::Look::Pressed)},
+                                  kPreviewDisabled, kPreviewPressed, background);
+  previewButton_->setToolTip(QStringLiteral("Play the frames as the food will move"));
+  connect(previewButton_, &LookButton::clicked, this, &Window::preview);
+  trash_ = new TrashCan(background);
+  connect(trash_, &TrashCan::frameDropped, this, &Window::trashFrame);
+  buttons->addWidget(addButton_);
+  buttons->addWidget(previewButton_);
+  buttons->addStretch(1);
+  buttons->addWidget(trash_);
+  stripRow->addLayout(buttons);
+  stripRow->addStretch(1);
+  layout->addLayout(stripRow, 1);
+
+  makeMenus();
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->setSizeGripEnabled(false);
+
+  showPicture();
+  showKind();
+  showStrip();
+  name_->setFocus();
+  resize(QSize(twipsToPixels(kStartWidth), twipsToPixels(kStartHeight)).expandedTo(minimumSizeHint()));
+}
+
+void Window::makeMenus() {
+  auto addEntry = [this](QMenu* menu, const char* name, const char* text, void (Window::*action)(), QKeySequence keys = {}) {
+    QAction* entry = menu->addAction(QString::fromUtf8(text));
+    entry->setObjectName(QString::fromLatin1(name));
+    entry->setShortcut(keys);
+    connect(entry, &QAction::triggered, this, action);
+    return entry;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+  addEntry(file, "mnuFileNew", "New", &Window::newFood, QKeySequence::New);
+  addEntry(file, "mnuFileSave", "Save", &Window::save, QKeySequence::Save);
+  file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar"));
+  QAction* exit = file->addAction(QStringLiteral("Exit"));
+  exit->setObjectName(QStringLiteral("mnuFileExit"));
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+  addEntry(help, "mnuHelpAbout", "About Pelletry", &Window::about);
+}
+
+void Window::limitMemo() {
+  // At most 512 characters, a line break counting two as the file stores it (CR LF).
+  const QString text = memo_->toPlainText();
+  if (text.size() + text.count(QLatin1Char('\n')) <= kMemoChars) {
+    memoAccepted_ = text;
+    return;
+  }
+  const int cursor = memo_->textCursor().position() - static_cast<int>(text.size() - memoAccepted_.size());
+  const QSignalBlocker quiet(memo_);
+  memo_->setPlainText(memoAccepted_);
+  QTextCursor restored = memo_->textCursor();
+  restored.setPosition(std::clamp(cursor, 0, static_cast<int>(memoAccepted_.size())));
+  memo_->setTextCursor(restored);
+}
+
+void Window::showBoxes() {
+  name_->setText(ui::toQString(flow_.boxes.name));
+  QString memo = ui::toQString(flow_.boxes.memo);
+  memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  memo_->setPlainText(memo);
+  id_->setText(ui::toQString(flow_.boxes.id));
+  kind_->setValue(std::clamp(flow_.boxes.kind, 0, kMaxKind));
+}
+
+void Window::readBoxes() {
+  flow_.boxes.name = name_->text().toStdString();
+  // The memo keeps its line breaks as CR LF, as a Windows text box holds them.
+  QString memo = memo_->toPlainText();
+  memo.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  flow_.boxes.memo = memo.toStdString();
+  flow_.boxes.id = id_->text().toStdString();
+  flow_.boxes.kind = kind_->value();
+}
+
+QPixmap Window::framePicture(const std::string& path) {
+  const QString key = ui::toQString(path);
+  auto found = frames_.constFind(key);
+  if (found != frames_.constEnd()) return *found;
+  QPixmap picture = loadFrame(key);
+  frames_.insert(key, picture);
+  return picture;
+}
+
+void Window::showStrip() {
+  const FrameStrip& strip = flow_.strip();
+  for (std::size_t i = 0; i < FrameStrip::kSlots; ++i) {
+    slots_[i]->setFrame(strip.draggable(i) ? framePicture(strip.path(i)) : QPixmap());
+    slots_[i]->setDraggable(strip.draggable(i));
+  }
+  previewButton_->setNormalLook(strip.empty() ? kPreviewDisabled : kPreviewEnabled);
+  previewButton_->setEnabled(!strip.empty());
+  frameCount_->setText(QStringLiteral("Frames: %1 of %2").arg(strip.count()).arg(FrameStrip::kSlots));
+}
+
+void Window::showPicture() {
+  const std::string& path = flow_.picturePath();
+  if (path.empty()) {
+    pictureDisplay_->setPixmap(art::blankPicture(kPictureBox, kPictureBox));
+    pictureDisplay_->setToolTip({});
+    return;
+  }
+  QPixmap picture = QPixmap::fromImage(QImage(ui::toQString(path)));
+  if (picture.isNull()) picture = loadFrame({});  // the question mark
+  if (picture.width() > kPictureBox || picture.height() > kPictureBox)
+    picture = picture.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  pictureDisplay_->setPixmap(picture);
+  pictureDisplay_->setToolTip(ui::toQString(path));
+}
+
+void Window::showKind() {
+  kindDisplay_->setPixmap(kindPictures_[static_cast<std::size_t>(kind_->value())]->pixmap());
+  kindDisplay_->setToolTip(QStringLiteral("Food kind %1").arg(kind_->value()));
+}
+
+void Window::choosePicture() {
+  if (flow_.choosePicture() == ui::Outcome::Done) showPicture();
+}
+
+void Window::setPicture(const std::filesystem::path& file) {
+  flow_.setPicture(file.string());
+  showPicture();
+}
+
+void Window::addFrame() {
+  if (flow_.addFrame() == ui::Outcome::Done) showStrip();
+}
+
+void Window::addFrame(const std::filesystem::path& file) {
+  if (flow_.addFrame(file.string())) showStrip();
+}
+
+void Window::dropFrame(int from, int to) {
+  if (from < 0 || to < 0) return;
+  if (flow_.strip().swap(static_cast<std::size_t>(from), static_cast<std::size_t>(to))) showStrip();
+}
+
+void Window::trashFrame(int slot) {
+  trash_->setHighlighted(false);
+  if (slot >= 0 && flow_.strip().remove(static_cast<std::size_t>(slot))) showStrip();
+}
+
+void Window::dropFiles(const QStringList& files, bool onPicture) {
+  if (files.isEmpty()) return;
+  if (onPicture) {
+    setPicture(ui::toPath(files.front()));
+    return;
+  }
+  for (const QString& file : files) {
+    if (flow_.strip().full()) {
+      statusBar()->showMessage(QString::fromUtf8(kStripFull));
+      break;
+    }
+    flow_.addFrame(ui::toPath(file).string());
+  }
+  showStrip();
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != pictureDisplay_ && watched != pictureButton_) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+    auto* drag = static_cast<QDragMoveEvent*>(event);
+    if (draggedFiles(drag->mimeData()).isEmpty()) return false;
+    drag->acceptProposedAction();
+    return true;
+  }
+  if (event->type() == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList files = draggedFiles(drop->mimeData());
+    if (files.isEmpty()) return false;
+    drop->acceptProposedAction();
+    dropFiles(files, true);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool Window::previewEnabled() const { return previewButton_->isEnabled(); }
+
+Box Window::mainBox() const {
+  const QRect frame = frameGeometry();
+  return {frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+std::unique_ptr<PreviewWindow> Window::makePreview(QWidget* parent) {
+  if (flow_.strip().empty()) return nullptr;
+  QList<QPixmap> frames;
+  for (const auto& path : flow_.strip().paths()) frames.append(framePicture(path));
+  return std::make_unique<PreviewWindow>(frames, mainBox(), parent);
+}
+
+void Window::preview() {
+  auto window = makePreview(this);
+  if (!window) return;
+  window->exec();
+  previewButton_->setNormalLook(kPreviewEnabled);
+}
+
+void Window::setKind(int kind) { kind_->setValue(kind); }
+
+void Window::newFood() {
+  flow_.newFood();
+  frames_.clear();
+  showStrip();
+  showPicture();
+  statusBar()->clearMessage();
+}
+
+void Window::save() {
+  readBoxes();
+  const SaveResult result = flow_.save();
+  if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or the person stopped
+  statusBar()->showMessage(QStringLiteral("Wrote %1 (%2 bytes)")
+                               .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+}
+
+namespace {
+
+// The About window: one picture; a click anywhere closes it.
+class AboutWindow : public QDialog {
+ public:
+  explicit AboutWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Pelletry"));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(art::aboutPicture());
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setToolTip(QStringLiteral("Click to close"));
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { accept(); }
+};
+
+}  // namespace
+
+void Window::about() {
+  AboutWindow window(this);
+  window.adjustSize();
+  const Box place = placeAbout(mainBox(), window.width(), window.height());
+  window.move(place.left, place.top);
+  window.exec();
+}
+
+}  // namespace pelletry
