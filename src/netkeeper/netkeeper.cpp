@@ -1,1 +1,192 @@
 #include "netkeeper/netkeeper.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "tankfile/records.hpp"
+#include "ui/number_box.hpp"
+#include "ui/paths.hpp"
+
+namespace netkeeper {
+
+namespace {
+
+// A box read as a whole number: its leading number, rounded halves to even, held to the range.
+std::int64_t wholeNumber(std::string_view text, std::int64_t low, std::int64_t high) {
+  const double value = std::nearbyint(ui::leadingNumber(text));
+  if (value <= static_cast<double>(low)) return low;
+  if (value >= static_cast<double>(high)) return high;
+  return static_cast<std::int64_t>(value);
+}
+
+std::string fileNameText(const std::filesystem::path& file) { return base::displayPath(file.filename()); }
+
+// Why records were left as they were, or empty.
+std::string skippedMessage(const EditReport& report, const std::filesystem::path& file) {
+  if (report.skippedFish.empty() && report.skippedEggs.empty()) return {};
+  std::string list;
+  auto add = [&](const char* what, std::size_t record) {
+    list += list.empty() ? "" : ", ";
+    list += base::strcat(what, " at offset ", record);
+  };
+  for (auto n : report.skippedFish) add("fish", n);
+  for (auto e : report.skippedEggs) add("egg", e);
+  return base::strcat("Left unedited, because their fields would lie outside ", base::displayPath(file), ": ", list, ".");
+}
+
+}  // namespace
+
+std::string versionLabel() { return base::strcat("Version ", kVersionMajor, ".", kVersionMinor, ".", kVersionRevision); }
+
+std::string clampPercentBox(const std::string& text) {
+  const double value = ui::leadingNumber(text);
+  if (value < 0) return "0";
+  if (value > 100) return "100";
+  return text;
+}
+
+EditSet takeEditSet(FishBoxes& boxes) {
+  for (std::string* box : {&boxes.healthText, &boxes.vigorText, &boxes.courageText, &boxes.powerText})
+    *box = clampPercentBox(*box);
+  EditSet edits;
+  edits.ageFlag = boxes.age;
+  edits.ageDays = wholeNumber(boxes.ageText, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+  edits.healthFlag = boxes.health;
+  edits.health = static_cast<int>(wholeNumber(boxes.healthText, 0, 100));
+  edits.vigorFlag = boxes.vigor;
+  edits.vigor = static_cast<int>(wholeNumber(boxes.vigorText, 0, 100));
+  edits.courageFlag = boxes.courage;
+  edits.courage = static_cast<int>(wholeNumber(boxes.courageText, 0, 100));
+  edits.powerFlag = boxes.power;
+  edits.power = static_cast<int>(wholeNumber(boxes.powerText, 0, 100));
+  edits.sexFlag = boxes.sex;
+  edits.male = boxes.male;
+  edits.eggsFlag = boxes.eggs;
+  edits.eggCount = static_cast<int>(wholeNumber(boxes.eggsText, 1, 255));
+  return edits;
+}
+
+std::string lastFourCharacters(const std::filesystem::path& file) {
+  const std::string name = fileNameText(file);
+  std::size_t at = name.size();
+  for (int characters = 0; characters < 4 && at > 0;) {
+    --at;
+    if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80) ++characters;  // not a UTF-8 continuation byte
+  }
+  return name.substr(at);
+}
+
+std::filesystem::path outputPath(const std::filesystem::path& folder, std::string_view name, std::string_view ending) {
+  const std::string file = base::strcat(name, ending);
+  if (folder.empty()) return std::filesystem::path(std::u8string(file.begin(), file.end()));
+  const std::string joined = ui::joinFolder(base::displayPath(folder), file);
+  return std::filesystem::path(std::u8string(joined.begin(), joined.end()));
+}
+
+bool Netkeeper::load(const std::filesystem::path& file) {
+  fishKind_ = nullptr;
+  spliceReady_ = false;
+  first_.reset();
+  image_ = {};
+  file_ = file;
+  if (file.empty()) return true;  // no file selected: nothing is found in it
+  auto image = tankfile::TankImage::load(file);
+  if (!image) {
+    ui_.message(image.error().message);
+    return false;
+  }
+  image_ = std::move(*image);
+  first_ = tankfile::findFirstFishRecord(image_);
+  return true;
+}
+
+const Kind* Netkeeper::recognise(const std::filesystem::path& file) {
+  if (!load(file) || !first_) return nullptr;
+  return findKind(tankfile::kindName(image_, *first_));
+}
+
+const Kind* Netkeeper::startFish(const std::filesystem::path& file) {
+  bool readable = true;
+  {
+    ui::BusyPointer busy(ui_);
+    readable = load(file);
+  }
+  if (!readable) return nullptr;
+  fishKind_ = first_ ? findKind(tankfile::kindName(image_, *first_)) : nullptr;
+  if (!fishKind_) ui_.message(kFileDiffers);
+  return fishKind_;
+}
+
+ui::Outcome Netkeeper::write(const std::string& name, std::string_view ending) {
+  written_ = outputPath(file_.parent_path(), name, ending);
+  if (auto saved = image_.save(written_); !saved) {
+    ui_.message(saved.error().message);
+    return ui::Outcome::Refused;
+  }
+  return ui::Outcome::Done;
+}
+
+ui::Outcome Netkeeper::confirmFish(FishBoxes& boxes) {
+  const EditSet edits = takeEditSet(boxes);
+  if (!fishKind_ || !first_) return ui::Outcome::Cancelled;
+  ui::Outcome outcome;
+  {
+    ui::BusyPointer busy(ui_);
+    report_ = applyFishEdits(image_, *first_, edits);
+    outcome = write(boxes.fileName, lastFourCharacters(file_));
+  }
+  if (outcome == ui::Outcome::Done)
+    if (auto why = skippedMessage(report_, file_); !why.empty()) ui_.message(why);
+  return outcome;
+}
+
+std::optional<std::string> Netkeeper::startSplicing(const std::filesystem::path& file) {
+  std::string caption;
+  {
+    ui::BusyPointer busy(ui_);
+    if (!load(file)) return std::nullopt;
+    if (first_) caption = tankfile::kindName(image_, *first_);
+  }
+  spliceReady_ = first_ && isGeneCapableName(caption);
+  if (!spliceReady_) {
+    ui_.message(kFileDiffers);
+    return std::nullopt;
+  }
+  return caption;
+}
+
+ui::Outcome Netkeeper::confirmGenes(const GeneBoxes& boxes) {
+  GeneEdits genes;
+  for (std::size_t i = 0; i < tankfile::kGeneCount; ++i) {
+    if (!boxes.ticked[i]) continue;
+    const double value = std::nearbyint(ui::leadingNumber(boxes.text[i]));
+    if (value < 0 || value > 255) {
+      ui_.message(base::strcat("Gene ", i + 1, " must be a number from 0 to 255, not \"", boxes.text[i], "\"."));
+      return ui::Outcome::Refused;
+    }
+    genes.ticked[i] = true;
+    genes.values[i] = static_cast<std::uint8_t>(value);
+  }
+  if (!spliceReady_ || !first_) return ui::Outcome::Cancelled;
+  ui::Outcome outcome;
+  {
+    ui::BusyPointer busy(ui_);
+    report_ = applyGeneEdits(image_, *first_, genes);
+    outcome = write(boxes.fileName, ".fsh");
+  }
+  if (outcome == ui::Outcome::Done)
+    if (auto why = skippedMessage(report_, file_); !why.empty()) ui_.message(why);
+  return outcome;
+}
+
+std::optional<GeneList> Netkeeper::geneList(const std::filesystem::path& file) {
+  ui::BusyPointer busy(ui_);
+  const Kind* kind = recognise(file);
+  if (!kind || !kind->geneCapable) return std::nullopt;
+  return GeneList{std::string(kind->caption), geneListEntries(image_, *first_)};
+}
+
+}  // namespace netkeeper

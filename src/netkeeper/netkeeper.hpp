@@ -1,3 +1,134 @@
 #pragma once
+// netkeeper's user actions, shared by its window and its command line: Start in Fish mode and
+// the Fish Infomation dialog's OK, Splicing and its OK, and the gene list. Every action loads
+// the chosen file afresh; the confirmations edit that image and write it whole, atomically,
+// into the file's folder under the File Name box's name. No Qt here; the person is reached
+// through ui::Ui.
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
-namespace netkeeper {}
+#include "netkeeper/edits.hpp"
+#include "netkeeper/gene_list.hpp"
+#include "netkeeper/kinds.hpp"
+#include "tankfile/tank_image.hpp"
+#include "ui/ui.hpp"
+
+namespace netkeeper {
+
+// The windows' texts.
+inline constexpr const char* kCaption = "NetKeeper";
+inline constexpr int kVersionMajor = 1, kVersionMinor = 0, kVersionRevision = 0;
+// "Version 1.0.0"
+std::string versionLabel();
+inline constexpr const char* kFishPattern = "*.fsh;*.tqn";
+inline constexpr const char* kTankPattern = "*.tqn";
+inline constexpr const char* kFishMode = "Fish";
+inline constexpr const char* kTankMode = "Tank";
+inline constexpr const char* kStart = "Start";
+inline constexpr const char* kOption = "Option";
+inline constexpr const char* kSplicing = "Splicing";
+inline constexpr const char* kGene = "Gene";
+inline constexpr const char* kFileName = "File Name";
+inline constexpr const char* kDefaultOutputName = "TEMP";
+inline constexpr std::array<const char*, 7> kFishBoxCaptions = {"Age", "Health", "Vigor", "Courage",
+                                                                "Power", "Sex", "Eggs"};
+inline constexpr const char* kMale = "M";
+inline constexpr const char* kFemale = "W";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kCancel = "Cancel";
+inline constexpr const char* kGeneListFont = "Courier New";
+
+// The messages.
+inline constexpr const char* kFileDiffers = "File differs";
+inline constexpr const char* kAlreadyOpen = "This application has already been open";
+inline constexpr const char* kLoadErrorTitle = "ロードエラー";
+// Until the water settings and the resource archive dialog are built.
+inline constexpr const char* kWaterNotYet = "The water settings (Tank mode's Start) are not in this version yet.";
+inline constexpr const char* kOptionNotYet = "The Option dialog (the resource archive) is not in this version yet.";
+
+// The Fish Infomation dialog's boxes as typed: a tick box and its text each.
+struct FishBoxes {
+  bool age = false;
+  std::string ageText;
+  bool health = false, vigor = false, courage = false, power = false;
+  std::string healthText = "100", vigorText = "100", courageText = "100", powerText = "100";
+  bool sex = false;
+  bool male = true;  // the "M" option; "W" otherwise
+  bool eggs = false;
+  std::string eggsText = "100";
+  std::string fileName = kDefaultOutputName;
+};
+
+// The Splicing dialog's boxes: box i, when ticked, supplies gene i + 1.
+struct GeneBoxes {
+  std::array<bool, tankfile::kGeneCount> ticked{};
+  std::array<std::string, tankfile::kGeneCount> text;
+  std::string fileName = kDefaultOutputName;
+  GeneBoxes() { text.fill("1"); }
+};
+
+// A Health, Vigor, Courage or Power box's text after OK: "0" below 0, "100" above 100, else as it is.
+std::string clampPercentBox(const std::string& text);
+// The edit set the dialog hands on; clamps the four boxes in place first.
+EditSet takeEditSet(FishBoxes& boxes);
+
+// The name written: the folder, the output name and the ending ("TEMP" + ".tqn").
+std::filesystem::path outputPath(const std::filesystem::path& folder, std::string_view name, std::string_view ending);
+// The last four characters of a file's name (the whole name when shorter).
+std::string lastFourCharacters(const std::filesystem::path& file);
+
+struct GeneList {
+  std::string caption;
+  std::vector<GeneListEntry> entries;
+};
+
+class Netkeeper {
+ public:
+  explicit Netkeeper(ui::Ui& ui) : ui_(ui) {}
+
+  // Start in Fish mode on the selected file (empty when none is): loads it and recognises the
+  // kind of its first fish. The kind, for the dialog's caption and Age preset; nullptr after
+  // "File differs" or a message about the file.
+  const Kind* startFish(const std::filesystem::path& file);
+  // Fish Infomation's OK (FishGenerate): every fish and egg of the kind edited, the image
+  // written as File Name + the last four characters of the file's name. Done when written;
+  // Cancelled when no Start recognised a kind; Refused when the write failed (told).
+  ui::Outcome confirmFish(FishBoxes& boxes);
+
+  // Splicing: loads the file and checks that its first fish carries genes. The dialog's
+  // caption (the kind name), or nothing after "File differs" or a message about the file.
+  std::optional<std::string> startSplicing(const std::filesystem::path& file);
+  // Splicing's OK (FishGenerate2): the genes written into every gene-carrying fish, the image
+  // written as File Name + ".fsh". Refused, with nothing written, when a ticked box holds a
+  // value outside 0..255.
+  ui::Outcome confirmGenes(const GeneBoxes& boxes);
+
+  // Gene: the list's caption and entries, or nothing when the window is to close (no fish
+  // record, a kind without genes; a file that cannot be read is told).
+  std::optional<GeneList> geneList(const std::filesystem::path& file);
+
+  // Reading without a dialog: the recognised kind of a file's first fish.
+  const Kind* recognise(const std::filesystem::path& file);
+
+  const std::filesystem::path& lastWritten() const { return written_; }
+  const EditReport& lastReport() const { return report_; }
+
+ private:
+  bool load(const std::filesystem::path& file);
+  ui::Outcome write(const std::string& name, std::string_view ending);
+
+  ui::Ui& ui_;
+  std::filesystem::path file_;
+  tankfile::TankImage image_;
+  std::optional<std::size_t> first_;
+  const Kind* fishKind_ = nullptr;  // from the last Start
+  bool spliceReady_ = false;        // the last Splicing found a gene-carrying fish
+  std::filesystem::path written_;
+  EditReport report_;
+};
+
+}  // namespace netkeeper

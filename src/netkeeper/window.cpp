@@ -1,1 +1,217 @@
 #include "netkeeper/window.hpp"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "ui/qt/file_browser.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace netkeeper {
+
+namespace {
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
+  auto* button = new QPushButton(text(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+// "Courier New", with a fixed-pitch Japanese font for the nicknames, whose characters take two
+// columns as the list's padding expects; without Courier New, the Japanese one does all.
+QFont fixedPitchFont() {
+  QFont font(text(kGeneListFont));
+  font.setFamilies({text(kGeneListFont), QStringLiteral("MS Gothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+}  // namespace
+
+GeneListWindow::GeneListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("frmGeneList"));
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("List1"));
+  list_->setFont(fixedPitchFont());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(3, 3, 3, 10);  // the list takes the window less a margin, as it is resized
+  layout->addWidget(list_);
+  resize(720, 240);
+}
+
+void GeneListWindow::fill(const GeneList& list) {
+  setWindowTitle(QString::fromStdString(list.caption));
+  list_->clear();
+  auto add = [this](const QString& line) {
+    list_->addItem(line);
+    list_->setCurrentRow(list_->count() - 1);  // each line becomes the selected one
+  };
+  add(text(kFirstGeneListLine));
+  for (const auto& entry : list.entries) add(QString::fromStdString(geneListText(entry, base::CodePage::Cp932)));
+}
+
+Window::Window(const std::filesystem::path& folder, QWidget* parent)
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), ui_(*ownUi_), flow_(ui_) {
+  makeControls(folder);
+}
+
+Window::Window(ui::Ui& ui, const std::filesystem::path& folder, QWidget* parent) : QWidget(parent), ui_(ui), flow_(ui_) {
+  makeControls(folder);
+}
+
+Window::~Window() = default;
+
+void Window::makeControls(const std::filesystem::path& folder) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(text(kCaption));
+
+  browser_ = new ui::FileBrowser(folder, this);
+  browser_->setObjectName(QStringLiteral("FileBrowser"));
+  browser_->setPattern(text(kFishPattern));
+
+  mode_ = new QCheckBox(text(kFishMode), this);
+  mode_->setObjectName(QStringLiteral("Check1"));
+  start_ = makeButton(this, "cmdStart", kStart);
+  option_ = makeButton(this, "cmdOption", kOption);
+  splicing_ = makeButton(this, "cmdSplicing", kSplicing);
+  gene_ = makeButton(this, "cmdGene", kGene);
+  version_ = new QLabel(QString::fromStdString(versionLabel()), this);
+  version_->setObjectName(QStringLiteral("lblVersion"));
+
+  status_ = new QStatusBar(this);
+  status_->setObjectName(QStringLiteral("StatusBar1"));
+  status_->setSizeGripEnabled(false);
+  lengthPanel_ = new QLabel(status_);
+  lengthPanel_->setObjectName(QStringLiteral("Panel1"));
+  datePanel_ = new QLabel(status_);
+  datePanel_->setObjectName(QStringLiteral("Panel2"));
+  for (QLabel* panel : {lengthPanel_, datePanel_}) panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  status_->addWidget(lengthPanel_, 1);
+  status_->addWidget(datePanel_, 1);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(mode_);
+  for (QPushButton* button : {start_, option_, splicing_, gene_}) buttons->addWidget(button);
+  buttons->addStretch(1);
+  buttons->addWidget(version_);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(browser_, 1);
+  row->addLayout(buttons);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 8, 8, 0);
+  column->addLayout(row, 1);
+  column->addWidget(status_);
+
+  connect(browser_, &ui::FileBrowser::fileClicked, this, [this] { showFileState(); });
+  connect(browser_, &ui::FileBrowser::fileActivated, this, [this] { start(); });
+  connect(mode_, &QCheckBox::toggled, this, [this](bool tank) {
+    mode_->setText(text(tank ? kTankMode : kFishMode));
+    browser_->setPattern(text(tank ? kTankPattern : kFishPattern));
+  });
+  connect(start_, &QPushButton::clicked, this, &Window::start);
+  connect(option_, &QPushButton::clicked, this, &Window::option);
+  connect(splicing_, &QPushButton::clicked, this, &Window::splicing);
+  connect(gene_, &QPushButton::clicked, this, &Window::gene);
+  resize(560, 360);
+}
+
+bool Window::openFolder(const QString& folder) { return browser_->openFolder(folder); }
+QString Window::folder() const { return browser_->folder(); }
+void Window::refreshFiles() { browser_->refreshFiles(); }
+
+bool Window::selectFile(const QString& name) {
+  if (!browser_->selectFile(name)) return false;
+  showFileState();
+  return true;
+}
+
+std::filesystem::path Window::selectedFile() const {
+  const QString file = browser_->selectedFile();
+  return file.isEmpty() ? std::filesystem::path() : ui::toPath(file);
+}
+
+void Window::setTankMode(bool tank) { mode_->setChecked(tank); }
+bool Window::tankMode() const { return mode_->isChecked(); }
+QStringList Window::listedFiles() const { return browser_->listedFiles(); }
+
+void Window::showFileState() {
+  const QFileInfo info(browser_->selectedFile());
+  if (browser_->selectedFile().isEmpty() || !info.isFile()) {
+    lengthPanel_->clear();
+    datePanel_->clear();
+    refreshFiles();  // it has gone: show what is there now
+    return;
+  }
+  lengthPanel_->setText(QString::number(info.size()));
+  datePanel_->setText(info.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+}
+
+std::unique_ptr<FishDialog> Window::fishDialog() {
+  const Kind* kind = flow_.startFish(selectedFile());
+  if (!kind) return nullptr;
+  return std::make_unique<FishDialog>(QString::fromUtf8(kind->caption.data(), static_cast<qsizetype>(kind->caption.size())),
+                                      kind->presetAge, [this](FishBoxes& boxes) { return flow_.confirmFish(boxes); }, this);
+}
+
+std::unique_ptr<SplicingDialog> Window::splicingDialog() {
+  auto caption = flow_.startSplicing(selectedFile());
+  if (!caption) return nullptr;
+  return std::make_unique<SplicingDialog>(QString::fromStdString(*caption),
+                                          [this](const GeneBoxes& boxes) { return flow_.confirmGenes(boxes); }, this);
+}
+
+void Window::start() {
+  if (tankMode()) {
+    if (!selectedFile().empty()) ui_.message(kWaterNotYet);
+    return;
+  }
+  auto dialog = fishDialog();
+  if (dialog) dialog->exec();
+  refreshFiles();  // a file written, or one that could not be read
+}
+
+void Window::option() { ui_.message(kOptionNotYet); }
+
+void Window::splicing() {
+  auto dialog = splicingDialog();
+  if (dialog && dialog->exec() == QDialog::Accepted) refreshFiles();
+}
+
+void Window::gene() {
+  auto list = flow_.geneList(selectedFile());
+  if (!list) {
+    if (geneList_) geneList_->close();
+    return;
+  }
+  if (!geneList_) geneList_ = new GeneListWindow(this);
+  geneList_->fill(*list);
+  geneList_->show();
+  geneList_->raise();
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+  if (geneList_) geneList_->close();  // closing the main window ends the program
+  QWidget::closeEvent(event);
+}
+
+void showAlreadyOpen(QWidget* parent) {
+  QMessageBox box(QMessageBox::Warning, text(kLoadErrorTitle), text(kAlreadyOpen), QMessageBox::Ok, parent);
+  box.exec();
+}
+
+}  // namespace netkeeper

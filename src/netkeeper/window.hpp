@@ -1,1 +1,97 @@
 #pragma once
+// netkeeper's main window: the drive, folder and file lists (pattern "*.fsh;*.tqn", or "*.tqn"
+// in Tank mode), the mode tick box, Start, Option, Splicing and Gene, the version label and the
+// status bar with the clicked file's length and date. Start opens Fish Infomation, Splicing
+// its dialog, Gene the gene-list window beside the main window.
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+
+#include "netkeeper/dialogs.hpp"
+#include "netkeeper/netkeeper.hpp"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
+
+namespace ui {
+class FileBrowser;
+}
+
+namespace netkeeper {
+
+// The modeless gene-list window: one list in "Courier New" under the kind's name.
+class GeneListWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GeneListWindow(QWidget* parent = nullptr);
+  void fill(const GeneList& list);
+  QListWidget* list() const { return list_; }
+
+ private:
+  QListWidget* list_;
+};
+
+class Window : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The window with its own message boxes, opening `folder` (the current folder when empty).
+  explicit Window(const std::filesystem::path& folder = {}, QWidget* parent = nullptr);
+  // The window talking through another Ui, which must outlive it (tests script one).
+  Window(ui::Ui& ui, const std::filesystem::path& folder, QWidget* parent = nullptr);
+  ~Window() override;
+
+  // The lists.
+  bool openFolder(const QString& folder);  // false, with nothing changed, if it cannot be read
+  QString folder() const;
+  bool selectFile(const QString& name);    // clicks the file in the list; false if not listed
+  std::filesystem::path selectedFile() const;
+  void setTankMode(bool tank);
+  bool tankMode() const;
+  QStringList listedFiles() const;
+
+  // The buttons.
+  void start();
+  void option();
+  void splicing();
+  void gene();
+
+  // The dialogs as Start and Splicing open them, not yet shown: nullptr after their message.
+  std::unique_ptr<FishDialog> fishDialog();
+  std::unique_ptr<SplicingDialog> splicingDialog();
+  GeneListWindow* geneListWindow() const { return geneList_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void makeControls(const std::filesystem::path& folder);
+  void refreshFiles();
+  void showFileState();
+
+  std::unique_ptr<ui::Ui> ownUi_;
+  ui::Ui& ui_;
+  Netkeeper flow_;
+
+  ui::FileBrowser* browser_ = nullptr;  // Drive1, Dir1, File1
+  QCheckBox* mode_ = nullptr;
+  QPushButton* start_ = nullptr;
+  QPushButton* option_ = nullptr;
+  QPushButton* splicing_ = nullptr;
+  QPushButton* gene_ = nullptr;
+  QLabel* version_ = nullptr;
+  QStatusBar* status_ = nullptr;
+  QLabel* lengthPanel_ = nullptr;
+  QLabel* datePanel_ = nullptr;
+  GeneListWindow* geneList_ = nullptr;
+};
+
+// The message when another copy runs: "This application has already been open", titled
+// "ロードエラー", with the exclamation icon.
+void showAlreadyOpen(QWidget* parent);
+
+}  // namespace netkeeper

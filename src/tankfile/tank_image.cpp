@@ -1,1 +1,55 @@
 #include "tankfile/tank_image.hpp"
+
+#include <cmath>
+
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+
+namespace tankfile {
+
+base::Result<TankImage> TankImage::fromBytes(base::Bytes bytes, std::string_view name) {
+  if (bytes.size() > kImageLimit)
+    return base::fail(base::strcat("Cannot open ", name, ": it is ", base::withThousands(bytes.size()),
+                                   " bytes long, more than the ", base::withThousands(kImageLimit),
+                                   " bytes a tank or fish file can have here."));
+  return TankImage(std::move(bytes));
+}
+
+base::Result<TankImage> TankImage::load(const std::filesystem::path& path) {
+  auto bytes = base::readFile(path, kImageLimit);
+  if (!bytes) return std::unexpected(bytes.error());
+  return TankImage(std::move(*bytes));
+}
+
+std::uint32_t TankImage::u32At(Offset at) const {
+  return static_cast<std::uint32_t>(byteAt(at)) | (static_cast<std::uint32_t>(byteAt(at + 1)) << 8) |
+         (static_cast<std::uint32_t>(byteAt(at + 2)) << 16) | (static_cast<std::uint32_t>(byteAt(at + 3)) << 24);
+}
+
+void TankImage::clear(Offset at, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) bytes_[static_cast<std::size_t>(at) + i] = 0;
+}
+
+void TankImage::incrementId(Offset at) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    auto& byte = bytes_[static_cast<std::size_t>(at) + i];
+    if (byte != 0xFF) {
+      ++byte;
+      return;
+    }
+    byte = 0;
+  }
+}
+
+base::Result<void> TankImage::save(const std::filesystem::path& path) const {
+  return base::writeFileAtomically(path, bytes_);
+}
+
+std::uint32_t roundToU32(double value) {
+  if (!(value > 0)) return 0;  // also NaN
+  const double rounded = std::nearbyint(value);  // the default rounding: halves to even
+  if (rounded >= 4294967295.0) return 0xFFFFFFFFu;
+  return static_cast<std::uint32_t>(rounded);
+}
+
+}  // namespace tankfile

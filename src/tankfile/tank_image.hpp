@@ -1,3 +1,64 @@
 #pragma once
+// A tank file (or a fish file) held whole in memory as one image of bytes. The image knows
+// the file's length: reads outside the file give 0, writes are checked by the caller with
+// holds(), and a save writes exactly the file's bytes. No Qt here; netkeeper and netkeeper2
+// both build on it.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
 
-namespace tankfile {}
+#include "base/bytes.hpp"
+#include "base/error.hpp"
+
+namespace tankfile {
+
+// The longest file the image takes: the tools' buffer held 10,000,000 bytes of file. A longer
+// file is refused with a message rather than cut.
+inline constexpr std::size_t kImageLimit = 10'000'000;
+
+// Offsets are signed because some fields lie before a record (N - 36), which may be before the
+// start of a small file.
+using Offset = std::int64_t;
+
+class TankImage {
+ public:
+  TankImage() = default;
+  // The bytes of a file called `name` (for the message when it is too long).
+  static base::Result<TankImage> fromBytes(base::Bytes bytes, std::string_view name = "the file");
+  static base::Result<TankImage> load(const std::filesystem::path& path);
+
+  std::size_t fileLength() const { return bytes_.size(); }
+  base::ByteSpan bytes() const { return bytes_; }
+
+  // Whether the count bytes from `at` all lie inside the file.
+  bool holds(Offset at, std::size_t count = 1) const {
+    return at >= 0 && static_cast<std::uint64_t>(at) <= bytes_.size() && count <= bytes_.size() - static_cast<std::size_t>(at);
+  }
+  // The byte at `at`, or 0 outside the file.
+  std::uint8_t byteAt(Offset at) const { return holds(at) ? bytes_[static_cast<std::size_t>(at)] : 0; }
+  // The little-endian 32-bit value at `at`; bytes outside the file count as 0.
+  std::uint32_t u32At(Offset at) const;
+
+  // Writers: the caller has checked holds(at, width).
+  void setByte(Offset at, std::uint8_t value) { bytes_[static_cast<std::size_t>(at)] = value; }
+  void setU32(Offset at, std::uint32_t value) { base::putU32(&bytes_[static_cast<std::size_t>(at)], value); }
+  void clear(Offset at, std::size_t count);
+
+  // Adds 1 to the 32-bit value at `at`, carrying from byte to byte; FF FF FF FF becomes 0.
+  void incrementId(Offset at);
+
+  // Writes the file's bytes to path atomically: written beside it, then renamed over it, so
+  // the path may name the file that was opened.
+  base::Result<void> save(const std::filesystem::path& path) const;
+
+ private:
+  explicit TankImage(base::Bytes bytes) : bytes_(std::move(bytes)) {}
+  base::Bytes bytes_;
+};
+
+// A number for a 32-bit field: rounded to the nearest whole number (halves to even), and
+// held to 0 .. 4,294,967,295.
+std::uint32_t roundToU32(double value);
+
+}  // namespace tankfile

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# brinkit netkeeper as a script would use it: the kind, the fish and gene edits with the files
+# they write, the gene list, exit codes and messages. Offsets are those of the sample tank:
+# guppies at N = 16576, 18269, 21655, 25041, 26734; the discus at 19962, the neon at 23348, the
+# kingyo at 28427; eggs at E = 30076 (guppy), 30498 (discus), 30920 (guppy).
+source "$(dirname "$0")/../cli/harness.sh" "$1"
+
+byte() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }        # byte FILE OFFSET
+bytes() { od -An -tx1 -j "$2" -N"$3" "$1" | tr -d ' \n'; }  # bytes FILE OFFSET COUNT, as hex
+
+check "samples tank" 0 "$brinkit" samples tank lake.tqn
+check "kind" 0 "$brinkit" netkeeper kind lake.tqn
+holds "kind line" test "$(cat out.txt)" = "16 Guppy"
+printf 'no fish here, only words' > words.fsh
+check "kind of another file" 1 "$brinkit" netkeeper kind words.fsh
+holds "file differs" test "$(cat err.txt)" = "File differs"
+check "kind of a missing file" 1 "$brinkit" netkeeper kind none.tqn
+says "missing told" err.txt "does not exist"
+
+check "fish edit" 0 "$brinkit" netkeeper fish lake.tqn --age 1 --health -5 --vigor 250 --courage 77 --power 6 --sex W --eggs 300
+says "fish path" out.txt "TEMP.tqn"
+holds "same length" test "$(stat -c %s TEMP.tqn)" = "$(stat -c %s lake.tqn)"
+for n in 16576 18269 21655 25041 26734; do
+  holds "age $n" test "$(bytes TEMP.tqn $((n + 272)) 4)" = "a0050000"
+  holds "health $n" test "$(byte TEMP.tqn $((n + 276)))" = 0
+  holds "vigor $n" test "$(byte TEMP.tqn $((n + 290)))" = 100
+  holds "courage $n" test "$(byte TEMP.tqn $((n + 294)))" = 77
+  holds "power $n" test "$(byte TEMP.tqn $((n + 312)))" = 1
+  holds "sex $n" test "$(byte TEMP.tqn $((n + 260)))" = 70
+  holds "guppy sex $n" test "$(byte TEMP.tqn $((n - 22)))" = 1
+  holds "cleared $n" test "$(bytes TEMP.tqn $((n + 266)) 6)$(bytes TEMP.tqn $((n + 298)) 6)" = "000000000000000000000000"
+done
+holds "first ID counted" test "$(bytes TEMP.tqn $((16576 + 328)) 4)" = "e9030000"
+holds "discus untouched" cmp -s <(bytes TEMP.tqn 19962 464) <(bytes lake.tqn 19962 464)
+holds "guppy eggs clamped" test "$(byte TEMP.tqn $((30076 + 256)))$(byte TEMP.tqn $((30920 + 256)))" = "255255"
+holds "discus egg untouched" test "$(byte TEMP.tqn $((30498 + 256)))" = 3
+"$brinkit" samples tank fresh.tqn >/dev/null
+holds "opened file untouched" cmp -s lake.tqn fresh.tqn
+
+cp lake.tqn pond.fsh
+check "fish file keeps its ending" 0 "$brinkit" netkeeper fish pond.fsh --name edited
+holds "edited.fsh written" test -f edited.fsh
+check "bad sex" 2 "$brinkit" netkeeper fish lake.tqn --sex X
+check "fish on another file" 1 "$brinkit" netkeeper fish words.fsh --age 3
+holds "nothing written for it" test "$(cat err.txt)" = "File differs"
+cp lake.tqn own.tqn
+check "own name" 0 "$brinkit" netkeeper fish own.tqn --name own --health 50
+holds "own file rewritten" test "$(byte own.tqn $((16576 + 276)))" = 50
+
+check "genes" 0 "$brinkit" netkeeper genes lake.tqn --gene 1=9 --gene 14=255 --name spliced
+says "genes path" out.txt "spliced.fsh"
+holds "no tank written" test ! -e spliced.tqn
+# Gene blocks: after the record for the first guppy, the third guppy and the kingyo; before it otherwise.
+for g in $((16576 + 1606)) $((18269 - 36)) $((19962 - 36)) $((21655 + 1606)) $((25041 - 36)) $((26734 - 36)) $((28427 + 1606)); do
+  holds "gene 1 at $g" test "$(byte spliced.fsh "$g")" = 9
+  holds "gene 14 at $g" test "$(byte spliced.fsh $((g + 26)))" = 255
+done
+holds "neon has no genes written" test "$(bytes spliced.fsh $((23348 - 36)) 28)" = "$(bytes lake.tqn $((23348 - 36)) 28)"
+check "gene out of range" 1 "$brinkit" netkeeper genes lake.tqn --gene 3=256 --name refused
+says "range message" err.txt "Gene 3 must be a number from 0 to 255"
+holds "nothing written" test ! -e refused.fsh
+check "gene number out of range" 2 "$brinkit" netkeeper genes lake.tqn --gene 15=1
+check "gene without value" 2 "$brinkit" netkeeper genes lake.tqn --gene 3
+check "genes on a neon-less file" 1 "$brinkit" netkeeper genes words.fsh --gene 1=1
+
+check "gene list" 0 "$brinkit" netkeeper gene-list lake.tqn
+holds "first line is a space" test "$(head -n1 out.txt)" = " "
+holds "six lines" test "$(wc -l < out.txt)" = 6
+holds "japanese nickname" test "$(sed -n 2p out.txt)" = "ひかり                    5    24   43   62   81   100  119    138  157  176  195  214  233  252  "
+holds "long nickname" test "$(sed -n 5p out.txt)" = "Captain Sparkles190  209  228  247  10   29   48     67   86   105  124  143  162  181  "
+check "gene list json" 0 "$brinkit" netkeeper gene-list lake.tqn --json
+says "json fish" out.txt '{"offset": 18269, "nickname": "Dash", "genes": [42, 61, 80, 99, 118, 137, 156, 175, 194, 213, 232, 251, 14, 33]}'
+check "gene list of another file" 0 "$brinkit" netkeeper gene-list words.fsh
+holds "no lines" test ! -s out.txt
+check "gene list of a missing file" 1 "$brinkit" netkeeper gene-list none.tqn
+
+# A tank cut anywhere: a message or an edit, never a crash.
+for length in 0 100 16580 16900 17000 18300 20000 30100 31000; do
+  head -c "$length" lake.tqn > cut.tqn
+  "$brinkit" netkeeper fish cut.tqn --sex M --name cutout >out.txt 2>err.txt
+  status=$?
+  holds "cut $length ends cleanly ($status)" test "$status" -le 1
+  [ "$status" -eq 1 ] && says "cut $length told" err.txt "File differs"
+  [ "$length" -eq 16900 ] && says "cut 16900 says what it left" err.txt "fish at offset 16576"
+  "$brinkit" netkeeper gene-list cut.tqn >/dev/null 2>&1
+  holds "cut $length gene list ends cleanly" test $? -le 1
+done
+
+finish

@@ -1,0 +1,232 @@
+// netkeeper's windows as the person meets them: the main window's controls, lists and modes,
+// Start with Fish Infomation, Splicing, the gene-list window, and the single-instance guard.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <filesystem>
+
+#include "base/file_io.hpp"
+#include "netkeeper/scenario.hpp"
+#include "netkeeper/window.hpp"
+#include "qt/support.hpp"
+#include "support/test_folder.hpp"
+#include "ui/qt/qt_ui.hpp"
+#include "ui/scripted_ui.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using base::Bytes;
+
+class NetkeeperWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tank = folder.path() / "lake.tqn";
+    ASSERT_TRUE(base::writeFileAtomically(tank, scenario::tank()));
+    Bytes neon = testtank::filler(2000);
+    testtank::fishAt(neon, 1000, "NeonTetra");
+    ASSERT_TRUE(base::writeFileAtomically(folder.path() / "neon.fsh", neon));
+    ASSERT_TRUE(base::writeFileAtomically(folder.path() / "UPPER.TQN", neon));
+    ASSERT_TRUE(base::writeFileAtomically(folder.path() / "notes.txt", Bytes{'x'}));
+  }
+  // The helpers' polling timers end in the event loop: let them.
+  void TearDown() override { QTest::qWait(50); }
+  template <class T>
+  static T* control(QWidget& window, const char* name) {
+    return test::findControl<T>(window, name);
+  }
+  // As a click does it (QTest's synthetic clicks in a row may count as a double click).
+  static void click(QWidget& window, const char* name) { control<QAbstractButton>(window, name)->click(); }
+
+  test::TempFolder folder;
+  ui::ScriptedUi ui;
+  fs::path tank;
+};
+
+TEST_F(NetkeeperWindow, HasItsControlsWithTheirCaptions) {
+  netkeeper::Window window(ui, folder.path());
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("NetKeeper"));
+  EXPECT_EQ(control<QCheckBox>(window, "Check1")->text(), QStringLiteral("Fish"));
+  EXPECT_FALSE(control<QCheckBox>(window, "Check1")->isChecked());
+  EXPECT_EQ(control<QPushButton>(window, "cmdStart")->text(), QStringLiteral("Start"));
+  EXPECT_EQ(control<QPushButton>(window, "cmdOption")->text(), QStringLiteral("Option"));
+  EXPECT_EQ(control<QPushButton>(window, "cmdSplicing")->text(), QStringLiteral("Splicing"));
+  EXPECT_EQ(control<QPushButton>(window, "cmdGene")->text(), QStringLiteral("Gene"));
+  EXPECT_EQ(control<QLabel>(window, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+  for (const char* name : {"Drive1", "Dir1", "File1", "StatusBar1", "Panel1", "Panel2"})
+    EXPECT_NE(control<QWidget>(window, name), nullptr) << name;
+}
+
+TEST_F(NetkeeperWindow, TheModeBoxSwitchesCaptionAndPattern) {
+  netkeeper::Window window(ui, folder.path());
+  window.show();
+  EXPECT_EQ(window.listedFiles(), (QStringList{"lake.tqn", "neon.fsh", "UPPER.TQN"}));
+  click(window, "Check1");
+  EXPECT_EQ(control<QCheckBox>(window, "Check1")->text(), QStringLiteral("Tank"));
+  EXPECT_EQ(window.listedFiles(), (QStringList{"lake.tqn", "UPPER.TQN"}));
+  click(window, "Check1");
+  EXPECT_EQ(control<QCheckBox>(window, "Check1")->text(), QStringLiteral("Fish"));
+  EXPECT_EQ(window.listedFiles().size(), 3);
+}
+
+TEST_F(NetkeeperWindow, ClickingAFileShowsItsLengthAndDate) {
+  netkeeper::Window window(ui, folder.path());
+  ASSERT_TRUE(window.selectFile(QStringLiteral("lake.tqn")));
+  EXPECT_EQ(control<QLabel>(window, "Panel1")->text(), QStringLiteral("30000"));
+  EXPECT_TRUE(control<QLabel>(window, "Panel2")->text().startsWith(QDateTime::currentDateTime().toString("yyyy/")));
+}
+
+TEST_F(NetkeeperWindow, StartWithoutAFileSaysFileDiffersUnlessInTankMode) {
+  netkeeper::Window window(ui, folder.path());
+  click(window, "cmdStart");
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"File differs"});
+  window.setTankMode(true);
+  click(window, "cmdStart");
+  EXPECT_EQ(ui.messages.size(), 1u);  // nothing happens
+  window.selectFile(QStringLiteral("lake.tqn"));
+  click(window, "cmdStart");
+  click(window, "cmdOption");
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"File differs", netkeeper::kWaterNotYet, netkeeper::kOptionNotYet}));
+}
+
+TEST_F(NetkeeperWindow, FishInfomationOpensUntickedAndOkWritesTheEdits) {
+  netkeeper::Window window(ui, folder.path());
+  window.show();
+  window.selectFile(QStringLiteral("lake.tqn"));
+  bool seen = false;
+  test::onNextModal([&](QWidget* modal) {
+    seen = true;
+    EXPECT_EQ(modal->objectName(), QStringLiteral("frmFish"));
+    EXPECT_EQ(modal->windowTitle(), QStringLiteral("Guppy"));
+    EXPECT_EQ(control<QLineEdit>(*modal, "txtAge")->text(), QStringLiteral("95"));
+    EXPECT_EQ(control<QLineEdit>(*modal, "txtEggs")->text(), QStringLiteral("100"));
+    EXPECT_EQ(control<QLineEdit>(*modal, "txtFileName")->text(), QStringLiteral("TEMP"));
+    for (const char* name : {"chkAge", "chkHealth", "chkVigor", "chkCourage", "chkPower", "chkSex", "chkEggs"})
+      EXPECT_FALSE(control<QCheckBox>(*modal, name)->isChecked()) << name;
+    for (const char* name : {"txtAge", "txtHealth", "txtVigor", "txtCourage", "txtPower", "txtEggs", "optM", "optW"})
+      EXPECT_FALSE(control<QWidget>(*modal, name)->isVisible()) << name;
+    EXPECT_TRUE(control<QRadioButton>(*modal, "optM")->isChecked());
+
+    click(*modal, "chkHealth");
+    EXPECT_TRUE(control<QWidget>(*modal, "txtHealth")->isVisible());
+    click(*modal, "chkSex");
+    EXPECT_TRUE(control<QWidget>(*modal, "optW")->isVisible());
+    click(*modal, "optW");
+    EXPECT_FALSE(control<QRadioButton>(*modal, "optM")->isChecked());
+    control<QLineEdit>(*modal, "txtHealth")->setText(QStringLiteral("-5"));
+    // Enter in the File Name box acts as OK.
+    auto* name = control<QLineEdit>(*modal, "txtFileName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  click(window, "cmdStart");
+  ASSERT_TRUE(seen);
+  EXPECT_TRUE(ui.messages.empty());
+  auto out = base::readFile(folder.path() / "TEMP.tqn", 100000);
+  ASSERT_TRUE(out.has_value());
+  for (std::size_t n : scenario::kEditedGuppies) {
+    EXPECT_EQ((*out)[n + 276], 0) << n;
+    EXPECT_EQ((*out)[n + 260], 'F') << n;
+  }
+  EXPECT_TRUE(window.listedFiles().contains(QStringLiteral("TEMP.tqn")));
+}
+
+TEST_F(NetkeeperWindow, FishInfomationCancelAndEscWriteNothing) {
+  netkeeper::Window window(ui, folder.path());
+  window.show();
+  window.selectFile(QStringLiteral("lake.tqn"));
+  test::onNextModal([&](QWidget* modal) { click(*modal, "cmdCancel"); });
+  click(window, "cmdStart");
+  // A double click on a file (activating it) acts as Start.
+  bool escaped = false;
+  test::onNextModal([&](QWidget* modal) {
+    escaped = true;
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  auto* files = control<QListWidget>(window, "File1");
+  emit files->itemActivated(files->item(0));
+  EXPECT_TRUE(escaped);
+  EXPECT_FALSE(fs::exists(folder.path() / "TEMP.tqn"));
+}
+
+TEST_F(NetkeeperWindow, SplicingKeepsItsDialogOpenForAGeneOutOfRange) {
+  netkeeper::Window window(ui, folder.path());
+  window.show();
+  window.selectFile(QStringLiteral("neon.fsh"));
+  click(window, "cmdSplicing");
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"File differs"});
+
+  window.selectFile(QStringLiteral("lake.tqn"));
+  test::onNextModal([&](QWidget* modal) {
+    EXPECT_EQ(modal->objectName(), QStringLiteral("frmSplicing"));
+    EXPECT_EQ(modal->windowTitle(), QStringLiteral("Guppy"));
+    for (int i = 0; i < 14; ++i) {
+      const QByteArray box = QStringLiteral("txtGene_%1").arg(i).toLatin1();
+      EXPECT_EQ(control<QLineEdit>(*modal, box.constData())->text(), QStringLiteral("1"));
+      EXPECT_FALSE(control<QLineEdit>(*modal, box.constData())->isVisible());
+    }
+    click(*modal, "chkGene_2");
+    EXPECT_TRUE(control<QCheckBox>(*modal, "chkGene_2")->isChecked());
+    control<QLineEdit>(*modal, "txtGene_2")->setText(QStringLiteral("300"));
+    click(*modal, "cmdOK");
+    EXPECT_TRUE(modal->isVisible());
+    control<QLineEdit>(*modal, "txtGene_2")->setText(QStringLiteral("30"));
+    click(*modal, "cmdOK");
+  });
+  click(window, "cmdSplicing");
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[1], "Gene 3 must be a number from 0 to 255, not \"300\".");
+  auto out = base::readFile(folder.path() / "TEMP.fsh", 100000);
+  ASSERT_TRUE(out.has_value());
+  EXPECT_EQ((*out)[scenario::geneAt(scenario::kDiscus) + 4], 30);
+}
+
+TEST_F(NetkeeperWindow, GeneOpensTheListAndClosesItForAKindWithoutGenes) {
+  netkeeper::Window window(ui, folder.path());
+  window.show();
+  window.selectFile(QStringLiteral("lake.tqn"));
+  click(window, "cmdGene");
+  netkeeper::GeneListWindow* list = window.geneListWindow();
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(list->windowTitle(), QStringLiteral("Guppy"));
+  EXPECT_EQ(list->list()->objectName(), QStringLiteral("List1"));
+  ASSERT_EQ(list->list()->count(), 6);
+  EXPECT_EQ(list->list()->item(0)->text(), QStringLiteral(" "));
+  EXPECT_EQ(list->list()->item(3)->text().left(12), QStringLiteral("ぐっぴー                  ").left(12));
+  EXPECT_EQ(list->list()->currentRow(), 5);
+
+  window.selectFile(QStringLiteral("neon.fsh"));
+  click(window, "cmdGene");
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AlreadyOpen, IsAnExclamationUnderTheLoadErrorTitle) {
+  bool seen = false;
+  test::onNextModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    seen = true;
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("ロードエラー"));
+    EXPECT_EQ(box->text(), QStringLiteral("This application has already been open"));
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    box->accept();
+  });
+  netkeeper::showAlreadyOpen(nullptr);
+  EXPECT_TRUE(seen);
+  QTest::qWait(50);
+}
+
+}  // namespace
