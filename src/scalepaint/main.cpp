@@ -1,1 +1,34 @@
-int main() { return 1; }
+// scalepaint: recolours every fish animation of a fish or tank file through a palette table.
+#include <QCommandLineOption>
+#include <QCoreApplication>
+#include <filesystem>
+#include <system_error>
+
+#include "scalepaint/window.hpp"
+#include "ui/qt/qt_ui.hpp"
+#include "ui/qt/window_app.hpp"
+
+#ifdef SCALEPAINT_BUILD_045
+constexpr const scalepaint::Edition& kEdition = scalepaint::kEdition045;
+#else
+constexpr const scalepaint::Edition& kEdition = scalepaint::kEdition060;
+#endif
+
+int main(int argc, char** argv) {
+  const QCommandLineOption sourceOption(QStringLiteral("source"), QStringLiteral("Start with FILE as the source."),
+                                        QStringLiteral("FILE"));
+  const QCommandLineOption paletteOption(QStringLiteral("palette"),
+                                         QStringLiteral("Start with the palette file FILE.dat in the grid."),
+                                         QStringLiteral("FILE.dat"));
+  const QCommandLineOption previewOption(QStringLiteral("preview"), QStringLiteral("Draw the preview at start."));
+  QCoreApplication::setApplicationName(QString::fromUtf8(scalepaint::kProgramName));  // the message boxes' title
+  return ui::runWindowApp(argc, argv, {sourceOption, paletteOption, previewOption}, [&](const QCommandLineParser& options) {
+    std::error_code ec;
+    auto window = std::make_unique<scalepaint::Window>(std::filesystem::current_path(ec), kEdition);
+    if (options.isSet(sourceOption))
+      window->setSource(std::filesystem::absolute(ui::toPath(options.value(sourceOption)), ec));
+    if (options.isSet(paletteOption)) window->openPaletteFile(ui::toPath(options.value(paletteOption)));
+    if (options.isSet(previewOption) && kEdition.preview) window->preview();
+    return window;
+  });
+}

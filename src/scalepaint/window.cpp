@@ -1,1 +1,283 @@
 #include "scalepaint/window.hpp"
+
+#include <QAction>
+#include <QLayout>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QShowEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include "base/codepage.hpp"
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "scalepaint/preview_png.hpp"
+#include "ui/qt/choosing_path_label.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace scalepaint {
+
+namespace {
+
+// The surface under the controls; the preview is stretched over all of it.
+constexpr int kSurfaceWidth = 560;
+constexpr int kSurfaceHeight = 480;
+constexpr int kMargin = 10;
+constexpr int kGridWidth = 150;
+constexpr int kCaptionWidth = 70;
+
+QString utf8(std::string_view text) { return ui::toQString(text); }
+
+// A kind name as stored: bytes in the host's code page (Japanese by default).
+QString kindText(const std::string& kind) {
+  auto text = base::fromCodePage(kind, base::CodePage::Cp932);
+  return text ? utf8(*text) : QString::fromLatin1(kind.data(), static_cast<qsizetype>(kind.size()));
+}
+
+}  // namespace
+
+void PaletteGrid::commitEdit() {
+  if (state() != EditingState) return;
+  // The editor of the current cell is the view's focus child, whether the window is active or not.
+  if (QWidget* editor = focusWidget(); editor && editor != this && isAncestorOf(editor)) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+PreviewSurface::PreviewSurface(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("PreviewSurface"));
+  setAutoFillBackground(true);
+}
+
+void PreviewSurface::setDrawing(const QImage& drawing) {
+  drawing_ = drawing;
+  update();
+}
+
+void PreviewSurface::paintEvent(QPaintEvent*) {
+  if (drawing_.isNull()) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole boxes, as drawn
+  painter.drawImage(rect(), drawing_);
+}
+
+Window::Window(const std::filesystem::path& currentFolder, const Edition& edition, QWidget* parent)
+    : QMainWindow(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, currentFolder, edition) {
+  makeControls();
+}
+
+Window::Window(ui::Ui& ui, const std::filesystem::path& currentFolder, const Edition& edition, QWidget* parent)
+    : QMainWindow(parent), flow_(ui, currentFolder, edition) {
+  makeControls();
+}
+
+Window::~Window() = default;
+
+void Window::makeControls() {
+  setObjectName(QStringLiteral("frmScalePaint"));
+  setWindowTitle(utf8(caption(flow_.edition())));
+  setAcceptDrops(true);
+  makeMenus();
+
+  surface_ = new PreviewSurface(this);
+  surface_->setFixedSize(kSurfaceWidth, kSurfaceHeight);
+  setCentralWidget(surface_);
+
+  const int rowHeight = fontMetrics().height() + 10;
+  const int fieldWidth = kSurfaceWidth - kGridWidth - 3 * kMargin - kCaptionWidth;
+  int y = kMargin;
+
+  auto* sourceCaption = new QLabel(utf8(kSourceCaption), surface_);
+  sourceCaption->setObjectName(QStringLiteral("Label2"));
+  sourceCaption->setGeometry(kMargin, y, kCaptionWidth, rowHeight);
+  source_ = new ui::ChoosingPathLabel([this] { chooseSource(); }, surface_);
+  source_->setObjectName(QStringLiteral("Label1"));
+  source_->setGeometry(kMargin + kCaptionWidth, y, fieldWidth, rowHeight);
+  source_->setToolTip(QStringLiteral("Click to choose the fish or tank file, or drop it on the window"));
+  y += rowHeight + 6;
+
+  auto* destinationCaption = new QLabel(utf8(kDestinationCaption), surface_);
+  destinationCaption->setObjectName(QStringLiteral("Label3"));
+  destinationCaption->setGeometry(kMargin, y, kCaptionWidth, rowHeight);
+  destination_ = new QLineEdit(utf8(flow_.destination), surface_);
+  destination_->setObjectName(QStringLiteral("Text1"));
+  destination_->setGeometry(kMargin + kCaptionWidth, y, fieldWidth, rowHeight);
+  destination_->setCursorPosition(static_cast<int>(destination_->text().size()));
+  destinationCaption->setBuddy(destination_);
+  y += rowHeight + 10;
+
+  auto* makeButton = new QPushButton(utf8(kMake), surface_);
+  makeButton->setObjectName(QStringLiteral("Command1"));
+  makeButton->setGeometry(kMargin + kCaptionWidth, y, 100, rowHeight + 4);
+  connect(makeButton, &QPushButton::clicked, this, &Window::make);
+  if (flow_.edition().preview) {
+    auto* previewButton = new QPushButton(utf8(kPreView), surface_);
+    previewButton->setObjectName(QStringLiteral("Command2"));
+    previewButton->setGeometry(kMargin + kCaptionWidth + 110, y, 100, rowHeight + 4);
+    connect(previewButton, &QPushButton::clicked, this, &Window::preview);
+  }
+
+  grid_ = new PaletteGrid(static_cast<int>(kEntries), 1, surface_);
+  grid_->setObjectName(QStringLiteral("vaSpread1"));
+  grid_->setHorizontalHeaderLabels({utf8(kGridHeader)});
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  if (flow_.edition().tahomaGrid) grid_->setFont(QFont(QStringLiteral("Tahoma")));
+  grid_->setGeometry(kSurfaceWidth - kMargin - kGridWidth, kMargin, kGridWidth, kSurfaceHeight - 2 * kMargin);
+  setGridCells(flow_.cells);
+
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->setSizeGripEnabled(false);
+  status_ = new QLabel(statusBar());
+  status_->setObjectName(QStringLiteral("StatusText"));
+  status_->setIndent(6);
+  statusBar()->addWidget(status_, 1);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Window::makeMenus() {
+  auto addEntry = [this](QMenu* menu, const char* name, const char* text, void (Window::*action)()) {
+    QAction* entry = menu->addAction(utf8(text));
+    entry->setObjectName(QString::fromLatin1(name));
+    connect(entry, &QAction::triggered, this, action);
+    return entry;
+  };
+  auto addBar = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+
+  QMenu* file = menuBar()->addMenu(utf8(kFileMenu));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+  file->setSeparatorsCollapsible(false);  // the menu starts with its bar
+  addBar(file, "mnuFileBar1");
+  addEntry(file, "mnuFileOpen", kOpen, &Window::openPalette);
+  addEntry(file, "mnuFileSave", kSave, &Window::savePalette);
+  addBar(file, "mnuFileBar2");
+  QAction* end = file->addAction(utf8(kEnd));
+  end->setObjectName(QStringLiteral("mnuFileEnd"));
+  connect(end, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu(utf8(kEditMenu));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+  addEntry(edit, "mnuEditInit", kInit, &Window::init);
+  addEntry(edit, "mnuEditFill", kFill, &Window::fill);
+}
+
+Cells Window::gridCells() const {
+  Cells cells;
+  for (std::size_t i = 0; i < kEntries; ++i) {
+    const QTableWidgetItem* item = grid_->item(static_cast<int>(i), 0);
+    cells[i] = item ? item->text().toStdString() : std::string();
+  }
+  return cells;
+}
+
+void Window::setGridCells(const Cells& cells) {
+  for (std::size_t i = 0; i < kEntries; ++i) {
+    auto* item = new QTableWidgetItem(utf8(cells[i]));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid_->setItem(static_cast<int>(i), 0, item);
+  }
+}
+
+void Window::readBoxes() {
+  grid_->commitEdit();
+  flow_.cells = gridCells();
+  flow_.destination = destination_->text().toStdString();
+}
+
+void Window::openPalette() {
+  readBoxes();
+  if (flow_.openPalette() == ui::Outcome::Done) setGridCells(flow_.cells);
+}
+
+void Window::openPaletteFile(const std::filesystem::path& file) {
+  readBoxes();
+  if (flow_.openPaletteFile(file) == ui::Outcome::Done) setGridCells(flow_.cells);
+}
+
+void Window::savePalette() {
+  readBoxes();
+  flow_.savePalette();
+}
+
+void Window::init() {
+  flow_.init();
+  setGridCells(flow_.cells);
+}
+
+void Window::fill() {
+  readBoxes();
+  flow_.fill();
+  setGridCells(flow_.cells);
+}
+
+void Window::chooseSource() {
+  if (flow_.chooseSource() == ui::Outcome::Done) source_->setPath(utf8(flow_.source));
+}
+
+void Window::setSource(const std::filesystem::path& file) {
+  flow_.source = base::displayPath(file);
+  source_->setPath(utf8(flow_.source));
+}
+
+void Window::make() {
+  readBoxes();
+  status_->clear();
+  const MakeResult result = flow_.make();
+  if (result.outcome != ui::Outcome::Done) return;
+  status_->setText(utf8(base::strcat("Recoloured ", result.recoloured.sets,
+                                             result.recoloured.sets == 1 ? " animation set" : " animation sets",
+                                             " into ", base::displayPath(result.output), " (",
+                                             base::withThousands(result.bytes), " bytes).")));
+}
+
+void Window::preview() {
+  readBoxes();
+  status_->clear();
+  const PreviewResult result = flow_.preview();
+  if (result.outcome != ui::Outcome::Done) return;
+  surface_->setDrawing(previewQImage(result.image));
+  if (!result.foundSet)
+    status_->setText(QStringLiteral("No fish animation in this file: nothing to draw."));
+  else if (!result.frame)
+    status_->setText(QStringLiteral("The first frame does not lie within its animation set: nothing to draw."));
+  else
+    status_->setText(QStringLiteral("First frame: %1 × %2 pixels%3")
+                                 .arg(result.frame->width)
+                                 .arg(result.frame->height)
+                                 .arg(result.kindName.empty() ? QString()
+                                                              : QStringLiteral(", kind \"%1\"")
+                                                                    .arg(kindText(result.kindName))));
+}
+
+void Window::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) grid_->setFocus();  // the grid is what the person edits first
+}
+
+void Window::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void Window::dropEvent(QDropEvent* event) {
+  const auto urls = event->mimeData()->urls();
+  for (auto it = urls.rbegin(); it != urls.rend(); ++it) {
+    if (!it->isLocalFile()) continue;
+    setSource(ui::toPath(it->toLocalFile()));
+    event->acceptProposedAction();
+    return;
+  }
+}
+
+}  // namespace scalepaint

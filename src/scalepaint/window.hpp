@@ -1,1 +1,103 @@
 #pragma once
+// scalepaint's window: the palette grid vaSpread1, the source field Label1 (click to choose,
+// or drop a file on the window), the Destinate box Text1, MAKE (Command1) and PreView
+// (Command2), and the FILE and EDIT menus. The preview is drawn on the window's background:
+// the 350 × 350 drawing stretched over the whole surface under the controls, each drawing
+// pixel (x, y) filling the box from (x·sx, y·sy) to ((x + 1)·sx, (y + 1)·sy).
+#include <QImage>
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+
+#include "scalepaint/scalepaint.hpp"
+
+#include <QTableWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+class ChoosingPathLabel;
+}
+
+namespace scalepaint {
+
+// The palette grid; an action reads it only after the cell being typed is taken in.
+class PaletteGrid : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  using QTableWidget::QTableWidget;
+  void commitEdit();
+};
+
+// The window's background, on which PreView draws.
+class PreviewSurface : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PreviewSurface(QWidget* parent = nullptr);
+  // The drawing (350 × 350, transparent where nothing was drawn); a null image clears it.
+  void setDrawing(const QImage& drawing);
+  const QImage& drawing() const { return drawing_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage drawing_;
+};
+
+class Window : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The window with its own message boxes and dialogs, started in currentFolder.
+  explicit Window(const std::filesystem::path& currentFolder, const Edition& edition = kEdition060,
+                  QWidget* parent = nullptr);
+  // The window talking through another Ui, which must outlive it (tests script one).
+  Window(ui::Ui& ui, const std::filesystem::path& currentFolder, const Edition& edition = kEdition060,
+         QWidget* parent = nullptr);
+  ~Window() override;
+
+  Scalepaint& flow() { return flow_; }
+  PreviewSurface* surface() const { return surface_; }
+
+  // The menu entries and buttons.
+  void openPalette();
+  void openPaletteFile(const std::filesystem::path& file);
+  void savePalette();
+  void init();
+  void fill();
+  void chooseSource();
+  void make();
+  void preview();
+  // A source chosen another way (dropped, or given at start).
+  void setSource(const std::filesystem::path& file);
+
+  // The grid's rows 1-256 as typed, and writing them.
+  Cells gridCells() const;
+  void setGridCells(const Cells& cells);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void makeControls();
+  void makeMenus();
+  // Before an action: the flow takes the boxes as they are now.
+  void readBoxes();
+
+  std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  Scalepaint flow_;
+  PreviewSurface* surface_ = nullptr;
+  PaletteGrid* grid_ = nullptr;
+  ui::ChoosingPathLabel* source_ = nullptr;
+  QLineEdit* destination_ = nullptr;
+  QLabel* status_ = nullptr;  // what the last MAKE or PreView did
+};
+
+}  // namespace scalepaint
