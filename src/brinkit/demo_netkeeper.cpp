@@ -7,6 +7,7 @@
 #include "base/file_io.hpp"
 #include "brinkit/demo_steps.hpp"
 #include "netkeeper/netkeeper.hpp"
+#include "netkeeper/water.hpp"
 #include "samples/tank.hpp"
 #include "tankfile/records.hpp"
 #include "ui/cli_ui.hpp"
@@ -81,11 +82,25 @@ base::Result<DemoRows> demoNetkeeper(const fs::path& out) {
   for (const auto& entry : list->entries) text << netkeeper::geneListText(entry, base::CodePage::Cp932) << '\n';
   text.close();
   if (!text) return base::fail("The demo could not write genes.txt.");
+
+  // Watter Settings: warmer water at a new volume; the other values follow the volume.
+  netkeeper::Water water(cli);
+  auto dialog = water.load(lake);
+  if (!dialog) return base::fail("netkeeper did not open the sample tank's water. " + messages.str());
+  dialog->boxes[1] = "28";
+  dialog->boxes[netkeeper::kVolumeBox] = "90";
+  dialog->volumeChange = true;
+  dialog->fileName = "warm";
+  if (water.update(*dialog, out) != ui::Outcome::Done) return base::fail("netkeeper did not write warm.tqn. " + messages.str());
+  auto warm = water.load(out / "warm.tqn");
+  if (!warm || warm->loaded[1] != 28000 || warm->loaded[netkeeper::kVolumeBox] != 90000 || warm->shown[4] != dialog->shown[4])
+    return base::fail("netkeeper's warm.tqn does not hold 28 degrees and 90 litres at the same concentrations.");
   return DemoRows{
       demoRow(lake, "sample tank: water, guppies with a discus between, a neon, a kingyo, eggs (brinkit samples tank)"),
       demoRow(edited, "netkeeper's Fish Infomation OK: the five guppies 30 days old, health 100, male; their eggs 50"),
       demoRow(spliced, "netkeeper's Splicing OK: genes 1 and 14 of the seven gene-carrying fish, in both gene places"),
       demoRow(genes, "netkeeper's gene list of spliced.fsh (UTF-8)"),
+      demoRow(out / "warm.tqn", "netkeeper's Watter Settings UPDATE: 28 degrees, 90 litres, the same concentrations"),
   };
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/strcat.hpp"
 #include "netkeeper/netkeeper.hpp"
+#include "netkeeper/water_command.hpp"
 #include "ui/cli_ui.hpp"
 
 namespace netkeeper {
@@ -180,6 +181,8 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   listCmd->add_option("FILE", list->file, "The tank or fish file")->required();
   listCmd->add_flag("--json", list->json, "Print the caption, the lines and each fish's offset, nickname and genes as JSON");
   listCmd->callback([list, &context] { context.exitCode = runGeneList(*list, context); });
+
+  addWaterCommands(*cmd, context);
 }
 
 }  // namespace netkeeper

@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
   const QCommandLineOption tankOption(QStringLiteral("tank"), QStringLiteral("Start in Tank mode."));
   const QCommandLineOption showOption(
       QStringLiteral("show"),
-      QStringLiteral("Show WINDOW on its own for FILE instead of the main window, as Start, Splicing or Gene would: "
-                     "fish, splicing or genes (with --screenshot, a picture of it)."),
+      QStringLiteral("Show WINDOW on its own for FILE instead of the main window, as Start, Splicing, Gene or Option "
+                     "would: fish, splicing, genes, water (Tank mode's Start) or option (with --screenshot, a picture of it)."),
       QStringLiteral("WINDOW"));
   const QCommandLineOption tickOption(
       QStringLiteral("tick"),
@@ -77,6 +77,10 @@ int main(int argc, char** argv) {
           shown = window->fishDialog();
         } else if (which == QLatin1String("splicing")) {
           shown = window->splicingDialog();
+        } else if (which == QLatin1String("water")) {
+          shown = window->waterDialog();
+        } else if (which == QLatin1String("option")) {
+          shown = window->optionDialog();
         } else if (which == QLatin1String("genes")) {
           window->gene();
           if (auto* list = window->geneListWindow()) {
@@ -84,7 +88,7 @@ int main(int argc, char** argv) {
             shown.reset(list);
           }
         } else {
-          std::fprintf(stderr, "Unknown window \"%s\": give fish, splicing or genes.\n", which.toUtf8().constData());
+          std::fprintf(stderr, "Unknown window \"%s\": give fish, splicing, genes, water or option.\n", which.toUtf8().constData());
         }
         if (!shown) return std::unique_ptr<QWidget>(std::move(window));
         if (options.isSet(tickOption)) tick(*shown, options.value(tickOption), which == QLatin1String("splicing"));

@@ -46,9 +46,6 @@ inline constexpr const char* kGeneListFont = "Courier New";
 inline constexpr const char* kFileDiffers = "File differs";
 inline constexpr const char* kAlreadyOpen = "This application has already been open";
 inline constexpr const char* kLoadErrorTitle = "ロードエラー";
-// Until the water settings and the resource archive dialog are built.
-inline constexpr const char* kWaterNotYet = "The water settings (Tank mode's Start) are not in this version yet.";
-inline constexpr const char* kOptionNotYet = "The Option dialog (the resource archive) is not in this version yet.";
 
 // The Fish Infomation dialog's boxes as typed: a tick box and its text each.
 struct FishBoxes {

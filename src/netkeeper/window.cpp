@@ -65,11 +65,11 @@ void GeneListWindow::fill(const GeneList& list) {
 }
 
 Window::Window(const std::filesystem::path& folder, QWidget* parent)
-    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), ui_(*ownUi_), flow_(ui_) {
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), ui_(*ownUi_), flow_(ui_), water_(ui_), patch_(ui_) {
   makeControls(folder);
 }
 
-Window::Window(ui::Ui& ui, const std::filesystem::path& folder, QWidget* parent) : QWidget(parent), ui_(ui), flow_(ui_) {
+Window::Window(ui::Ui& ui, const std::filesystem::path& folder, QWidget* parent) : QWidget(parent), ui_(ui), flow_(ui_), water_(ui_), patch_(ui_) {
   makeControls(folder);
 }
 
@@ -177,7 +177,9 @@ std::unique_ptr<SplicingDialog> Window::splicingDialog() {
 
 void Window::start() {
   if (tankMode()) {
-    if (!selectedFile().empty()) ui_.message(kWaterNotYet);
+    if (selectedFile().empty()) return;  // nothing happens without a file
+    if (auto dialog = waterDialog()) dialog->exec();
+    refreshFiles();
     return;
   }
   auto dialog = fishDialog();
@@ -185,7 +187,17 @@ void Window::start() {
   refreshFiles();  // a file written, or one that could not be read
 }
 
-void Window::option() { ui_.message(kOptionNotYet); }
+void Window::option() { optionDialog()->exec(); }
+
+std::unique_ptr<WaterSettingsDialog> Window::waterDialog() {
+  auto state = water_.load(selectedFile());
+  if (!state) return nullptr;
+  return std::make_unique<WaterSettingsDialog>(water_, std::move(*state), ui::toPath(folder()), this);
+}
+
+std::unique_ptr<OptionDialog> Window::optionDialog() {
+  return std::make_unique<OptionDialog>(patch_, ui::toPath(folder()), this);
+}
 
 void Window::splicing() {
   auto dialog = splicingDialog();

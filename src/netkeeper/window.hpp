@@ -1,14 +1,19 @@
 #pragma once
 // netkeeper's main window: the drive, folder and file lists (pattern "*.fsh;*.tqn", or "*.tqn"
 // in Tank mode), the mode tick box, Start, Option, Splicing and Gene, the version label and the
-// status bar with the clicked file's length and date. Start opens Fish Infomation, Splicing
-// its dialog, Gene the gene-list window beside the main window.
+// status bar with the clicked file's length and date. Start opens Fish Infomation (Watter
+// Settings in Tank mode), Option the archive dialog, Splicing its dialog, Gene the gene-list
+// window beside the main window.
 #include <QWidget>
 #include <filesystem>
 #include <memory>
 
+#include "netkeeper/archive_patch.hpp"
 #include "netkeeper/dialogs.hpp"
 #include "netkeeper/netkeeper.hpp"
+#include "netkeeper/option_dialog.hpp"
+#include "netkeeper/water.hpp"
+#include "netkeeper/water_dialog.hpp"
 
 class QCheckBox;
 class QLabel;
@@ -63,6 +68,9 @@ class Window : public QWidget {
   // The dialogs as Start and Splicing open them, not yet shown: nullptr after their message.
   std::unique_ptr<FishDialog> fishDialog();
   std::unique_ptr<SplicingDialog> splicingDialog();
+  // Tank mode's Start: Watter Settings for the selected tank; nullptr after its message.
+  std::unique_ptr<WaterSettingsDialog> waterDialog();
+  std::unique_ptr<OptionDialog> optionDialog();
   GeneListWindow* geneListWindow() const { return geneList_; }
 
  protected:
@@ -76,6 +84,8 @@ class Window : public QWidget {
   std::unique_ptr<ui::Ui> ownUi_;
   ui::Ui& ui_;
   Netkeeper flow_;
+  Water water_;
+  ArchivePatch patch_;
 
   ui::FileBrowser* browser_ = nullptr;  // Drive1, Dir1, File1
   QCheckBox* mode_ = nullptr;

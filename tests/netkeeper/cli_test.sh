@@ -86,4 +86,48 @@ for length in 0 100 16580 16900 17000 18300 20000 30100 31000; do
   holds "cut $length gene list ends cleanly" test $? -le 1
 done
 
+# Watter Settings: the sample tank's water block starts at 260 (its marker at 256).
+check "sample tank for water" 0 "$brinkit" samples tank water.tqn
+cp water.tqn water-original.tqn
+check "water show" 0 "$brinkit" netkeeper water water.tqn --show
+holds "fifteen lines" test "$(wc -l < out.txt)" -eq 15
+holds "temp line" grep -qP '^Temp\t26.5$' out.txt
+holds "carbo hydrate line" grep -qP '^Carbo hydrate\t0.015$' out.txt
+holds "show writes nothing" cmp -s water.tqn water-original.tqn
+check "show with a box" 2 "$brinkit" netkeeper water water.tqn --show --temp 3
+check "update unchanged" 0 "$brinkit" netkeeper water water.tqn --name same
+holds "byte-identical" cmp -s same.tqn water-original.tqn
+check "water temp" 0 "$brinkit" netkeeper water water.tqn --temp 27
+says "default name is the file" out.txt "water.tqn"
+holds "temp 27000" test "$(bytes water.tqn 264 4)" = 78690000
+holds "no other byte changed" test "$(cmp -l water.tqn water-original.tqn | wc -l)" -le 4
+check "water negative" 1 "$brinkit" netkeeper water water-original.tqn --temp -5 --name neg
+says "names the box" err.txt "Temp"
+holds "nothing written" test ! -e neg.tqn
+check "init and volume" 0 "$brinkit" netkeeper water water-original.tqn --init --vol 30 --name fresh
+holds "volume 30000" test "$(bytes fresh.tqn 260 4)" = 30750000
+holds "O2 7.9 at 30 litres" test "$(bytes fresh.tqn 276 4)" = c89d0300
+holds "Mg 10 at 30 litres" test "$(bytes fresh.tqn 300 4)" = "e0930400"
+head -c 6000 /dev/zero > dry.tqn
+check "no water block" 1 "$brinkit" netkeeper water dry.tqn --temp 20
+says "other version" err.txt "Tank of this version is not able to change"
+
+# Option: Erase and Undo with the backup beside the archive.
+mkdir game
+head -c 600000 /dev/urandom > game/Brinmoor.rez
+cp game/Brinmoor.rez pristine.rez
+check "erase without a range" 2 "$brinkit" netkeeper erase game/Brinmoor.rez
+check "undo before any erase" 1 "$brinkit" netkeeper undo game/Brinmoor.rez
+says "no original" err.txt "There is not original file"
+check "erase filter" 0 "$brinkit" netkeeper erase game/Brinmoor.rez --filter
+holds "backup made" cmp -s game/Brinmoor.org pristine.rez
+holds "filter blank" test "$(cmp -l game/Brinmoor.rez pristine.rez | awk '$2 != 0 { bad = 1 } END { print (NR > 0 && !bad) }')" = 1
+holds "only the filter range" test "$(cmp -l game/Brinmoor.rez pristine.rez | awk 'NR == 1 { first = $1 } { last = $1 } END { print (first >= 164551 && last <= 192662) }')" = 1
+check "erase heater" 0 "$brinkit" netkeeper erase game/Brinmoor.rez --heater
+holds "filter back" test "$(cmp -l game/Brinmoor.rez pristine.rez | awk 'NR == 1 { first = $1 } END { print (first >= 210779) }')" = 1
+check "undo" 0 "$brinkit" netkeeper undo game/Brinmoor.rez
+holds "restored" cmp -s game/Brinmoor.rez pristine.rez
+cp pristine.rez game/other.rez
+check "another name" 1 "$brinkit" netkeeper erase game/other.rez --heater
+check "another name forced" 0 "$brinkit" netkeeper erase game/other.rez --heater --force
 finish

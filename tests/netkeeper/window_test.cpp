@@ -90,10 +90,39 @@ TEST_F(NetkeeperWindow, StartWithoutAFileSaysFileDiffersUnlessInTankMode) {
   window.setTankMode(true);
   click(window, "cmdStart");
   EXPECT_EQ(ui.messages.size(), 1u);  // nothing happens
+  // This tank has no water block: the water dialog is not opened.
   window.selectFile(QStringLiteral("lake.tqn"));
   click(window, "cmdStart");
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"File differs", "Tank of this version is not able to change"}));
+}
+
+TEST_F(NetkeeperWindow, TankModeStartOpensTheWaterAndOptionTheArchiveDialog) {
+  Bytes water = testtank::filler(3000);
+  base::putU32(water.data() + 40, 60);
+  base::putU32(water.data() + 48, 26500);  // the temperature: this version
+  ASSERT_TRUE(base::writeFileAtomically(folder.path() / "pond.tqn", water));
+  netkeeper::Window window(ui, folder.path());
+  window.setTankMode(true);
+  ASSERT_TRUE(window.selectFile(QStringLiteral("pond.tqn")));
+  QString caption, name;
+  test::onNextModal([&](QWidget* modal) {
+    caption = modal->windowTitle();
+    name = control<QLineEdit>(*modal, "txtFileName")->text();
+    static_cast<QDialog*>(modal)->reject();
+  });
+  click(window, "cmdStart");
+  EXPECT_EQ(caption, QStringLiteral("Watter Settings"));
+  EXPECT_EQ(name, QStringLiteral("pond"));
+  bool eraseEnabled = true;
+  test::onNextModal([&](QWidget* modal) {
+    caption = modal->windowTitle();
+    eraseEnabled = control<QPushButton>(*modal, "cmdErase")->isEnabled();
+    static_cast<QDialog*>(modal)->reject();
+  });
   click(window, "cmdOption");
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{"File differs", netkeeper::kWaterNotYet, netkeeper::kOptionNotYet}));
+  EXPECT_EQ(caption, QStringLiteral("Option"));
+  EXPECT_FALSE(eraseEnabled);
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(NetkeeperWindow, FishInfomationOpensUntickedAndOkWritesTheEdits) {

@@ -1,0 +1,93 @@
+#include "netkeeper/option_dialog.hpp"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/qt/choosing_path_label.hpp"
+#include "ui/qt/file_browser.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace netkeeper {
+
+ArchivePicker::ArchivePicker(const std::filesystem::path& start, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmArchive"));
+  setWindowTitle(QString::fromLatin1(kArchiveName));
+  browser_ = new ui::FileBrowser(start, this);
+  browser_->setPattern(QString::fromLatin1(kArchiveName));
+  label_ = new QLabel(this);  // cleared at every opening
+  label_->setObjectName(QStringLiteral("lblArchive"));
+  auto* hint = new QLabel(QStringLiteral("Double-click %1 to choose it.").arg(QString::fromLatin1(kArchiveName)), this);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(browser_, 1);
+  layout->addWidget(hint);
+  layout->addWidget(label_);
+  connect(browser_, &ui::FileBrowser::fileActivated, this, [this](const QString& path) {
+    chosen_ = path;
+    label_->setText(QDir::toNativeSeparators(path));
+    accept();
+  });
+  resize(520, 360);
+}
+
+OptionDialog::OptionDialog(ArchivePatch& patch, std::filesystem::path pickerStart, QWidget* parent)
+    : QDialog(parent), patch_(patch), pickerStart_(std::move(pickerStart)) {
+  setObjectName(QStringLiteral("frmOption"));
+  setWindowTitle(QString::fromLatin1(kOptionCaption));
+  const std::array<const char*, 4> names = {"chkHeater", "chkFilter", "chkHeaterLayout", "chkFilterLayout"};
+  auto* layout = new QVBoxLayout(this);
+  for (std::size_t r = 0; r < kEraseRanges.size(); ++r) {
+    ranges_[r] = new QCheckBox(QString::fromLatin1(kEraseRanges[r].caption), this);
+    ranges_[r]->setObjectName(QString::fromLatin1(names[r]));
+    layout->addWidget(ranges_[r]);
+  }
+  path_ = new ui::ChoosingPathLabel([this] { chooseArchive(); }, this);
+  path_->setObjectName(QStringLiteral("lblPath"));
+  path_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  path_->setToolTip(QStringLiteral("Click to choose %1").arg(QString::fromLatin1(kArchiveName)));
+  layout->addWidget(path_);
+  erase_ = new QPushButton(QString::fromLatin1(kErase), this);
+  erase_->setObjectName(QStringLiteral("cmdErase"));
+  undo_ = new QPushButton(QString::fromLatin1(kUndo), this);
+  undo_->setObjectName(QStringLiteral("cmdUndo"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(erase_);
+  buttons->addWidget(undo_);
+  layout->addLayout(buttons);
+  connect(erase_, &QPushButton::clicked, this, &OptionDialog::erase);
+  connect(undo_, &QPushButton::clicked, this, &OptionDialog::undo);
+  setArchive({});  // nothing chosen when the dialog loads
+  resize(320, 220);
+}
+
+void OptionDialog::setArchive(const QString& path) {
+  archive_ = path;
+  path_->setPath(QDir::toNativeSeparators(path));
+  erase_->setEnabled(!path.isEmpty());
+  undo_->setEnabled(!path.isEmpty());
+}
+
+void OptionDialog::chooseArchive() {
+  ArchivePicker picker(archive_.isEmpty() ? pickerStart_ : ui::toPath(QFileInfo(archive_).absolutePath()), this);
+  picker.exec();
+  setArchive(picker.chosen());
+}
+
+void OptionDialog::erase() {
+  if (archive_.isEmpty()) return;
+  EraseChoice choice{};
+  for (std::size_t r = 0; r < choice.size(); ++r) choice[r] = ranges_[r]->isChecked();
+  if (patch_.erase(ui::toPath(archive_), choice) == ui::Outcome::Cancelled) return;  // no range ticked
+  accept();
+}
+
+void OptionDialog::undo() {
+  if (archive_.isEmpty()) return;
+  if (patch_.undo(ui::toPath(archive_)) == ui::Outcome::Done) accept();
+}
+
+}  // namespace netkeeper

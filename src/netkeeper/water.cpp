@@ -1,0 +1,122 @@
+#include "netkeeper/water.hpp"
+
+#include <cmath>
+
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "ui/number_box.hpp"
+#include "ui/paths.hpp"
+
+namespace netkeeper {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kWaterBlockBytes = tankfile::kWaterValueCount * 4;
+
+// A single-precision result as a 32-bit field, or a message naming the box.
+base::Result<std::uint32_t> fieldValue(float value, std::size_t box, const std::string& typed) {
+  const double rounded = std::nearbyint(static_cast<double>(value));  // halves to even
+  if (!(rounded >= 0 && rounded <= 4294967295.0))
+    return base::fail(base::strcat("The value \"", typed, "\" in ", kWaterLabels[box],
+                                   " cannot be stored: after conversion it must lie between 0 and 4,294,967,295."));
+  return static_cast<std::uint32_t>(rounded);
+}
+
+float single(const std::string& text) { return static_cast<float>(ui::leadingNumber(text)); }
+
+}  // namespace
+
+std::string waterOutputName(const fs::path& file) {
+  std::string name = file.filename().string();
+  if (name.size() >= 4 && (name.ends_with(".tqn") || name.ends_with(".TQN"))) name.resize(name.size() - 4);
+  return name;
+}
+
+WaterTexts shownWater(const tankfile::WaterValues& values) {
+  WaterTexts texts;
+  for (std::size_t k = 0; k < kFirstAmountBox; ++k) texts[k] = ui::decimalText(values[k], 3);
+  for (std::size_t k = kFirstAmountBox; k < values.size(); ++k)
+    texts[k] = ui::decimalText(static_cast<double>(tankfile::concentrationThousandths(values[k], values[kVolumeBox])), 3);
+  return texts;
+}
+
+void initWater(WaterTexts& boxes) {
+  const WaterTexts fresh = {"", "26.5", "7", "4", "7.9", "0", "0", "0", "0", "42", "10", "0", "0", "0", "0"};
+  for (std::size_t k = 1; k < boxes.size(); ++k) boxes[k] = fresh[k];
+}
+
+base::Result<tankfile::WaterValues> updatedWater(const tankfile::WaterValues& loaded, const WaterTexts& shown,
+                                                 const WaterTexts& boxes, bool volumeChange) {
+  auto changed = [&](std::size_t k) { return ui::leadingNumber(boxes[k]) != ui::leadingNumber(shown[k]); };
+  tankfile::WaterValues values = loaded;
+  const bool newVolume = volumeChange && changed(kVolumeBox);
+  if (newVolume) {
+    auto volume = fieldValue(single(boxes[kVolumeBox]) * 1000.0f, kVolumeBox, boxes[kVolumeBox]);
+    if (!volume) return std::unexpected(volume.error());
+    values[kVolumeBox] = *volume;
+  }
+  for (std::size_t k = 1; k < kFirstAmountBox; ++k) {
+    if (!changed(k)) continue;
+    auto value = fieldValue(single(boxes[k]) * 1000.0f, k, boxes[k]);
+    if (!value) return std::unexpected(value.error());
+    values[k] = *value;
+  }
+  // With a volume of 0 the boxes hold the amounts themselves: they are stored as typed.
+  const float volume = values[kVolumeBox] == 0 ? 1.0f : static_cast<float>(values[kVolumeBox]);
+  for (std::size_t k = kFirstAmountBox; k < values.size(); ++k) {
+    if (!newVolume && !changed(k)) continue;
+    auto value = fieldValue(single(boxes[k]) * volume, k, boxes[k]);
+    if (!value) return std::unexpected(value.error());
+    values[k] = *value;
+  }
+  return values;
+}
+
+std::optional<WaterDialog> Water::load(const fs::path& file) {
+  auto image = tankfile::TankImage::load(file);
+  if (!image) {
+    ui_.message(image.error().message);
+    return std::nullopt;
+  }
+  // Without a water marker there is nothing to edit: the header is not water.
+  const auto w = tankfile::findWaterBlock(*image);
+  if (!w || !image->holds(static_cast<tankfile::Offset>(*w), kWaterBlockBytes)) {
+    ui_.message(kVersionRefused);
+    return std::nullopt;
+  }
+  WaterDialog dialog;
+  dialog.file = file;
+  dialog.w = *w;
+  dialog.loaded = tankfile::waterValues(*image, *w);
+  if (!tankfile::acceptsWaterEditing(dialog.loaded)) {
+    ui_.message(kVersionRefused);
+    return std::nullopt;
+  }
+  dialog.image = std::move(*image);
+  dialog.shown = shownWater(dialog.loaded);
+  dialog.boxes = dialog.shown;
+  dialog.fileName = waterOutputName(file);
+  return dialog;
+}
+
+ui::Outcome Water::update(WaterDialog& dialog, const fs::path& folder) {
+  ui::BusyPointer busy(ui_);
+  auto values = updatedWater(dialog.loaded, dialog.shown, dialog.boxes, dialog.volumeChange);
+  if (!values) {
+    ui_.message(values.error().message);
+    return ui::Outcome::Refused;
+  }
+  for (std::size_t k = 0; k < values->size(); ++k)
+    if ((*values)[k] != dialog.loaded[k]) dialog.image.setU32(static_cast<tankfile::Offset>(dialog.w + 4 * k), (*values)[k]);
+  const fs::path output = ui::joinFolder(folder.string(), dialog.fileName + ".tqn");
+  if (auto saved = dialog.image.save(output); !saved) {
+    ui_.message(saved.error().message);
+    return ui::Outcome::Refused;
+  }
+  written_ = output;
+  return ui::Outcome::Done;
+}
+
+}  // namespace netkeeper
