@@ -177,7 +177,7 @@ int runDemo(ui::CommandContext& context) {
       {"demo-out/fish.lib", sizeOf(out / "fish.lib"), "sample fish library (brinkit samples library)"},
       {"demo-out/sample.fsh", sizeOf(out / "sample.fsh"), "finwright's fish built from the library, icon and frames"},
       {"demo-out/cut/", sizeOf(out / "cut"), "finsplit's cut of sample.fsh: all 144 frames match the originals"},
-      {"demo-out/bitmaps/", sizeOf(out / "bitmaps"), "sample plant and gravel pictures (brinkit samples bitmaps)"},
+      {"demo-out/bitmaps/", sizeOf(out / "bitmaps"), "sample plant, gravel and food pictures (brinkit samples bitmaps)"},
       {"demo-out/sample.plt", sizeOf(out / "sample.plt"), "fernwright's plant file"},
       {"demo-out/gritwright.grv", sizeOf(out / "gritwright.grv"), "gritwright's gravel file"},
       {"demo-out/gritpress.grv", sizeOf(out / "gritpress.grv"), "gritpress's gravel file, both bitmaps checked OK"},
