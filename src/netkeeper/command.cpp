@@ -6,6 +6,7 @@
 #include "base/strcat.hpp"
 #include "netkeeper/netkeeper.hpp"
 #include "netkeeper/water_command.hpp"
+#include "ui/json.hpp"
 #include "ui/cli_ui.hpp"
 
 namespace netkeeper {
@@ -26,25 +27,6 @@ struct GeneOptions {
 };
 
 std::filesystem::path pathOf(const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); }
-
-std::string jsonString(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[u >> 4];
-      out += kHex[u & 15];
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 // The file a verb works on must be given as a file: without one the window would say "File differs".
 int runKind(const std::string& file, ui::CommandContext& context) {
@@ -121,13 +103,13 @@ int runGeneList(const GeneOptions& options, ui::CommandContext& context) {
     for (const auto& entry : list->entries) context.out << geneListText(entry, context.codePage) << '\n';
     return ui::kExitDone;
   }
-  context.out << "{\"caption\": " << jsonString(list->caption) << ", \"lines\": [" << jsonString(kFirstGeneListLine);
-  for (const auto& entry : list->entries) context.out << ", " << jsonString(geneListText(entry, context.codePage));
+  context.out << "{\"caption\": " << ui::jsonString(list->caption) << ", \"lines\": [" << ui::jsonString(kFirstGeneListLine);
+  for (const auto& entry : list->entries) context.out << ", " << ui::jsonString(geneListText(entry, context.codePage));
   context.out << "],\n \"fish\": [";
   for (std::size_t i = 0; i < list->entries.size(); ++i) {
     const auto& entry = list->entries[i];
     context.out << (i == 0 ? "\n" : ",\n") << "  {\"offset\": " << entry.record
-                << ", \"nickname\": " << jsonString(nicknameText(entry, context.codePage)) << ", \"genes\": [";
+                << ", \"nickname\": " << ui::jsonString(nicknameText(entry, context.codePage)) << ", \"genes\": [";
     for (std::size_t k = 0; k < entry.genes.size(); ++k) context.out << (k == 0 ? "" : ", ") << int{entry.genes[k]};
     context.out << "]}";
   }

@@ -33,6 +33,22 @@ QStringList draggedFiles(const QMimeData* data) {
   return files;
 }
 
+namespace {
+
+// Takes a drag of bitmap files or of a frame; true when it is a frame, which the strip
+// shows by lighting the trash can.
+bool acceptDrag(QDropEvent* event) {
+  if (!draggedFiles(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+    return false;
+  }
+  if (draggedSlot(event->mimeData()) < 0) return false;
+  event->acceptProposedAction();
+  return true;
+}
+
+}  // namespace
+
 // --- LookButton
 
 LookButton::LookButton(const QString& name, const std::vector<QPixmap>& looks, int normalLook, int pressedLook,
@@ -195,13 +211,7 @@ void FrameSlot::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrameSlot::dragEnterEvent(QDragEnterEvent* event) {
-  if (!draggedFiles(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-    return;
-  }
-  if (draggedSlot(event->mimeData()) < 0) return;
-  event->acceptProposedAction();
-  emit frameOver();
+  if (acceptDrag(event)) emit frameOver();
 }
 
 void FrameSlot::dropEvent(QDropEvent* event) {
@@ -260,23 +270,11 @@ void TrashCan::dropEvent(QDropEvent* event) {
 DragPassArea::DragPassArea(QWidget* parent) : QWidget(parent) { setAcceptDrops(true); }
 
 void DragPassArea::dragEnterEvent(QDragEnterEvent* event) {
-  if (!draggedFiles(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-    return;
-  }
-  if (draggedSlot(event->mimeData()) < 0) return;
-  event->acceptProposedAction();
-  emit frameOver();
+  if (acceptDrag(event)) emit frameOver();
 }
 
 void DragPassArea::dragMoveEvent(QDragMoveEvent* event) {
-  if (!draggedFiles(event->mimeData()).isEmpty()) {
-    event->acceptProposedAction();
-    return;
-  }
-  if (draggedSlot(event->mimeData()) < 0) return;
-  event->acceptProposedAction();
-  emit frameOver();
+  if (acceptDrag(event)) emit frameOver();
 }
 
 void DragPassArea::dropEvent(QDropEvent* event) {
