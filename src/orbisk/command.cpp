@@ -4,8 +4,16 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "orbisk/midi_render.hpp"
 #include "orbisk/orbisk.hpp"
+#include "orbisk/preview.hpp"
+#include "orbisk/preview_text.hpp"
+#include "orbisk/save.hpp"
 #include "ui/cli_ui.hpp"
+#ifdef ORBISK_WITH_IMAGES
+#include "orbisk/bitmap_image.hpp"
+#endif
 
 namespace orbisk {
 
@@ -19,6 +27,8 @@ struct Options {
   std::vector<std::size_t> indexes;
   bool all = false;
   bool yes = false;
+  std::optional<std::size_t> index;  // preview and render: one resource
+  std::string png, wav, soundFont;
 };
 
 Kind kindOf(const std::string& word) {
@@ -110,6 +120,90 @@ int runSave(const Options& options, ui::CommandContext& context) {
   return ui::kExitDone;
 }
 
+// Scans options.file for `kind` and checks options.index; the tool keeps the list. Returns the
+// exit code when the verb must end here.
+std::optional<int> scanForOne(const Options& options, Kind kind, const char* what, Orbisk& tool,
+                              ui::CommandContext& context) {
+  if (!options.index) {
+    context.err << "Give --index N to choose the " << what << " (indexes from 0, as `brinkit orbisk scan` lists them).\n";
+    return ui::kExitUsage;
+  }
+  tool.fileName = options.file;
+  tool.kind = kind;
+  auto path = tool.beginFind();
+  if (!path) return ui::kExitRefused;
+  if (tool.finishFind(*path, scanFile(*path, kind), false) != ui::Outcome::Done) return ui::kExitRefused;
+  if (*options.index >= tool.resources().size()) {
+    context.err << "--index " << *options.index << " is out of range: " << base::displayPath(*path) << " holds "
+                << tool.resources().size() << " resources of this kind (indexes from 0).\n";
+    return ui::kExitUsage;
+  }
+  return std::nullopt;
+}
+
+// "samp0002.BMP" with another extension: the default output name.
+std::string renamed(const std::string& name, const char* extension) {
+  return std::filesystem::path(name).replace_extension(extension).string();
+}
+
+int runPreview(const Options& options, ui::CommandContext& context) {
+  ui::CliUi cli(context.err);
+  Orbisk tool(cli, std::filesystem::current_path());
+  if (auto code = scanForOne(options, Kind::Bitmap, "bitmap to preview", tool, context)) return *code;
+#ifdef ORBISK_WITH_IMAGES
+  PreviewFolder folder(std::filesystem::current_path());  // bitmaps never use it
+  Preview preview(tool, folder, {});
+  auto shown = preview.show(*options.index);
+  base::Result<QImage> image = shown ? decodeBitmap(shown->bitmap) : std::unexpected(shown.error());
+  base::Result<base::Bytes> png = image ? pngBytes(*image) : std::unexpected(image.error());
+  if (!png) {
+    context.err << kPreviewFailed << '\n' << png.error().message << '\n';
+    return ui::kExitRefused;
+  }
+  const std::filesystem::path out = options.png.empty() ? renamed(tool.resources()[*options.index].name, ".png") : options.png;
+  if (auto written = base::writeFileAtomically(out, *png); !written) {
+    context.err << written.error().message << '\n';
+    return ui::kExitRefused;
+  }
+  context.out << "Wrote " << base::displayPath(out) << " (" << image->width() << " x " << image->height() << " pixels, "
+              << base::withThousands(png->size()) << " bytes)\n";
+  return ui::kExitDone;
+#else
+  context.err << "This brinkit was built without the windows (BRINKIT_GUI=OFF): the preview verb needs their image "
+                 "readers to decode bitmaps.\n";
+  return ui::kExitRefused;
+#endif
+}
+
+int runRender(const Options& options, ui::CommandContext& context) {
+  ui::CliUi cli(context.err);
+  Orbisk tool(cli, std::filesystem::current_path());
+  if (auto code = scanForOne(options, Kind::Midi, "MIDI file to render", tool, context)) return *code;
+  const Resource& resource = tool.resources()[*options.index];
+  std::filesystem::path soundFont = options.soundFont;
+  if (soundFont.empty()) {
+    const auto folders = soundFontFolders({});
+    auto found = findSoundFont(folders);
+    if (!found) {
+      context.err << noSoundFontMessage(folders) << " Or give --soundfont FILE.\n";
+      return ui::kExitRefused;
+    }
+    soundFont = *found;
+  }
+  auto midi = readResource(tool.scannedFile(), resource, kMaxPreviewMidi);
+  const std::filesystem::path out = options.wav.empty() ? renamed(resource.name, ".wav") : options.wav;
+  auto rendered = midi ? renderMidi(*midi, soundFont, out) : std::unexpected(midi.error());
+  if (!rendered) {
+    context.err << "Cannot render " << resource.name << ": " << rendered.error().message << '\n';
+    return ui::kExitRefused;
+  }
+  context.out << "Wrote " << base::displayPath(out) << " (" << midiPositionText(rendered->lengthMs) << ", "
+              << wavePositionText(rendered->lengthMs) << " s, " << base::withThousands(rendered->frames)
+              << " frames of 16-bit stereo at " << kRenderRate << " Hz, with " << base::displayPath(soundFont) << ")\n";
+  if (rendered->peak == 0) context.err << "The rendered sound is silent.\n";
+  return ui::kExitDone;
+}
+
 void addKind(CLI::App* cmd, Options& options) {
   cmd->add_option("--kind", options.kind, "The kind of resource to look for")
       ->check(CLI::IsMember({"bitmap", "wave", "midi"}))
@@ -119,7 +213,7 @@ void addKind(CLI::App* cmd, Options& options) {
 }  // namespace
 
 void addCommand(CLI::App& app, ui::CommandContext& context) {
-  auto* orbisk = app.add_subcommand("orbisk", "Find, list and save the bitmaps, wave sounds or MIDI files inside any file");
+  auto* orbisk = app.add_subcommand("orbisk", "Find, list, save and preview the bitmaps, wave sounds or MIDI files inside any file");
   orbisk->require_subcommand(1);
 
   auto scan = std::make_shared<Options>();
@@ -139,6 +233,32 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   index->excludes(all);
   saveCmd->add_flag("--yes", save->yes, "Replace existing files without asking");
   saveCmd->callback([save, &context] { context.exitCode = runSave(*save, context); });
+
+  auto preview = std::make_shared<Options>();
+  auto* previewCmd = orbisk->add_subcommand(
+      "preview", "Decode a bitmap found in FILE (run-length compressed ones too) and write it as PNG");
+  previewCmd->add_option("FILE", preview->file, "The file to search for bitmaps")->required();
+  previewCmd->add_option("--index", preview->index,
+                         "Index of the bitmap as `brinkit orbisk scan FILE` lists it, from 0 (as `save --index`)");
+  previewCmd->add_option("--png", preview->png, "The PNG file to write, replaced if it exists (default: the bitmap's name with .png)");
+  previewCmd->callback([preview, &context] { context.exitCode = runPreview(*preview, context); });
+
+  auto render = std::make_shared<Options>();
+  render->kind = "midi";
+  auto* renderCmd = orbisk->add_subcommand(
+      "render", "Render a MIDI file found in FILE to a wave file through the synthesiser the window plays it with");
+  renderCmd->add_option("FILE", render->file, "The file to search for MIDI files")->required();
+  renderCmd->add_option("--kind", render->kind, "The kind of resource to render")
+      ->check(CLI::IsMember({"midi"}))
+      ->capture_default_str();
+  renderCmd->add_option("--index", render->index,
+                        "Index of the MIDI file as `brinkit orbisk scan FILE --kind midi` lists it, from 0 (as `save --index`)");
+  renderCmd->add_option("--wav", render->wav,
+                        "The wave file to write, replaced if it exists: 16-bit stereo, 44,100 Hz (default: the MIDI file's name with .wav)");
+  renderCmd->add_option("--soundfont", render->soundFont,
+                        "The General MIDI SoundFont (.sf2) to use (default: the first found in /usr/share/sounds/sf2, "
+                        "/usr/share/soundfonts or /usr/local/share/soundfonts)");
+  renderCmd->callback([render, &context] { context.exitCode = runRender(*render, context); });
 }
 
 }  // namespace orbisk

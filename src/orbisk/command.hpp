@@ -5,7 +5,7 @@
 
 namespace orbisk {
 
-// brinkit orbisk scan FILE ... | save FILE ...
+// brinkit orbisk scan FILE ... | save FILE ... | preview FILE ... | render FILE ...
 void addCommand(CLI::App& app, ui::CommandContext& context);
 
 }  // namespace orbisk

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/file_io.hpp"
 #include "base/files.hpp"
+#include "base/strcat.hpp"
 
 namespace orbisk {
 
@@ -40,6 +42,30 @@ base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, c
   saved.bytes = done;
   saved.truncated = done < resource.size;
   return saved;
+}
+
+}  // namespace orbisk
+
+namespace orbisk {
+
+base::Result<base::Bytes> readResource(const std::filesystem::path& scanned, const Resource& resource,
+                                       std::uint64_t maxBytes) {
+  auto in = base::ReadOnlyFile::open(scanned);
+  if (!in) return std::unexpected(in.error());
+  const std::uint64_t available = resource.start >= in->size() ? 0 : std::min(resource.size, in->size() - resource.start);
+  if (available > maxBytes)
+    return base::fail(base::strcat(resource.name, " holds ", base::withThousands(available), " bytes; at most ",
+                                   base::withThousands(maxBytes), " are read for a preview."));
+  base::Bytes bytes(static_cast<std::size_t>(available));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    auto n = in->readAt(resource.start + done, std::span(bytes).subspan(done));
+    if (!n) return std::unexpected(n.error());
+    if (*n == 0) break;  // the file got shorter since the scan
+    done += *n;
+  }
+  bytes.resize(done);
+  return bytes;
 }
 
 }  // namespace orbisk

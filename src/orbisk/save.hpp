@@ -21,3 +21,12 @@ base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, c
                                          const std::filesystem::path& target, const ScanControl& control = {});
 
 }  // namespace orbisk
+
+namespace orbisk {
+
+// The resource's bytes, read into memory: those present when it runs past the file's end.
+// Fails when the file cannot be read or the resource is larger than maxBytes.
+base::Result<base::Bytes> readResource(const std::filesystem::path& scanned, const Resource& resource,
+                                       std::uint64_t maxBytes);
+
+}  // namespace orbisk

@@ -1,5 +1,6 @@
 #include "orbisk/window.hpp"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,8 +22,12 @@
 #include <climits>
 #include <condition_variable>
 #include <mutex>
+#include <utility>
 #include <vector>
 
+#include "orbisk/midi_render.hpp"
+#include "orbisk/preview_text.hpp"
+#include "orbisk/preview_window.hpp"
 #include "ui/qt/folder_dialog.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -168,16 +173,26 @@ Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
       ownUi_(std::make_unique<FormUi>(this)),
       ui_(*ownUi_),
       threadUi_(std::make_unique<GuiThreadUi>(ui_, this)),
-      flow_(*threadUi_, programFolder) {
+      flow_(*threadUi_, programFolder),
+      previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
+      previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
   makeControls();
 }
 
 Window::Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* parent)
-    : QWidget(parent), ui_(ui), threadUi_(std::make_unique<GuiThreadUi>(ui_, this)), flow_(*threadUi_, programFolder) {
+    : QWidget(parent),
+      ui_(ui),
+      threadUi_(std::make_unique<GuiThreadUi>(ui_, this)),
+      flow_(*threadUi_, programFolder),
+      previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
+      previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
   makeControls();
 }
 
 Window::~Window() {
+  // The preview window uses the preview's flow: it goes first.
+  delete previewWindow_;
+  previewWindow_ = nullptr;
   if (!worker_) return;
   stopFlag_ = true;
   threadUi_->cancel();
@@ -267,7 +282,10 @@ void Window::makeControls() {
   connect(changeFolder_, &QPushButton::clicked, this, &Window::changeFolder);
   connect(save_, &QPushButton::clicked, this, &Window::save);
   connect(stop_, &QPushButton::clicked, this, &Window::stop);
+  connect(preview_, &QPushButton::clicked, this, &Window::preview);
   connect(list_, &QTreeWidget::itemClicked, this, &Window::lineClicked);
+  connect(list_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { previewLine(list_->indexOfTopLevelItem(item)); });
   connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (!list_->selectedItems().isEmpty()) lineClicked();
   });
@@ -278,6 +296,44 @@ void Window::makeControls() {
   stop_->setEnabled(false);
   showOutputFolder();
   resize(sizeHint().expandedTo(QSize(560, 520)));
+
+  // The preview window: made now, shown when a resource is previewed. Its previous/next move
+  // the selection in the list along.
+  previewWindow_ = new PreviewWindow(*previewFlow_, ui_, this);
+  previewWindow_->moved = [this](std::optional<std::size_t> old, std::size_t now) {
+    if (old) selectLine(static_cast<int>(*old), false);
+    selectLine(static_cast<int>(now), true);
+  };
+}
+
+void Window::selectLine(int line, bool selected) {
+  QTreeWidgetItem* item = list_->topLevelItem(line);
+  if (!item) return;
+  item->setSelected(selected);
+  if (selected) list_->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+}
+
+void Window::preview() {
+  if (busy_) return;
+  QTreeWidgetItem* current = list_->currentItem();
+  if (!current && !list_->selectedItems().isEmpty()) current = list_->selectedItems().first();
+  if (!current) return;
+  list_->clearSelection();
+  current->setSelected(true);
+  previewLine(list_->indexOfTopLevelItem(current));
+}
+
+void Window::previewLine(int line) {
+  if (busy_ || line < 0) return;
+  if (!previewWindow_->showResource(static_cast<std::size_t>(line)))
+    ui_.message(kPreviewFailed, {.title = "Error", .detail = previewWindow_->failure()});
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+  if (busy_) stop();
+  previewWindow_->close();
+  if (auto message = previewFolder_->remove()) ui_.message(*message);
+  event->accept();
 }
 
 void Window::setFileName(const QString& fileName) { fileName_->setText(fileName); }
@@ -306,6 +362,9 @@ void Window::find() {
   const std::optional<std::filesystem::path> file = flow_.beginFind();  // says why when it cannot
   if (!file) return;
   list_->clear();
+  // A new list: what the preview shows belongs to the old one.
+  previewWindow_->close();
+  previewFlow_->reset();
   stopFlag_ = false;
   progress_->setRange(0, 100);
   progress_->setValue(0);
@@ -322,6 +381,12 @@ void Window::find() {
                 setBusy(false);
                 save_->setEnabled(false);
                 preview_->setEnabled(false);
+                const std::optional<std::size_t> pending = std::exchange(pendingPreview_, std::nullopt);
+                if (pending && *pending < flow_.resources().size()) {
+                  lineClicked();
+                  list_->setCurrentItem(list_->topLevelItem(static_cast<int>(*pending)));
+                  previewLine(static_cast<int>(*pending));
+                }
                 threadUi_->releaseMessages();
               });
 }
@@ -391,11 +456,12 @@ void Window::setBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
   // The file name box and Select File, Find, the list with its header, the kind list, Save,
-  // the output folder box and Change folder; Preview too, once it is available.
+  // the output folder box and Change folder; Preview, and the preview's Save and previous/next.
   const std::initializer_list<QWidget*> idleOnly = {fileName_, selectFile_, find_, list_,
                                                     kind_,     save_,       outputFolder_, changeFolder_};
   for (QWidget* widget : idleOnly) widget->setEnabled(!busy);
-  preview_->setEnabled(!busy && previewAvailable_);
+  preview_->setEnabled(!busy && !list_->selectedItems().isEmpty());
+  previewWindow_->setToolbarEnabled(!busy);
   stop_->setEnabled(busy);
   ui_.setBusy(busy);
 }
@@ -403,7 +469,7 @@ void Window::setBusy(bool busy) {
 void Window::lineClicked() {
   if (busy_) return;
   save_->setEnabled(true);
-  preview_->setEnabled(previewAvailable_);
+  preview_->setEnabled(true);
 }
 
 void Window::fillList() {

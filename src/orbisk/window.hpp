@@ -1,8 +1,9 @@
 #pragma once
 // orbisk's main window: the file to scan, the output folder, the kind of resource, Find,
-// Save, Preview (not yet available) and STOP, the resource list under its four-section header,
-// and the progress bar. Scans and saves run on a worker thread; STOP and the progress bar work
-// meanwhile, and every message box and question is shown on the GUI thread.
+// Save, Preview and STOP, the resource list under its four-section header, and the progress
+// bar; and the preview window, made with it and reused. Scans and saves run on a worker
+// thread; STOP and the progress bar work meanwhile, and every message box and question is
+// shown on the GUI thread. Closing the window removes the preview's temp folder.
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include <optional>
 
 #include "orbisk/orbisk.hpp"
+#include "orbisk/preview.hpp"
+#include "orbisk/preview_folder.hpp"
 
 class QComboBox;
 class QLineEdit;
@@ -23,6 +26,7 @@ class QTreeWidget;
 namespace orbisk {
 
 class GuiThreadUi;
+class PreviewWindow;
 
 class Window : public QWidget {
   Q_OBJECT
@@ -44,6 +48,12 @@ class Window : public QWidget {
   void changeFolder();  // Change folder
   void save();          // Save selected Ressource, on the worker thread
   void stop();          // STOP
+  void preview();       // Preview selected ressource: the current line alone selected, shown
+  // Shows the resource of a list line in the preview window (a double-click does); says
+  // kPreviewFailed when it cannot.
+  void previewLine(int line);
+  // Once a scan started with find() has ended, preview its resource at this index.
+  void previewAfterFind(std::size_t index) { pendingPreview_ = index; }
 
   // Presets (the command line) and what a drop does.
   void setFileName(const QString& fileName);
@@ -52,7 +62,12 @@ class Window : public QWidget {
   // Whether a scan or a save is running: the busy state.
   bool busy() const { return busy_; }
 
+  PreviewWindow& previewWindow() { return *previewWindow_; }
+  PreviewFolder& previewFolder() { return *previewFolder_; }
+
  protected:
+  // The clean-up at exit: the preview closes, its temp folder goes.
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -61,6 +76,7 @@ class Window : public QWidget {
   void setBusy(bool busy);
   void fillList();
   void lineClicked();
+  void selectLine(int line, bool selected);
   void showOutputFolder();
   // Runs work on a worker thread; then, back on the GUI thread, done.
   void runOnWorker(std::function<void()> work, std::function<void()> done);
@@ -77,7 +93,7 @@ class Window : public QWidget {
   std::atomic<bool> progressPending_{false};
   std::atomic<std::uint64_t> progressDone_{0}, progressTotal_{0};
   bool busy_ = false;
-  bool previewAvailable_ = false;  // the preview comes with the preview window
+  std::optional<std::size_t> pendingPreview_;
   QThread* worker_ = nullptr;
   std::optional<base::Result<ScanResult>> scanResult_;
 
@@ -92,6 +108,10 @@ class Window : public QWidget {
   QPushButton* stop_ = nullptr;
   QTreeWidget* list_ = nullptr;
   QProgressBar* progress_ = nullptr;
+
+  std::unique_ptr<PreviewFolder> previewFolder_;
+  std::unique_ptr<Preview> previewFlow_;
+  PreviewWindow* previewWindow_ = nullptr;  // a window of its own, deleted first
 };
 
 }  // namespace orbisk

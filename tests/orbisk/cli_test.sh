@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# brinkit orbisk as a script would use it: listing, JSON, saving, exit codes and messages.
+# brinkit orbisk as a script would use it: listing, JSON, saving, previewing bitmaps as PNG,
+# rendering MIDI files to waves, exit codes and messages.
 source "$(dirname "$0")/../cli/harness.sh" "$1"
 
 check "samples bitmaps" 0 "$brinkit" samples bitmaps in
@@ -49,5 +50,54 @@ printf 'RIFF\144\0\0\0WAVEdata' > cut.bin
 check "save truncated" 0 "$brinkit" orbisk save cut.bin --kind wave --all --out out
 says "truncated said" err.txt "only 16 of its 108 bytes"
 holds "truncated bytes" cmp -s out/cut0000.WAV cut.bin
+
+# Preview: a listed bitmap decoded and written as PNG.
+check "preview the top view" 0 "$brinkit" orbisk preview pack.dat --index 1 --png top.png
+says "preview said" out.txt "Wrote top.png (64 x 64 pixels"
+holds "a PNG" test "$(head -c 8 top.png | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a"
+check "preview named after the bitmap" 0 "$brinkit" orbisk preview pack.dat --index 0
+holds "pack0000.png" test -s pack0000.png
+# A 4 × 2 bitmap, run-length compressed (8 bits, 2 colours), and a 2 × 2 one of 7 bits a pixel.
+{ printf 'BMH\0\0\0\0\0\0\0>\0\0\0(\0\0\0\004\0\0\0\002\0\0\0\001\0\010\0\001\0\0\0\012\0\0\0'
+  printf '\0\0\0\0\0\0\0\0\002\0\0\0\0\0\0\0\0\0\0\0\377\377\377\0\004\001\0\0\004\0\0\0\0\001'
+  printf 'BMF\0\0\0\0\0\0\0006\0\0\0(\0\0\0\002\0\0\0\002\0\0\0\001\0\007\0\0\0\0\0\020\0\0\0'
+  printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0'; } > rle.bin
+check "scan finds both" 0 "$brinkit" orbisk scan rle.bin
+says "listed as run-length" out.txt "rle0000.RLE"
+check "preview run-length" 0 "$brinkit" orbisk preview rle.bin --index 0 --png rle.png
+says "decoded" out.txt "(4 x 2 pixels"
+check "preview undecodable" 1 "$brinkit" orbisk preview rle.bin --index 1 --png bad.png
+says "preview failed" err.txt "プレビューに失敗しました"
+holds "nothing written" test ! -e bad.png
+check "preview without index" 2 "$brinkit" orbisk preview pack.dat
+says "index asked for" err.txt "Give --index N"
+check "preview index out of range" 2 "$brinkit" orbisk preview pack.dat --index 2
+check "preview missing file" 1 "$brinkit" orbisk preview none.dat --index 0
+says "bad file name on preview" err.txt "ファイル名が正しくありません。"
+
+# Render: C, E, G and high C, a quarter note each at 120 beats a minute (96 ticks a quarter).
+{ printf 'junk'; printf 'MThd\0\0\0\006\0\0\0\001\0\140MTrk\0\0\0\043\0\300\0'
+  for note in '\074' '\100' '\103' '\110'; do printf "\\0\\220${note}d\\140${note}\\0"; done
+  printf '\0\377\057\0'; } > song.bin
+check "song listed" 0 "$brinkit" orbisk scan song.bin --kind midi
+says "midi line" out.txt "song0000.MID"
+if compgen -G "/usr/share/sounds/sf2/*.sf2" >/dev/null || compgen -G "/usr/share/soundfonts/*.sf2" >/dev/null; then
+  check "render" 0 "$brinkit" orbisk render song.bin --kind midi --index 0 --wav song.wav
+  says "render said" out.txt "Wrote song.wav (0分02秒, 2.00 s, 88,200 frames"
+  holds "two seconds of 16-bit stereo" test "$(stat -c %s song.wav)" = 352844
+  # RIFF, 36 + 352,800; "WAVEfmt ", 16; PCM, 2 channels, 44,100 Hz, 176,400 bytes a second,
+  # 4-byte frames, 16 bits; "data", 352,800.
+  holds "wave header" test "$(head -c 44 song.wav | od -An -tx1 | tr -d ' \n')" = \
+    "524946464462050057415645666d74201000000001000200""44ac000010b102000400100064617461""20620500"
+  check "render named after the MIDI file" 0 "$brinkit" orbisk render song.bin --index 0
+  holds "song0000.wav" test -s song0000.wav
+else
+  echo "no SoundFont installed: rendering not checked"
+fi
+check "render with a missing SoundFont" 1 "$brinkit" orbisk render song.bin --index 0 --soundfont none.sf2 --wav x.wav
+says "cannot load" err.txt "Cannot load the SoundFont none.sf2"
+holds "no wave written" test ! -e x.wav
+check "render a wave kind" 2 "$brinkit" orbisk render song.bin --kind wave --index 0
+check "render without index" 2 "$brinkit" orbisk render song.bin
 
 finish

@@ -1,0 +1,174 @@
+#include "orbisk/midi_render.hpp"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <system_error>
+
+#include "base/file_io.hpp"
+#include "base/files.hpp"
+#include "base/strcat.hpp"
+#include "orbisk/midi_info.hpp"
+#include "orbisk/preview_text.hpp"
+
+namespace orbisk {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<const char*, 3> kPreferredNames = {"default-GM.sf2", "FluidR3_GM.sf2", "TimGM6mb.sf2"};
+
+// The synthesiser's complaints go into the message of a failed render, not onto stderr.
+void keepLastError(int, const char* message, void* data) {
+  if (message) *static_cast<std::string*>(data) = message;
+}
+
+// The synthesiser's log is one for the whole program: it is set for a render and put back
+// after it. Renders run one at a time.
+class QuietLog {
+ public:
+  explicit QuietLog(std::string& last) {
+    for (int level : {FLUID_PANIC, FLUID_ERR}) keep(level, keepLastError, &last);
+    for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG}) keep(level, nullptr, nullptr);
+  }
+  ~QuietLog() {
+    for (int level = 0; level < kLevels; ++level) fluid_set_log_function(level, previous_[level], nullptr);
+  }
+
+ private:
+  static constexpr int kLevels = FLUID_DBG + 1;
+  void keep(int level, fluid_log_function_t function, void* data) {
+    if (level >= 0 && level < kLevels) previous_[level] = fluid_set_log_function(level, function, data);
+  }
+  std::array<fluid_log_function_t, kLevels> previous_{};
+};
+
+struct SettingsDeleter {
+  void operator()(fluid_settings_t* p) const { delete_fluid_settings(p); }
+};
+struct SynthDeleter {
+  void operator()(fluid_synth_t* p) const { delete_fluid_synth(p); }
+};
+struct PlayerDeleter {
+  void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
+};
+
+base::Bytes waveHeader(std::uint64_t frames) {
+  const auto dataBytes = static_cast<std::uint32_t>(frames * 4);
+  base::Bytes header;
+  for (char c : std::string_view("RIFF")) header.push_back(static_cast<std::uint8_t>(c));
+  base::appendU32(header, 36 + dataBytes);
+  for (char c : std::string_view("WAVEfmt ")) header.push_back(static_cast<std::uint8_t>(c));
+  base::appendU32(header, 16);
+  base::appendU16(header, 1);  // PCM
+  base::appendU16(header, 2);  // stereo
+  base::appendU32(header, kRenderRate);
+  base::appendU32(header, kRenderRate * 4);
+  base::appendU16(header, 4);
+  base::appendU16(header, 16);
+  for (char c : std::string_view("data")) header.push_back(static_cast<std::uint8_t>(c));
+  base::appendU32(header, dataBytes);
+  return header;
+}
+
+std::string failedBecause(const std::string& what, const std::string& why) {
+  return why.empty() ? what + "." : base::strcat(what, ": ", why, ".");
+}
+
+}  // namespace
+
+std::vector<fs::path> soundFontFolders(const fs::path& programFolder) {
+  std::vector<fs::path> folders;
+  if (!programFolder.empty()) folders.push_back(programFolder);
+  for (const char* folder : {"/usr/share/sounds/sf2", "/usr/share/soundfonts", "/usr/local/share/soundfonts"})
+    folders.emplace_back(folder);
+  return folders;
+}
+
+std::optional<fs::path> findSoundFont(const std::vector<fs::path>& folders) {
+  std::error_code ec;
+  for (const fs::path& folder : folders) {
+    for (const char* name : kPreferredNames)
+      if (fs::is_regular_file(folder / name, ec)) return folder / name;
+    std::vector<fs::path> any;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+      std::string extension = entry.path().extension().string();
+      std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
+      if (extension == ".sf2" && entry.is_regular_file(ec)) any.push_back(entry.path());
+    }
+    if (!any.empty()) return *std::min_element(any.begin(), any.end());
+  }
+  return std::nullopt;
+}
+
+std::string noSoundFontMessage(const std::vector<fs::path>& folders) {
+  std::string places;
+  for (std::size_t i = 0; i < folders.size(); ++i)
+    places += base::strcat(i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ", base::displayPath(folders[i]));
+  return base::strcat("No General MIDI SoundFont (*.sf2) was found in ", places,
+                      ": MIDI sounds cannot be played. Install one (on Debian: timgm6mb-soundfont or "
+                      "fluid-soundfont-gm) or put an .sf2 file beside the program.");
+}
+
+base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& soundFont, const fs::path& wave,
+                                      const ScanControl& control) {
+  auto info = readMidiInfo(midi);
+  if (!info) return std::unexpected(info.error());
+  if (info->lengthMs() > kMaxRenderMs)
+    return base::fail(base::strcat("The MIDI sound plays for ", midiPositionText(info->lengthMs()),
+                                   "; sounds longer than an hour are not rendered."));
+  RenderedWave rendered;
+  rendered.frames = (info->lengthUs * kRenderRate + 500000) / 1000000;
+  rendered.lengthMs = info->lengthMs();
+
+  std::string lastError;
+  QuietLog quiet(lastError);
+  std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
+  if (!settings) return base::fail("The synthesiser cannot start.");
+  // The player advances with the samples written, not with the clock: rendering runs as fast
+  // as it can.
+  fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
+  fluid_settings_setnum(settings.get(), "synth.sample-rate", kRenderRate);
+  fluid_settings_setint(settings.get(), "synth.lock-memory", 0);
+  fluid_settings_setnum(settings.get(), "synth.gain", 0.7);  // the default 0.2 is very quiet for one instrument
+  std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(settings.get()));
+  if (!synth) return base::fail(failedBecause("The synthesiser cannot start", lastError));
+  const std::string fontName = soundFont.string();
+  if (fluid_synth_sfload(synth.get(), fontName.c_str(), 1) == FLUID_FAILED)
+    return base::fail(failedBecause(base::strcat("Cannot load the SoundFont ", base::displayPath(soundFont)), lastError));
+  std::unique_ptr<fluid_player_t, PlayerDeleter> player(new_fluid_player(synth.get()));
+  if (!player || fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK ||
+      fluid_player_play(player.get()) != FLUID_OK)
+    return base::fail(failedBecause("The synthesiser cannot play this MIDI file", lastError));
+
+  auto out = base::AtomicWriter::create(wave);
+  if (!out) return std::unexpected(out.error());
+  if (auto ok = out->write(waveHeader(rendered.frames)); !ok) return std::unexpected(ok.error());
+  constexpr int kBlock = 4096;
+  std::array<std::int16_t, kBlock * 2> samples{};
+  std::array<std::uint8_t, kBlock * 4> bytes{};
+  std::uint64_t done = 0;
+  while (done < rendered.frames) {
+    const int frames = static_cast<int>(std::min<std::uint64_t>(kBlock, rendered.frames - done));
+    if (fluid_synth_write_s16(synth.get(), frames, samples.data(), 0, 2, samples.data(), 1, 2) != FLUID_OK)
+      return base::fail(failedBecause("The synthesiser stopped", lastError));
+    const auto count = static_cast<std::size_t>(frames) * 2;
+    for (std::size_t i = 0; i < count; ++i) {
+      rendered.peak = std::max(rendered.peak, std::abs(int{samples[i]}));
+      base::putU16(bytes.data() + i * 2, static_cast<std::uint16_t>(samples[i]));
+    }
+    if (auto ok = out->write(base::ByteSpan(bytes.data(), count * 2)); !ok) return std::unexpected(ok.error());
+    done += static_cast<std::uint64_t>(frames);
+    if (control.progress) control.progress(done, rendered.frames);
+    if (control.stopRequested && control.stopRequested()) return base::fail("Stopped.");
+  }
+  fluid_player_stop(player.get());
+  if (auto ok = out->commit(); !ok) return std::unexpected(ok.error());
+  return rendered;
+}
+
+}  // namespace orbisk

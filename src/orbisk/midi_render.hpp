@@ -1,0 +1,41 @@
+#pragma once
+// MIDI sounds made audible: a General MIDI SoundFont found among the usual places, and a MIDI
+// file rendered through the synthesiser into a 16-bit stereo PCM wave file, as long as the
+// MIDI file plays. The window plays that wave; `brinkit orbisk render` writes it for later.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/bytes.hpp"
+#include "base/error.hpp"
+#include "orbisk/scan.hpp"
+
+namespace orbisk {
+
+inline constexpr std::uint32_t kRenderRate = 44100;          // frames a second, two channels
+inline constexpr std::uint64_t kMaxRenderMs = 60 * 60 * 1000;  // an hour; longer MIDI files are refused
+
+// Where SoundFonts are looked for, in order: the program's folder (any *.sf2 there), then the
+// system's SoundFont folders, each by the preferred names first and then any *.sf2.
+std::vector<std::filesystem::path> soundFontFolders(const std::filesystem::path& programFolder);
+std::optional<std::filesystem::path> findSoundFont(const std::vector<std::filesystem::path>& folders);
+// "No General MIDI SoundFont (*.sf2) was found in …: MIDI sounds cannot be played. …"
+std::string noSoundFontMessage(const std::vector<std::filesystem::path>& folders);
+
+struct RenderedWave {
+  std::uint64_t frames = 0;
+  std::uint64_t lengthMs = 0;
+  int peak = 0;  // the loudest sample's magnitude: 0 for silence
+};
+
+// Renders the MIDI file in `midi` with the SoundFont into `wave` (written atomically), as many
+// frames as the MIDI file's playing time (readMidiInfo) takes at kRenderRate. Fails with a
+// message when the MIDI file cannot be read or plays longer than kMaxRenderMs, when the
+// SoundFont cannot be loaded, or when the wave cannot be written; control.stopRequested ends it
+// (writing nothing), control.progress gets frames done / frames.
+base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const std::filesystem::path& soundFont,
+                                      const std::filesystem::path& wave, const ScanControl& control = {});
+
+}  // namespace orbisk

@@ -1,0 +1,379 @@
+#include "orbisk/preview_window.hpp"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QStyle>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+
+#include "orbisk/bitmap_image.hpp"
+#include "orbisk/preview_text.hpp"
+#include "ui/qt/qt_ui.hpp"
+
+namespace orbisk {
+
+namespace {
+
+int clampToInt(std::uint64_t value) { return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX)); }
+
+QToolButton* addToolButton(QToolBar* toolbar, const char* name, const QString& text, const QString& tip) {
+  auto* button = new QToolButton(toolbar);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(text);
+  button->setToolTip(tip);
+  toolbar->addWidget(button);
+  return button;
+}
+
+QPushButton* addMediaButton(QWidget* parent, QLayout* row, const char* name, QStyle::StandardPixmap icon, const char* tip) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setIcon(parent->style()->standardIcon(icon));
+  button->setToolTip(QString::fromLatin1(tip));
+  button->setAccessibleName(QString::fromLatin1(tip));
+  if (button->icon().isNull()) button->setText(QString::fromLatin1(tip));
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::TabFocus);
+  row->addWidget(button);
+  return button;
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(Preview& preview, ui::Ui& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), preview_(preview), ui_(ui), makePlayer_(systemPlayerFactory()) {
+  makeControls();
+}
+
+PreviewWindow::~PreviewWindow() { closePlayer(); }
+
+void PreviewWindow::setPlayerFactory(PlayerFactory factory) {
+  closePlayer();
+  player_.reset();
+  makePlayer_ = std::move(factory);
+}
+
+void PreviewWindow::makeControls() {
+  setObjectName(QStringLiteral("BMPVIEW"));
+  setWindowTitle(QString::fromUtf8(kPreviewCaptionHead));
+
+  auto* toolbar = new QToolBar(this);
+  toolbar->setObjectName(QStringLiteral("ToolBar1"));
+  toolbar->setMovable(false);
+  save_ = addToolButton(toolbar, "SaveButton", QString::fromUtf8(kPreviewSave),
+                        QStringLiteral("Save this resource into the output folder"));
+  previous_ = addToolButton(toolbar, "PreviousButton", QString(), QStringLiteral("Previous resource"));
+  previous_->setArrowType(Qt::LeftArrow);
+  next_ = addToolButton(toolbar, "NextButton", QString(), QStringLiteral("Next resource"));
+  next_->setArrowType(Qt::RightArrow);
+
+  pictureArea_ = new QScrollArea(this);
+  pictureArea_->setObjectName(QStringLiteral("PictureArea"));
+  pictureArea_->setFrameShape(QFrame::NoFrame);
+  pictureArea_->setAlignment(Qt::AlignCenter);
+  pictureArea_->setMinimumSize(1, 1);  // the window's size follows the bitmap, however small
+  picture_ = new QLabel;
+  picture_->setObjectName(QStringLiteral("Image1"));
+  pictureArea_->setWidget(picture_);
+
+  soundPanel_ = new QWidget(this);
+  soundPanel_->setObjectName(QStringLiteral("SoundPanel"));
+  auto* media = new QWidget(soundPanel_);
+  media->setObjectName(QStringLiteral("MediaPlayer1"));
+  auto* mediaRow = new QHBoxLayout(media);
+  mediaRow->setContentsMargins(0, 0, 0, 0);
+  mediaRow->setSpacing(2);
+  play_ = addMediaButton(media, mediaRow, "MediaPlay", QStyle::SP_MediaPlay, "Play");
+  stop_ = addMediaButton(media, mediaRow, "MediaStop", QStyle::SP_MediaStop, "Stop");
+  toStart_ = addMediaButton(media, mediaRow, "MediaPrevious", QStyle::SP_MediaSkipBackward, "Previous");
+  toEnd_ = addMediaButton(media, mediaRow, "MediaNext", QStyle::SP_MediaSkipForward, "Next");
+  mediaRow->addStretch(1);
+  positionBar_ = new QSlider(Qt::Horizontal, soundPanel_);
+  positionBar_->setObjectName(QStringLiteral("PositionBar"));
+  position_ = new QLabel(soundPanel_);
+  position_->setObjectName(QStringLiteral("PositionLabel"));
+  length_ = new QLabel(soundPanel_);
+  length_->setObjectName(QStringLiteral("LengthLabel"));
+  note_ = new QLabel(soundPanel_);
+  note_->setObjectName(QStringLiteral("SoundNote"));
+  note_->setWordWrap(true);
+  note_->hide();
+  auto* labels = new QHBoxLayout;
+  labels->setSpacing(4);
+  labels->addWidget(position_);
+  labels->addWidget(length_);
+  labels->addStretch(1);
+  auto* panel = new QVBoxLayout(soundPanel_);
+  panel->setContentsMargins(6, 2, 6, 2);
+  panel->setSpacing(0);
+  panel->addWidget(media);
+  panel->addWidget(positionBar_);
+  panel->addLayout(labels);
+  panel->addWidget(note_);
+  soundPanel_->hide();
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName(QStringLiteral("Timer1"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(toolbar);
+  layout->addWidget(pictureArea_, 1);
+  layout->addWidget(soundPanel_, 1);
+
+  connect(save_, &QToolButton::clicked, this, &PreviewWindow::save);
+  connect(previous_, &QToolButton::clicked, this, &PreviewWindow::previous);
+  connect(next_, &QToolButton::clicked, this, &PreviewWindow::next);
+  connect(play_, &QPushButton::clicked, this, &PreviewWindow::play);
+  connect(stop_, &QPushButton::clicked, this, &PreviewWindow::stopPlaying);
+  connect(toStart_, &QPushButton::clicked, this, &PreviewWindow::toStart);
+  connect(toEnd_, &QPushButton::clicked, this, &PreviewWindow::toEnd);
+  connect(timer_, &QTimer::timeout, this, &PreviewWindow::refresh);
+  connect(positionBar_, &QSlider::sliderReleased, this, [this] {
+    if (!playable_) return;
+    player_->seek(static_cast<std::uint64_t>(positionBar_->value()));
+    refresh();
+  });
+}
+
+bool PreviewWindow::showResource(std::size_t index) {
+  // The player lets go of the temp file before it is replaced (some systems cannot replace an
+  // open file).
+  closePlayer();
+  base::Result<Shown> shown = [&] {
+    ui::BusyPointer busy(ui_);  // a sound is copied into the temp folder first
+    return preview_.show(index);
+  }();
+  failure_.clear();
+  if (!shown) {
+    failure_ = shown.error().message;
+    return false;
+  }
+  if (shown->kind == Kind::Bitmap) {
+    if (!showBitmap(*shown)) return false;
+  } else {
+    showSound(*shown);
+  }
+  setWindowTitle(ui::toQString(shown->caption));
+  shown_ = std::move(*shown);
+  show();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();  // offscreen has no stacking
+  return true;
+}
+
+bool PreviewWindow::showBitmap(const Shown& shown) {
+  auto image = decodeBitmap(shown.bitmap);
+  if (!image) {
+    failure_ = image.error().message;
+    return false;
+  }
+  closePlayer();
+  soundPanel_->hide();
+  picture_->setPixmap(QPixmap::fromImage(*image));
+  picture_->adjustSize();
+  pictureArea_->show();
+  const WindowSize size = bitmapWindowSize(image->width(), image->height());
+  resize(size.width, size.height);
+  return true;
+}
+
+void PreviewWindow::showSound(const Shown& shown) {
+  const ShownSound& sound = *shown.sound;
+  lengthMs_ = sound.lengthMs.value_or(0);
+  pictureArea_->hide();
+  picture_->clear();
+  soundPanel_->show();
+  length_->setText(ui::toQString(lengthText(shown.kind, lengthMs_)));
+  positionBar_->setRange(0, clampToInt(lengthMs_));
+  timer_->setInterval(refreshIntervalMs(shown.kind));
+
+  // Shown with the sound's own kind, so that the position label reads in its units.
+  shown_ = shown;
+  refresh();
+  if (sound.render) {
+    setNote(QString());
+    startRender(*sound.render);
+  } else if (!sound.playable.empty()) {
+    openPlayable(sound.playable, ui::toQString(sound.note));
+  } else {
+    setNote(ui::toQString(sound.note));
+  }
+  fitSoundWindow();
+}
+
+void PreviewWindow::openPlayable(const std::filesystem::path& wave, QString note) {
+  QString whyNot;
+  if (ensurePlayer(whyNot)) {
+    playable_ = player_->open(wave);
+    if (!playable_) whyNot = QStringLiteral("The player cannot open %1.").arg(ui::fromPath(wave));
+  }
+  if (!playable_) note = note.isEmpty() ? whyNot : note + QLatin1Char(' ') + whyNot;
+  for (QWidget* control : std::initializer_list<QWidget*>{play_, stop_, toStart_, toEnd_, positionBar_})
+    control->setEnabled(playable_);
+  setNote(note);
+  refresh();
+}
+
+void PreviewWindow::fitSoundWindow() {
+  if (note_->isHidden()) {
+    resize(kSoundWindowSize.width, kSoundWindowSize.height);
+    return;
+  }
+  // The note needs room of its own below the player, as many lines as it takes at this width.
+  const int noteWidth = kSoundWindowSize.width - 12;  // the sound panel's side margins
+  resize(kSoundWindowSize.width, kSoundWindowSize.height + note_->heightForWidth(noteWidth) + 4);
+}
+
+void PreviewWindow::startRender(PendingRender job) {
+  stopRender();
+  renderStop_ = false;
+  renderPercent_ = -1;
+  const unsigned generation = ++renderGeneration_;
+  setNote(QStringLiteral("Rendering the MIDI sound…"));
+  renderThread_ = QThread::create([this, generation, job = std::move(job)] {
+    ScanControl control;
+    control.stopRequested = [this] { return renderStop_.load(); };
+    control.progress = [this, generation](std::uint64_t done, std::uint64_t total) {
+      const int percent = total == 0 ? 100 : static_cast<int>(done * 100 / total);
+      if (renderPercent_.exchange(percent) == percent) return;
+      QMetaObject::invokeMethod(
+          this,
+          [this, generation, percent] {
+            if (generation == renderGeneration_ && rendering())
+              setNote(QStringLiteral("Rendering the MIDI sound… %1%").arg(percent));
+          },
+          Qt::QueuedConnection);
+    };
+    renderResult_ = Preview::render(job, control);
+  });
+  connect(renderThread_, &QThread::finished, this, [this, generation] { renderFinished(generation); });
+  renderThread_->start();
+}
+
+void PreviewWindow::stopRender() {
+  ++renderGeneration_;  // whatever the old render still reports is ignored
+  if (!renderThread_) return;
+  renderStop_ = true;
+  renderThread_->wait();
+  delete renderThread_;
+  renderThread_ = nullptr;
+  renderResult_.reset();
+}
+
+void PreviewWindow::renderFinished(unsigned generation) {
+  if (generation != renderGeneration_ || !renderThread_) return;
+  renderThread_->wait();
+  renderThread_->deleteLater();
+  renderThread_ = nullptr;
+  base::Result<std::filesystem::path> wave = std::move(*renderResult_);
+  renderResult_.reset();
+  if (wave)
+    openPlayable(*wave, QString());
+  else
+    setNote(ui::toQString(wave.error().message));
+  fitSoundWindow();
+}
+
+bool PreviewWindow::ensurePlayer(QString& whyNot) {
+  if (player_) return true;
+  player_ = makePlayer_ ? makePlayer_(whyNot) : nullptr;
+  if (!player_) return false;
+  connect(player_.get(), &Player::ended, this, &PreviewWindow::playerEnded);
+  connect(player_.get(), &Player::failed, this, [this](const QString& why) {
+    timer_->stop();
+    setNote(why);
+    refresh();
+  });
+  return true;
+}
+
+void PreviewWindow::setNote(const QString& note) {
+  note_->setText(note);
+  note_->setToolTip(note);
+  note_->setVisible(!note.isEmpty());
+}
+
+void PreviewWindow::play() {
+  if (!playable_) return;
+  player_->play();
+  timer_->start();
+  refresh();
+}
+
+void PreviewWindow::stopPlaying() {
+  if (!playable_) return;
+  player_->stop();
+  timer_->stop();
+  refresh();
+}
+
+void PreviewWindow::toStart() {
+  if (!playable_) return;
+  player_->seek(0);
+  refresh();
+}
+
+void PreviewWindow::toEnd() {
+  if (!playable_) return;
+  player_->stop();
+  timer_->stop();
+  player_->seek(lengthMs_);
+  refresh();
+}
+
+void PreviewWindow::playerEnded() {
+  timer_->stop();
+  refresh();
+}
+
+void PreviewWindow::refresh() {
+  if (!shown_ || shown_->kind == Kind::Bitmap) return;
+  const std::uint64_t at = playable_ ? std::min(player_->position(), lengthMs_) : 0;
+  position_->setText(ui::toQString(positionText(shown_->kind, at)));
+  if (!positionBar_->isSliderDown()) positionBar_->setValue(clampToInt(at));
+}
+
+void PreviewWindow::step(int direction) {
+  const std::optional<std::size_t> old = preview_.index();
+  const std::optional<std::size_t> target = preview_.neighbour(direction);
+  if (!target) return;
+  const bool shown = showResource(*target);
+  // A resource that failed to show still becomes the current one, so that the next step
+  // goes past it.
+  if (moved && preview_.index() != old) moved(old, *preview_.index());
+  if (!shown) ui_.message(kPreviewFailed, {.title = "Error", .detail = failure_});
+}
+
+void PreviewWindow::save() { preview_.save(ui_); }
+
+void PreviewWindow::setToolbarEnabled(bool enabled) {
+  for (QToolButton* button : {save_, previous_, next_}) button->setEnabled(enabled);
+}
+
+void PreviewWindow::closePlayer() {
+  stopRender();
+  timer_->stop();
+  if (player_) player_->close();
+  playable_ = false;
+  for (QWidget* control : std::initializer_list<QWidget*>{play_, stop_, toStart_, toEnd_, positionBar_})
+    control->setEnabled(false);
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event) {
+  closePlayer();
+  event->accept();
+}
+
+}  // namespace orbisk
