@@ -11,6 +11,7 @@
 #include "orbisk/preview_text.hpp"
 #include "orbisk/save.hpp"
 #include "ui/cli_ui.hpp"
+#include "ui/json.hpp"
 #ifdef ORBISK_WITH_IMAGES
 #include "orbisk/bitmap_image.hpp"
 #endif
@@ -37,25 +38,6 @@ Kind kindOf(const std::string& word) {
   return Kind::Bitmap;
 }
 
-std::string jsonString(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[u >> 4];
-      out += kHex[u & 15];
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 int runScan(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Orbisk tool(cli, std::filesystem::current_path());
@@ -72,7 +54,7 @@ int runScan(const Options& options, ui::CommandContext& context) {
     const auto& resources = tool.resources();
     for (std::size_t i = 0; i < resources.size(); ++i) {
       const auto& r = resources[i];
-      context.out << (i == 0 ? "\n" : ",\n") << "  {\"name\": " << jsonString(r.name) << ", \"start\": " << r.start
+      context.out << (i == 0 ? "\n" : ",\n") << "  {\"name\": " << ui::jsonString(r.name) << ", \"start\": " << r.start
                   << ", \"end\": " << r.end() << ", \"size\": " << r.size << ", \"kind\": \"" << kindWord(r.kind)
                   << "\"}";
     }
