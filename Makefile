@@ -1,6 +1,9 @@
 # The newcomer's commands: `make run` shows the suite at work, `make test` checks it.
 JOBS ?= 2
 FUZZ_SECONDS ?= 20
+# ccache keys on paths relative to the checkout, so every clone of the project shares one cache.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: all deps build test run sanitize fuzz bench clean
 
