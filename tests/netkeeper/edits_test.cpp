@@ -13,12 +13,6 @@ using netkeeper::GeneEdits;
 using tankfile::TankImage;
 using namespace testtank;
 
-TankImage imageOf(Bytes bytes) {
-  auto image = TankImage::fromBytes(std::move(bytes));
-  EXPECT_TRUE(image.has_value());
-  return image ? std::move(*image) : TankImage{};
-}
-
 Bytes bytesOf(const TankImage& image) { return Bytes(image.bytes().begin(), image.bytes().end()); }
 
 // What every fish edit does whatever is ticked: the ID counted up, the two six-byte fields cleared.

@@ -10,12 +10,6 @@ using base::Bytes;
 using tankfile::TankImage;
 using namespace testtank;
 
-TankImage imageOf(Bytes bytes) {
-  auto image = TankImage::fromBytes(std::move(bytes));
-  EXPECT_TRUE(image.has_value());
-  return image ? std::move(*image) : TankImage{};
-}
-
 TEST(FirstFishRecord, SearchesFromFortyPercentWhenNoZeroRunFollows) {
   // start = 400; the steps 400, 450 … reach 1000, where a window would lie wholly past the
   // end: the zeros read there are no run, or the search would begin at 900 and miss both.

@@ -6,11 +6,21 @@
 #include <cstdint>
 #include <string_view>
 
+#include <gtest/gtest.h>
+
 #include "base/bytes.hpp"
+#include "tankfile/tank_image.hpp"
 
 namespace testtank {
 
 using base::Bytes;
+
+// The bytes as a loaded tank (a test's bytes are never too long).
+inline tankfile::TankImage imageOf(Bytes bytes) {
+  auto image = tankfile::TankImage::fromBytes(std::move(bytes));
+  EXPECT_TRUE(image.has_value());
+  return image ? std::move(*image) : tankfile::TankImage{};
+}
 
 // n bytes from 0x40 to 0x6A: never 0, never 0xFF, never the first byte of a marker.
 inline Bytes filler(std::size_t n) {
