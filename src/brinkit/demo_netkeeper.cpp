@@ -1,7 +1,6 @@
 // The demo's netkeeper step: the sample tank, its guppies made young, healthy males with 50
 // eggs (Fish Infomation's OK), their genes spliced (Splicing's OK), and the gene list, each
 // checked by reading the records back.
-#include <fstream>
 #include <sstream>
 
 #include "base/file_io.hpp"
@@ -77,11 +76,9 @@ base::Result<DemoRows> demoNetkeeper(const fs::path& out) {
 
   auto list = tool.geneList(spliced);
   if (!list || list->entries.size() != 5) return base::fail("netkeeper's gene list of spliced.fsh does not show the five guppies.");
-  std::ofstream text(genes);
-  text << netkeeper::kFirstGeneListLine << '\n';
-  for (const auto& entry : list->entries) text << netkeeper::geneListText(entry, base::CodePage::Cp932) << '\n';
-  text.close();
-  if (!text) return base::fail("The demo could not write genes.txt.");
+  std::string text = std::string(netkeeper::kFirstGeneListLine) + '\n';
+  for (const auto& entry : list->entries) text += netkeeper::geneListText(entry, base::CodePage::Cp932) + '\n';
+  if (auto written = base::writeFileAtomically(genes, base::asBytes(text)); !written) return std::unexpected(written.error());
 
   // Watter Settings: warmer water at a new volume; the other values follow the volume.
   netkeeper::Water water(cli);
