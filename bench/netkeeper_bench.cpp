@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 
 #include "base/file_io.hpp"
 #include "netkeeper/netkeeper.hpp"
@@ -18,15 +19,23 @@ const tankfile::TankImage& image() {
   return made;
 }
 
-const std::filesystem::path& tankFile() {
-  static const std::filesystem::path path = [] {
-    auto folder = std::filesystem::temp_directory_path() / ("netkeeper-bench-" + std::to_string(::getpid()));
+// The tank as a file in a folder of its own, removed when the program ends.
+struct TankFile {
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / ("netkeeper-bench-" + std::to_string(::getpid()));
+  std::filesystem::path file = folder / "big.tqn";
+  TankFile() {
     std::filesystem::create_directories(folder);
-    if (!base::writeFileAtomically(folder / "big.tqn", image().bytes())) std::abort();
-    std::atexit([] { std::filesystem::remove_all(tankFile().parent_path()); });
-    return folder / "big.tqn";
-  }();
-  return path;
+    if (!base::writeFileAtomically(file, image().bytes())) std::abort();
+  }
+  ~TankFile() {
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
+};
+
+const std::filesystem::path& tankFile() {
+  static const TankFile tank;
+  return tank.file;
 }
 
 void FishEditInMemory(benchmark::State& state) {
