@@ -1,7 +1,5 @@
 #include "orbisk/midi_render.hpp"
 
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include "base/file_io.hpp"
 #include "base/files.hpp"
 #include "base/strcat.hpp"
+#include "orbisk/fluidsynth_library.hpp"
 #include "orbisk/midi_info.hpp"
 #include "orbisk/preview_text.hpp"
 
@@ -31,31 +30,26 @@ void keepLastError(int, const char* message, void* data) {
 // after it. Renders run one at a time.
 class QuietLog {
  public:
-  explicit QuietLog(std::string& last) {
+  QuietLog(const FluidSynth& fluid, std::string& last) : fluid_(fluid) {
     for (int level : {FLUID_PANIC, FLUID_ERR}) keep(level, keepLastError, &last);
     for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG}) keep(level, nullptr, nullptr);
   }
   ~QuietLog() {
-    for (int level = 0; level < kLevels; ++level) fluid_set_log_function(level, previous_[level], nullptr);
+    for (int level = 0; level < kLevels; ++level) fluid_.fluid_set_log_function(level, previous_[level], nullptr);
   }
 
  private:
   static constexpr int kLevels = FLUID_DBG + 1;
   void keep(int level, fluid_log_function_t function, void* data) {
-    if (level >= 0 && level < kLevels) previous_[level] = fluid_set_log_function(level, function, data);
+    if (level >= 0 && level < kLevels) previous_[level] = fluid_.fluid_set_log_function(level, function, data);
   }
+  const FluidSynth& fluid_;
   std::array<fluid_log_function_t, kLevels> previous_{};
 };
 
-struct SettingsDeleter {
-  void operator()(fluid_settings_t* p) const { delete_fluid_settings(p); }
-};
-struct SynthDeleter {
-  void operator()(fluid_synth_t* p) const { delete_fluid_synth(p); }
-};
-struct PlayerDeleter {
-  void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
-};
+// The synthesiser's objects, deleted by its own functions.
+template <class T>
+using Owned = std::unique_ptr<T, void (*)(T*)>;
 
 base::Bytes waveHeader(std::uint64_t frames) {
   const auto dataBytes = static_cast<std::uint32_t>(frames * 4);
@@ -125,24 +119,27 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& sound
   rendered.frames = (info->lengthUs * kRenderRate + 500000) / 1000000;
   rendered.lengthMs = info->lengthMs();
 
+  auto library = fluidSynth();
+  if (!library) return std::unexpected(library.error());
+  const FluidSynth& fluid = **library;
   std::string lastError;
-  QuietLog quiet(lastError);
-  std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
+  QuietLog quiet(fluid, lastError);
+  Owned<fluid_settings_t> settings(fluid.new_fluid_settings(), fluid.delete_fluid_settings);
   if (!settings) return base::fail("The synthesiser cannot start.");
   // The player advances with the samples written, not with the clock: rendering runs as fast
   // as it can.
-  fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
-  fluid_settings_setnum(settings.get(), "synth.sample-rate", kRenderRate);
-  fluid_settings_setint(settings.get(), "synth.lock-memory", 0);
-  fluid_settings_setnum(settings.get(), "synth.gain", 0.7);  // the default 0.2 is very quiet for one instrument
-  std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(settings.get()));
+  fluid.fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
+  fluid.fluid_settings_setnum(settings.get(), "synth.sample-rate", kRenderRate);
+  fluid.fluid_settings_setint(settings.get(), "synth.lock-memory", 0);
+  fluid.fluid_settings_setnum(settings.get(), "synth.gain", 0.7);  // the default 0.2 is very quiet for one instrument
+  Owned<fluid_synth_t> synth(fluid.new_fluid_synth(settings.get()), fluid.delete_fluid_synth);
   if (!synth) return base::fail(failedBecause("The synthesiser cannot start", lastError));
   const std::string fontName = soundFont.string();
-  if (fluid_synth_sfload(synth.get(), fontName.c_str(), 1) == FLUID_FAILED)
+  if (fluid.fluid_synth_sfload(synth.get(), fontName.c_str(), 1) == FLUID_FAILED)
     return base::fail(failedBecause(base::strcat("Cannot load the SoundFont ", base::displayPath(soundFont)), lastError));
-  std::unique_ptr<fluid_player_t, PlayerDeleter> player(new_fluid_player(synth.get()));
-  if (!player || fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK ||
-      fluid_player_play(player.get()) != FLUID_OK)
+  Owned<fluid_player_t> player(fluid.new_fluid_player(synth.get()), fluid.delete_fluid_player);
+  if (!player || fluid.fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK ||
+      fluid.fluid_player_play(player.get()) != FLUID_OK)
     return base::fail(failedBecause("The synthesiser cannot play this MIDI file", lastError));
 
   auto out = base::AtomicWriter::create(wave);
@@ -154,7 +151,7 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& sound
   std::uint64_t done = 0;
   while (done < rendered.frames) {
     const int frames = static_cast<int>(std::min<std::uint64_t>(kBlock, rendered.frames - done));
-    if (fluid_synth_write_s16(synth.get(), frames, samples.data(), 0, 2, samples.data(), 1, 2) != FLUID_OK)
+    if (fluid.fluid_synth_write_s16(synth.get(), frames, samples.data(), 0, 2, samples.data(), 1, 2) != FLUID_OK)
       return base::fail(failedBecause("The synthesiser stopped", lastError));
     const auto count = static_cast<std::size_t>(frames) * 2;
     for (std::size_t i = 0; i < count; ++i) {
@@ -166,7 +163,7 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& sound
     if (control.progress) control.progress(done, rendered.frames);
     if (control.stopRequested && control.stopRequested()) return base::fail("Stopped.");
   }
-  fluid_player_stop(player.get());
+  fluid.fluid_player_stop(player.get());
   if (auto ok = out->commit(); !ok) return std::unexpected(ok.error());
   return rendered;
 }
