@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
@@ -30,9 +31,15 @@ WorkFolder::~WorkFolder() {
 }
 
 base::Result<void> WorkFolder::empty() const {
+  // The folder itself stays: while it is there, another copy's exit never removes the folder
+  // above it (which would make recreating this one fail half way).
   std::error_code ec;
-  fs::remove_all(path_, ec);
-  if (!ec) fs::create_directories(path_, ec);
+  if (!fs::is_directory(path_, ec)) fs::create_directories(path_, ec);
+  std::vector<fs::path> entries;
+  if (!ec)
+    for (const auto& entry : fs::directory_iterator(path_, ec)) entries.push_back(entry.path());
+  for (const auto& entry : entries)
+    if (!ec) fs::remove_all(entry, ec);
   if (ec) return base::fail(base::strcat("Cannot prepare the work folder ", base::displayPath(path_), ": ", ec.message(), "."));
   return {};
 }
