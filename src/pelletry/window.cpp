@@ -25,6 +25,7 @@
 #include "pelletry/widgets.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace pelletry {
 
@@ -442,8 +443,7 @@ void Window::save() {
   readBoxes();
   const SaveResult result = flow_.save();
   if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or the person stopped
-  statusBar()->showMessage(QStringLiteral("Wrote %1 (%2 bytes)")
-                               .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+  statusBar()->showMessage(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
 }
 
 namespace {
