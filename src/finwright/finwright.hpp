@@ -68,6 +68,7 @@ class Finwright {
   void setLibrary(const std::filesystem::path& library) { library_ = library; }
   const std::filesystem::path& library() const { return library_; }
   void setCodePage(base::CodePage page) { codePage_ = page; }
+  base::CodePage codePage() const { return codePage_; }
 
   Boxes boxes;
 

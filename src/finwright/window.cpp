@@ -128,7 +128,7 @@ void Window::makeControls() {
 
   // The code page the texts are written in.
   auto* menuBar = new QMenuBar(this);
-  ui::addCodePageMenu(menuBar, base::CodePage::Cp932, [this](base::CodePage page) { flow_.setCodePage(page); });
+  ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 
   id_ = addLineBox("txtID");
   id_->setText(QString::fromUtf8(Boxes{}.id));
