@@ -298,10 +298,7 @@ void Window::showBoxes() {
 
 void Window::readBoxes() {
   flow_.boxes.name = name_->text().toStdString();
-  // The memo keeps its line breaks as CR LF, as a Windows text box holds them.
-  QString memo = memo_->toPlainText();
-  memo.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  flow_.boxes.memo = memo.toStdString();
+  flow_.boxes.memo = memo_->toPlainText().toStdString();  // the flow stores its line breaks as CR LF
   flow_.boxes.id = id_->text().toStdString();
   flow_.boxes.kind = kind_->value();
 }
