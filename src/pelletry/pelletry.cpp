@@ -42,6 +42,8 @@ std::string memoAsStored(std::string_view typed) {
   return stored;
 }
 
+std::size_t memoCharacters(std::string_view typed) { return boxCharacters(memoAsStored(typed)); }
+
 fs::path withFoodExtension(const fs::path& chosen) {
   const std::string name = chosen.string();
   // The byte where the third character from the end starts.
@@ -84,7 +86,7 @@ SaveResult Pelletry::save() {
   // 1. A name, and texts that fit their fields in the code page's bytes.
   if (boxes.name.empty()) return refuse(kNoName);
   const std::string memo = memoAsStored(boxes.memo);
-  if (const std::size_t characters = boxCharacters(memo); characters > kMemoChars)
+  if (const std::size_t characters = memoCharacters(boxes.memo); characters > kMemoChars)
     return refuse(base::strcat("The memo is ", characters, " characters long; it holds at most ", kMemoChars,
                                " (a line break counts two)."));
   const struct {

@@ -36,6 +36,9 @@ std::filesystem::path withFoodExtension(const std::filesystem::path& chosen);
 // (a break typed as LF alone gains its CR). Save refuses a memo of more than kMemoChars
 // characters in this form, the limit the memo box keeps while typing.
 std::string memoAsStored(std::string_view typed);
+// The memo's length as that limit counts it: characters as stored, one beyond the basic plane
+// counting two as the box counts it.
+std::size_t memoCharacters(std::string_view typed);
 
 // What the window's boxes hold, as typed (UTF-8).
 struct Boxes {

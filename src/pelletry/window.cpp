@@ -273,9 +273,9 @@ void Window::makeMenus() {
 }
 
 void Window::limitMemo() {
-  // At most 512 characters, a line break counting two as the file stores it (CR LF).
+  // The flow's limit, kept while typing.
   const QString text = memo_->toPlainText();
-  if (text.size() + text.count(QLatin1Char('\n')) <= kMemoChars) {
+  if (memoCharacters(text.toStdString()) <= kMemoChars) {
     memoAccepted_ = text;
     return;
   }
