@@ -1,0 +1,14 @@
+#include <unistd.h>
+
+#include <system_error>
+
+#include "base/system.hpp"
+
+namespace base {
+
+bool isWritableFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  return !folder.empty() && std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), W_OK) == 0;
+}
+
+}  // namespace base
