@@ -6,9 +6,7 @@
 #include "base/file_io.hpp"
 #include "scalepaint/scalepaint.hpp"
 #include "ui/cli_ui.hpp"
-#ifdef SCALEPAINT_PNG
 #include "scalepaint/preview_png.hpp"
-#endif
 
 namespace scalepaint {
 
@@ -49,20 +47,17 @@ int runMake(const Options& options, ui::CommandContext& context) {
   return ui::reportWrite(context, result.outcome, result.output, result.bytes, "");
 }
 
-#ifdef SCALEPAINT_PNG
 std::string kindText(const std::string& kind, base::CodePage page) {
   if (kind.empty()) return "none found";
   auto text = base::fromCodePage(kind, page);
   return "\"" + (text ? *text : kind) + "\"";
 }
-#endif
 
 int runPreview(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Scalepaint tool(cli, fs::current_path());
   tool.source = options.source;
   if (!options.source.empty() && !loadPalette(tool, cli, options)) return ui::kExitRefused;
-#ifdef SCALEPAINT_PNG
   auto result = tool.preview();
   if (result.outcome != ui::Outcome::Done) return ui::kExitRefused;
   context.out << "Kind: " << kindText(result.kindName, context.codePage) << " (column offset "
@@ -80,11 +75,6 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   }
   std::error_code ec;
   return ui::reportWrite(context, ui::Outcome::Done, options.png, static_cast<std::size_t>(fs::file_size(options.png, ec)), "");
-#else
-  if (!tool.source.empty()) context.err << "This brinkit was built without Qt: the preview needs the window build.\n";
-  else tool.preview();
-  return ui::kExitRefused;
-#endif
 }
 
 int runPalette(const Options& options, ui::CommandContext& context) {
