@@ -11,4 +11,6 @@ bool isWritableFolder(const std::filesystem::path& folder) {
   return !folder.empty() && std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), W_OK) == 0;
 }
 
+std::uint64_t processId() { return static_cast<std::uint64_t>(::getpid()); }
+
 }  // namespace base
