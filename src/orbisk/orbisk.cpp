@@ -1,11 +1,10 @@
 #include "orbisk/orbisk.hpp"
 
-#include <unistd.h>
-
 #include <system_error>
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/system.hpp"
 
 namespace orbisk {
 namespace {
@@ -40,7 +39,7 @@ std::string foundMessage(std::size_t count) {
 
 Orbisk::Orbisk(ui::Ui& ui, std::filesystem::path programFolder) : ui_(ui), programFolder_(std::move(programFolder)) {
   std::error_code ec;
-  if (isFolder(programFolder_) && ::access(programFolder_.c_str(), W_OK) == 0)
+  if (base::isWritableFolder(programFolder_))
     outputFolder_ = programFolder_;
   else
     outputFolder_ = std::filesystem::current_path(ec);
