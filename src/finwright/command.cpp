@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "finwright/finwright.hpp"
 #include "ui/cli_ui.hpp"
 
@@ -15,25 +15,18 @@ struct Options {
   Boxes boxes;
 };
 
-// UTF-8 characters, as the window's boxes count them.
-std::size_t characters(const std::string& text) {
-  std::size_t count = 0;
-  for (unsigned char c : text) count += (c & 0xC0) != 0x80;
-  return count;
-}
-
 // The boxes hold at most so many characters; a longer text is refused here as the window
 // never lets it in.
 bool textsFit(const Boxes& boxes, std::ostream& err) {
   const std::pair<const char*, const std::string*> shortBoxes[] = {
       {"--name", &boxes.name}, {"--latin", &boxes.latin}, {"--genre", &boxes.genre}, {"--habitat", &boxes.habitat}};
   for (const auto& [option, text] : shortBoxes)
-    if (characters(*text) > kShortTextLimit) {
-      err << option << " is " << characters(*text) << " characters long; the box holds at most " << kShortTextLimit << ".\n";
+    if (base::utf8Length(*text) > kShortTextLimit) {
+      err << option << " is " << base::utf8Length(*text) << " characters long; the box holds at most " << kShortTextLimit << ".\n";
       return false;
     }
-  if (characters(boxes.description) > kDescriptionLimit) {
-    err << "--description is " << characters(boxes.description) << " characters long; the box holds at most "
+  if (base::utf8Length(boxes.description) > kDescriptionLimit) {
+    err << "--description is " << base::utf8Length(boxes.description) << " characters long; the box holds at most "
         << kDescriptionLimit << ".\n";
     return false;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/file_io.hpp"
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
 #include "finwright/pipeline.hpp"
 #include "ui/number_box.hpp"
@@ -41,11 +42,11 @@ ui::Outcome Finwright::icon() {
 ui::Outcome Finwright::chooseIcon(const fs::path& file) {
   iconPath_ = file.string();
   // Only the bits-per-pixel byte is looked at; a file of 32 bytes or less is taken as it is.
-  std::error_code ec;
-  const auto size = fs::file_size(file, ec);
-  if (!ec && size > 32) {
-    auto data = base::readFile(file, kWorkBufferSize);
-    if (data && (*data)[28] > 8) {
+  // The length is that of the bytes read, not one asked for before: the file may change between.
+  auto data = base::readFile(file, kWorkBufferSize);
+  if (data && data->size() > 32) {
+    auto bits = base::Reader(*data, 28).u8("bits per pixel");
+    if (bits && *bits > 8) {
       ui_.message(kIconRefused);
       iconPath_.clear();
       return ui::Outcome::Refused;

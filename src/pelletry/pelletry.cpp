@@ -5,7 +5,8 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
-#include "pelletry/food_file.hpp"
+#include "base/utf8.hpp"
+#include "foodfile/foodfile.hpp"
 #include "resfile/resfile.hpp"
 #include "ui/number_box.hpp"
 #include "ui/overwrite.hpp"
@@ -13,12 +14,11 @@
 namespace pelletry {
 
 namespace fs = std::filesystem;
+using namespace foodfile;
 
 namespace {
 
 constexpr double kTwipsPerPixel = 15;
-
-bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
 
 const char* codePageName(base::CodePage page) { return page == base::CodePage::Cp932 ? "932" : "1252"; }
 
@@ -26,11 +26,9 @@ const char* codePageName(base::CodePage page) { return page == base::CodePage::C
 
 fs::path withFoodExtension(const fs::path& chosen) {
   const std::string name = chosen.string();
-  // The byte where the third character from the end starts.
-  std::size_t at = name.size(), seen = 0;
-  while (at > 0 && seen < 3)
-    if (startsCharacter(name[--at])) ++seen;
-  if (seen == 3 && name[at] == '.') return fs::path(name.substr(0, at) + ".fd");
+  const std::string_view lastThree = base::utf8Suffix(name, 3);
+  if (base::utf8Length(lastThree) == 3 && lastThree.front() == '.')
+    return fs::path(name.substr(0, name.size() - lastThree.size()) + ".fd");
   return fs::path(name + ".fd");
 }
 

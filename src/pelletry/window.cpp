@@ -19,14 +19,16 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "foodfile/foodfile.hpp"
 #include "pelletry/artwork.hpp"
-#include "pelletry/food_file.hpp"
 #include "pelletry/preview_window.hpp"
 #include "pelletry/widgets.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace pelletry {
+
+using foodfile::kMaxKind;
 
 namespace {
 
