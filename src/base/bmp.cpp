@@ -11,14 +11,16 @@ Result<BmpInfo> readBmpInfo(ByteSpan file) {
   if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return fail("The file is not a bitmap (it does not start with \"BM\").");
   if (file.size() < kBmpFileHeaderSize + kBmpInfoHeaderSize)
     return fail(strcat("The bitmap is too short for its headers (", file.size(), " bytes)."));
+  // Every field lies inside the headers' length just checked.
+  auto u32 = [&](std::size_t at) { return readU32(file, at, "bitmap header").value_or(0); };
   BmpInfo info;
-  info.fileSize = getU32(&file[2]);
-  info.pixelOffset = getU32(&file[10]);
-  info.headerSize = getU32(&file[14]);
-  info.width = static_cast<std::int32_t>(getU32(&file[18]));
-  info.height = static_cast<std::int32_t>(getU32(&file[22]));
-  info.bitCount = getU16(&file[28]);
-  info.compression = getU32(&file[30]);
+  info.fileSize = u32(2);
+  info.pixelOffset = u32(10);
+  info.headerSize = u32(14);
+  info.width = static_cast<std::int32_t>(u32(18));
+  info.height = static_cast<std::int32_t>(u32(22));
+  info.bitCount = readU16(file, 28, "bitmap header").value_or(0);
+  info.compression = u32(30);
   if (info.headerSize < kBmpInfoHeaderSize)
     return fail(strcat("The bitmap has an old-style header of ", info.headerSize, " bytes; only 40-byte or longer headers are read."));
   return info;

@@ -1,6 +1,7 @@
 #pragma once
 // Little-endian numbers in byte buffers. The put* helpers write into a span that the caller
-// has sized; the Reader below is the checked way to read.
+// has sized. File data is read through base::Reader (every read checked) or base::ZeroExtended
+// (zeros past the end, where a format's rules read so), never with the get* helpers alone.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -46,10 +47,6 @@ inline void appendU32(Bytes& out, std::uint32_t v) {
   appendU16(out, v >> 16);
 }
 inline void appendBytes(Bytes& out, ByteSpan data) { out.insert(out.end(), data.begin(), data.end()); }
-
-// The byte at `at`, or 0 past the end: the view of a reader whose buffer is zero beyond the
-// file, used where a format's scan is defined that way.
-inline std::uint8_t byteOrZero(ByteSpan data, std::size_t at) { return at < data.size() ? data[at] : 0; }
 
 inline ByteSpan asBytes(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
