@@ -103,8 +103,20 @@ QString FishInfoDialog::fileName() const { return fileName_->text(); }
 GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmDetail"));
   setWindowTitle(name);
-  grid_ = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(kGridColumns), this);
-  grid_->setObjectName(QStringLiteral("Grid1"));
+  // The grid fills the window but for a strip below, where resizeEvent places the rest.
+  ui::ControlTable table(this);
+  table.add({
+      ui::custom("Grid1",
+                 [&rows](QWidget* owner) {
+                   return new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(kGridColumns), owner);
+                 })
+          .into(grid_),
+      ui::label("lblFileName", "File Name").into(fileLabel_),
+      ui::lineEdit("txtFileName").into(fileName_),
+      ui::button("cmdOK", "OK").into(ok_),
+      ui::button("cmdCancel", "Cancel").into(cancel_),
+  });
+  fileName_->setText(name);
   QStringList captions;
   for (auto caption : kGridCaptions) captions << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
   grid_->setHorizontalHeaderLabels(captions);
@@ -125,14 +137,6 @@ GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QW
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
   connect(grid_, &QTableWidget::cellClicked, this, &GridWindow::toggleSex);
 
-  fileLabel_ = new QLabel(QStringLiteral("File Name"), this);
-  fileLabel_->setObjectName(QStringLiteral("lblFileName"));
-  fileName_ = new QLineEdit(name, this);
-  fileName_->setObjectName(QStringLiteral("txtFileName"));
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_->setObjectName(QStringLiteral("cmdOK"));
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel_->setObjectName(QStringLiteral("cmdCancel"));
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   resize(twips(10800), 420);
@@ -151,11 +155,13 @@ void GridWindow::resizeEvent(QResizeEvent* event) {
   const int height = size.height() > twips(1100) ? size.height() - twips(1000) : size.height();
   const int width = size.width() > twips(400) ? size.width() - twips(330) : size.width();
   grid_->setGeometry(0, 0, width, height);
-  const int y = height + 20;
-  fileLabel_->setGeometry(8, y, 70, 24);
-  fileName_->setGeometry(80, y, 220, 24);
-  cancel_->setGeometry(width - 88, y, 80, 26);
-  ok_->setGeometry(width - 176, y, 80, 26);
+  // The strip: x from the left, or from the right edge where negative; width and height.
+  const struct {
+    QWidget* control;
+    int x, width, height;
+  } strip[] = {{fileLabel_, 8, 70, 24}, {fileName_, 80, 220, 24}, {cancel_, -88, 80, 26}, {ok_, -176, 80, 26}};
+  for (const auto& [control, x, controlWidth, controlHeight] : strip)
+    control->setGeometry(x < 0 ? width + x : x, height + 20, controlWidth, controlHeight);
 }
 
 std::vector<GridCells> GridWindow::cells() const {
