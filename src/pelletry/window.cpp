@@ -176,6 +176,21 @@ void Window::makeControls() {
       ui::stretch("stripRow"),
   });
 
+  connectControls(background, panel);
+  makeMenus();
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->setSizeGripEnabled(false);
+
+  showPicture();
+  showKind();
+  showStrip();
+  name_->setFocus();
+  resize(QSize(twipsToPixels(kStartWidth), twipsToPixels(kStartHeight)).expandedTo(minimumSizeHint()));
+}
+
+// What the controls do: the boxes and buttons, and every drop on the strip, its panel and the
+// window's background.
+void Window::connectControls(DragPassArea* background, DragPassArea* panel) {
   connect(memo_, &QPlainTextEdit::textChanged, this, &Window::limitMemo);
   connect(kind_, &QScrollBar::valueChanged, this, [this] { showKind(); });
   connect(pictureButton_, &LookButton::clicked, this, [this] { choosePicture(); });
@@ -197,16 +212,6 @@ void Window::makeControls() {
   connect(addButton_, &LookButton::clicked, this, [this] { addFrame(); });
   connect(previewButton_, &LookButton::clicked, this, &Window::preview);
   connect(trash_, &TrashCan::frameDropped, this, &Window::trashFrame);
-
-  makeMenus();
-  statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  statusBar()->setSizeGripEnabled(false);
-
-  showPicture();
-  showKind();
-  showStrip();
-  name_->setFocus();
-  resize(QSize(twipsToPixels(kStartWidth), twipsToPixels(kStartHeight)).expandedTo(minimumSizeHint()));
 }
 
 void Window::makeMenus() {
