@@ -1,5 +1,6 @@
 // The demo: makes the sample inputs, runs each tool on them, checks the results, and prints
 // what it made.
+#include <expected>
 #include <filesystem>
 #include <iomanip>
 #include <ostream>
@@ -27,8 +28,6 @@ namespace brinkit {
 namespace fs = std::filesystem;
 
 namespace {
-
-using Row = DemoRow;
 
 std::string sizeOf(const fs::path& path) { return demoSizeOf(path); }
 
@@ -65,76 +64,96 @@ base::Result<void> compareFrames(const fs::path& originals, const fs::path& cut)
   return {};
 }
 
-int runDemo(ui::CommandContext& context) {
-  const fs::path out = "demo-out";
-  auto step = [&](const base::Result<void>& ok) {
-    if (!ok) context.err << "demo: " << ok.error().message << '\n';
-    return ok.has_value();
-  };
-  std::error_code ec;
-  fs::create_directories(out, ec);
-  if (!step(samples::writeFrames(out / "frames")) || !step(samples::writeLibrary(out / "fish.lib")))
-    return ui::kExitRefused;
-
+// What the demo's steps share: the folder they write in and the command-line Ui, whose
+// messages so far a failed step prints.
+struct DemoRun {
+  fs::path out = "demo-out";
   std::ostringstream messages;
-  ui::CliUi cli(messages);
-  {
-    finwright::Finwright builder(cli, out);
-    const auto texts = samples::sampleFishTexts();
-    builder.boxes = {std::to_string(samples::kSampleFishId), texts.name, texts.latin, texts.genre, texts.habitat, texts.description};
-    builder.chooseIcon(out / "frames" / "icon.bmp");
-    builder.setImageFolder(out / "frames");
-    cli.answerDialog(finwright::kMakeFishTitle, out / "sample.fsh");
-    if (builder.build().outcome != ui::Outcome::Done) {
-      context.err << "demo: finwright did not build the sample fish. " << messages.str();
-      return ui::kExitRefused;
-    }
-  }
+  ui::CliUi cli{messages};
+  ui::CliUi replacing{messages, true};  // the demo replaces its own earlier files
+};
+
+// A step's rows, or what it prints after "demo: " when it fails, line end included.
+using StepResult = std::expected<DemoRows, std::string>;
+
+std::unexpected<std::string> failed(const base::Error& error) { return std::unexpected(error.message + '\n'); }
+
+StepResult sampleInputs(DemoRun& run) {
+  const fs::path& out = run.out;
+  if (auto ok = samples::writeFrames(out / "frames"); !ok) return failed(ok.error());
+  if (auto ok = samples::writeLibrary(out / "fish.lib"); !ok) return failed(ok.error());
+  return DemoRows{
+      {"demo-out/frames/", sizeOf(out / "frames"), "sample frames 0000.bmp ... 0143.bmp and icon.bmp (brinkit samples frames)"},
+      {"demo-out/fish.lib", sizeOf(out / "fish.lib"), "sample fish library (brinkit samples library)"},
+  };
+}
+
+StepResult finwrightFish(DemoRun& run) {
+  const fs::path& out = run.out;
+  finwright::Finwright builder(run.cli, out);
+  const auto texts = samples::sampleFishTexts();
+  builder.boxes = {std::to_string(samples::kSampleFishId), texts.name, texts.latin, texts.genre, texts.habitat, texts.description};
+  builder.chooseIcon(out / "frames" / "icon.bmp");
+  builder.setImageFolder(out / "frames");
+  run.cli.answerDialog(finwright::kMakeFishTitle, out / "sample.fsh");
+  if (builder.build().outcome != ui::Outcome::Done)
+    return std::unexpected("finwright did not build the sample fish. " + run.messages.str());
   // The same inputs made in memory must give the same file, byte for byte.
   auto built = base::readFile(out / "sample.fsh", 1 << 22);
   auto expected = samples::sampleFish();
-  if (!built || !expected || *built != *expected) {
-    context.err << "demo: finwright's sample fish differs from the one made in memory.\n";
-    return ui::kExitRefused;
-  }
+  if (!built || !expected || *built != *expected)
+    return std::unexpected("finwright's sample fish differs from the one made in memory.\n");
+  return DemoRows{{"demo-out/sample.fsh", sizeOf(out / "sample.fsh"), "finwright's fish built from the library, icon and frames"}};
+}
 
+StepResult finsplitCut(DemoRun& run) {
+  const fs::path& out = run.out;
+  std::error_code ec;
   fs::remove_all(out / "cut", ec);
   fs::create_directories(out / "cut", ec);
-  cli.answerDialog(finsplit::kOpenTitle, out / "sample.fsh");
-  finsplit::Finsplit finsplitTool(cli, out / "cut");
+  run.cli.answerDialog(finsplit::kOpenTitle, out / "sample.fsh");
+  finsplit::Finsplit finsplitTool(run.cli, out / "cut");
   auto cut = finsplitTool.cut();
-  if (cut.outcome != ui::Outcome::Done || cut.written != samples::kFrameCount) {
-    context.err << "demo: finsplit cut " << cut.written << " frames, not 144. " << messages.str();
-    return ui::kExitRefused;
-  }
-  if (!step(compareFrames(out / "frames", out / "cut"))) return ui::kExitRefused;
+  if (cut.outcome != ui::Outcome::Done || cut.written != samples::kFrameCount)
+    return std::unexpected(base::strcat("finsplit cut ", cut.written, " frames, not 144. ", run.messages.str()));
+  if (auto ok = compareFrames(out / "frames", out / "cut"); !ok) return failed(ok.error());
+  return DemoRows{{"demo-out/cut/", sizeOf(out / "cut"), "finsplit's cut of sample.fsh: all 144 frames match the originals"}};
+}
 
-  // Plant and gravel files from the sample bitmaps; the demo replaces its own earlier files.
+// Plant and gravel files from the sample bitmaps.
+StepResult plantAndGravel(DemoRun& run) {
+  const fs::path& out = run.out;
   const fs::path bitmaps = out / "bitmaps";
-  if (!step(samples::writeBitmaps(bitmaps))) return ui::kExitRefused;
-  ui::CliUi replacing(messages, true);
-  fernwright::Fernwright plant(replacing);
+  if (auto ok = samples::writeBitmaps(bitmaps); !ok) return failed(ok.error());
+  fernwright::Fernwright plant(run.replacing);
   plant.setPath(fernwright::kIcon, (bitmaps / "plant-icon.bmp").string());
   plant.setPath(fernwright::kTop, (bitmaps / "plant-top.bmp").string());
   plant.setPath(fernwright::kFront, (bitmaps / "plant-front.bmp").string());
   plant.setPath(fernwright::kDescription, (bitmaps / "plant-description.txt").string());
-  replacing.answerDialog(fernwright::kSaveTitle, out / "sample.plt");
-  gritwright::Gritwright surface(replacing, out);
+  run.replacing.answerDialog(fernwright::kSaveTitle, out / "sample.plt");
+  gritwright::Gritwright surface(run.replacing, out);
   surface.setBitmap(gritwright::Side::Surface, bitmaps / "gravel-surface.bmp");
   surface.setBitmap(gritwright::Side::Aspect, bitmaps / "gravel-aspect.bmp");
   surface.boxes.output = (out / "gritwright.grv").string();
-  gritpress::Gritpress press(replacing);
+  gritpress::Gritpress press(run.replacing);
   press.chooseInput(gritpress::Side::Top, bitmaps / "gravel-surface.bmp");
   press.chooseInput(gritpress::Side::Side, bitmaps / "gravel-aspect.bmp");
   press.boxes.output = (out / "gritpress.grv").string();
   if (plant.create().outcome != ui::Outcome::Done || surface.make().outcome != ui::Outcome::Done ||
-      press.output().outcome != ui::Outcome::Done) {
-    context.err << "demo: a plant or gravel file was not made. " << messages.str();
-    return ui::kExitRefused;
-  }
+      press.output().outcome != ui::Outcome::Done)
+    return std::unexpected("a plant or gravel file was not made. " + run.messages.str());
+  return DemoRows{
+      {"demo-out/bitmaps/", sizeOf(out / "bitmaps"), "sample plant, gravel and food pictures (brinkit samples bitmaps)"},
+      {"demo-out/sample.plt", sizeOf(out / "sample.plt"), "fernwright's plant file"},
+      {"demo-out/gritwright.grv", sizeOf(out / "gritwright.grv"), "gritwright's gravel file"},
+      {"demo-out/gritpress.grv", sizeOf(out / "gritpress.grv"), "gritpress's gravel file, both bitmaps checked OK"},
+  };
+}
 
-  // orbisk: a pack of four frames and the icon between filler text; a bitmap scan must find
-  // exactly these five, and saving them must give back the same files.
+// orbisk: a pack of four frames and the icon between filler text; a bitmap scan must find
+// exactly these five, and saving them must give back the same files.
+StepResult orbiskPack(DemoRun& run) {
+  const fs::path& out = run.out;
   const std::vector<fs::path> packed = {out / "frames" / "0000.bmp", out / "frames" / "0047.bmp", out / "frames" / "0095.bmp",
                                         out / "frames" / "0143.bmp", out / "frames" / "icon.bmp"};
   base::Bytes pack;
@@ -142,52 +161,59 @@ int runDemo(ui::CommandContext& context) {
   for (const auto& file : packed) {
     base::appendBytes(pack, base::asBytes("-- orbisk demo filler --\n"));
     auto bytes = base::readFile(file, 1 << 20);
-    if (!bytes) {
-      step(std::unexpected(bytes.error()));
-      return ui::kExitRefused;
-    }
+    if (!bytes) return failed(bytes.error());
     base::appendBytes(pack, *bytes);
     originals.push_back(std::move(*bytes));
   }
-  if (!step(base::writeFileAtomically(out / "pack.bin", pack))) return ui::kExitRefused;
+  if (auto ok = base::writeFileAtomically(out / "pack.bin", pack); !ok) return failed(ok.error());
+  std::error_code ec;
   fs::remove_all(out / "found", ec);
   fs::create_directories(out / "found", ec);
-  orbisk::Orbisk finder(cli, out / "found");
+  orbisk::Orbisk finder(run.cli, out / "found");
   finder.fileName = (out / "pack.bin").string();
   finder.setOutputFolder(out / "found");
-  if (finder.find() != ui::Outcome::Done || finder.resources().size() != packed.size()) {
-    context.err << "demo: orbisk found " << finder.resources().size() << " bitmaps in pack.bin, not " << packed.size()
-                << ". " << messages.str();
-    return ui::kExitRefused;
-  }
+  if (finder.find() != ui::Outcome::Done || finder.resources().size() != packed.size())
+    return std::unexpected(base::strcat("orbisk found ", finder.resources().size(), " bitmaps in pack.bin, not ", packed.size(),
+                                        ". ", run.messages.str()));
   std::vector<std::size_t> all(packed.size());
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
   auto saved = finder.save(all);
   for (std::size_t i = 0; i < packed.size(); ++i) {
     auto back = base::readFile(out / "found" / finder.resources()[i].name, 1 << 20);
-    if (saved.outcome != ui::Outcome::Done || !back || *back != originals[i]) {
-      context.err << "demo: orbisk's " << finder.resources()[i].name << " differs from " << packed[i].string() << ". "
-                  << messages.str();
-      return ui::kExitRefused;
-    }
+    if (saved.outcome != ui::Outcome::Done || !back || *back != originals[i])
+      return std::unexpected(base::strcat("orbisk's ", finder.resources()[i].name, " differs from ", packed[i].string(), ". ",
+                                          run.messages.str()));
   }
-
-  std::vector<Row> rows = {
-      {"demo-out/frames/", sizeOf(out / "frames"), "sample frames 0000.bmp ... 0143.bmp and icon.bmp (brinkit samples frames)"},
-      {"demo-out/fish.lib", sizeOf(out / "fish.lib"), "sample fish library (brinkit samples library)"},
-      {"demo-out/sample.fsh", sizeOf(out / "sample.fsh"), "finwright's fish built from the library, icon and frames"},
-      {"demo-out/cut/", sizeOf(out / "cut"), "finsplit's cut of sample.fsh: all 144 frames match the originals"},
-      {"demo-out/bitmaps/", sizeOf(out / "bitmaps"), "sample plant, gravel and food pictures (brinkit samples bitmaps)"},
-      {"demo-out/sample.plt", sizeOf(out / "sample.plt"), "fernwright's plant file"},
-      {"demo-out/gritwright.grv", sizeOf(out / "gritwright.grv"), "gritwright's gravel file"},
-      {"demo-out/gritpress.grv", sizeOf(out / "gritpress.grv"), "gritpress's gravel file, both bitmaps checked OK"},
+  return DemoRows{
       {"demo-out/pack.bin", sizeOf(out / "pack.bin"), "four frames and the icon between filler text"},
       {"demo-out/found/", sizeOf(out / "found"), "orbisk's bitmaps found in pack.bin and saved: all five match their sources"},
   };
-  for (auto* tool : {demoNetkeeper, demoNetkeeper2, demoScalepaint, demoPelletry}) {
-    auto more = tool(out);
+}
+
+// A newer tool's step, which needs only the folder.
+template <base::Result<DemoRows> (*tool)(const fs::path&)>
+StepResult toolStep(DemoRun& run) {
+  auto rows = tool(run.out);
+  if (!rows) return failed(rows.error());
+  return std::move(*rows);
+}
+
+// The tour, one step a line, in the order the rows are printed.
+constexpr StepResult (*kDemoSteps[])(DemoRun&) = {
+    sampleInputs,           finwrightFish,           finsplitCut,
+    plantAndGravel,         orbiskPack,              toolStep<demoNetkeeper>,
+    toolStep<demoNetkeeper2>, toolStep<demoScalepaint>, toolStep<demoPelletry>,
+};
+
+int runDemo(ui::CommandContext& context) {
+  DemoRun run;
+  std::error_code ec;
+  fs::create_directories(run.out, ec);
+  DemoRows rows;
+  for (auto* step : kDemoSteps) {
+    auto more = step(run);
     if (!more) {
-      context.err << "demo: " << more.error().message << '\n';
+      context.err << "demo: " << more.error();
       return ui::kExitRefused;
     }
     rows.insert(rows.end(), more->begin(), more->end());

@@ -17,6 +17,7 @@
 #include "base/file_io.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
@@ -28,23 +29,6 @@ namespace {
 // The icon's side in pixels.
 constexpr int kIconSide = 83;
 constexpr int kNameBoxChars = 34;
-
-QLabel* addLabel(QWidget* parent, const QString& name, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QLabel* addPreview(QWidget* parent, int index, QSize box) {
-  auto* preview = new QLabel(parent);
-  preview->setObjectName(QStringLiteral("Image1_%1").arg(index));
-  preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  preview->setAlignment(Qt::AlignCenter);
-  preview->setBackgroundRole(QPalette::Base);
-  preview->setAutoFillBackground(true);
-  preview->setFixedSize(box + QSize(2 * preview->frameWidth(), 2 * preview->frameWidth()));
-  return preview;
-}
 
 }  // namespace
 
@@ -63,85 +47,70 @@ void Window::makeControls() {
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 
-  const Boxes start;
-  id_ = new QLineEdit(QString::fromUtf8(start.id), this);
-  id_->setObjectName(QStringLiteral("Text2"));
-  id_->setAlignment(Qt::AlignCenter);
-  id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
-  const char* const presets[] = {"Sample", "Sample2", "Sample3"};
-  for (int i = 0; i < 3; ++i) {
-    names_[static_cast<std::size_t>(i)] = new QLineEdit(QString::fromUtf8(presets[i]), this);
-    names_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-    names_[static_cast<std::size_t>(i)]->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kNameBoxChars, QLatin1Char('n'))));
-  }
-  redd_ = new QCheckBox(QStringLiteral("Redd"), this);
-  redd_->setObjectName(QStringLiteral("Check1"));
-
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    paths_[i] = new ui::ChoosingPathLabel([this, i] { choose(static_cast<Input>(i)); }, this);
-    paths_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-    paths_[i]->setToolTip(QStringLiteral("Click to choose the %1 file").arg(QString::fromLatin1(kInputCaptions[i])));
-  }
-
-  previews_[0] = addPreview(this, 0, QSize(kIconSide, kIconSide));
-  for (int i = 1; i <= 2; ++i) previews_[static_cast<std::size_t>(i)] = addPreview(this, i, QSize(kPreviewBox.width, kPreviewBox.height));
-
-  auto* createButton = new QPushButton(QStringLiteral("Create"), this);
-  createButton->setObjectName(QStringLiteral("Command1"));
-  createButton->setDefault(true);
-
-  status_ = new ui::PathLabel(this);
-  status_->setObjectName(QStringLiteral("lblStatus"));
-  status_->setToolTip({});
-
-  // The boxes and path labels with their captions on the left, the previews on the right.
-  auto* boxes = new QGridLayout;
-  boxes->setHorizontalSpacing(10);
-  int row = 0;
-  auto addRow = [&](const QString& name, const char* caption, QWidget* box) {
-    QLabel* label = addLabel(this, name, caption);
-    label->setBuddy(box);
-    boxes->addWidget(label, row, 0);
-    boxes->addWidget(box, row, 1, box == id_ ? Qt::AlignLeft : Qt::Alignment{});
-    ++row;
+  // A path label chooses its file when clicked.
+  auto pathLabel = [this](Input input) {
+    return [this, input](QWidget* parent) { return new ui::ChoosingPathLabel([this, input] { choose(input); }, parent); };
   };
-  addRow(QStringLiteral("lblID"), "I D", id_);
-  addRow(QStringLiteral("lblLatin"), "Latin", names_[0]);
-  addRow(QStringLiteral("lblScientifique"), "Scientifique", names_[1]);
-  addRow(QStringLiteral("lblName"), "Name", names_[2]);
-  boxes->addWidget(redd_, row++, 1);
-  boxes->setRowMinimumHeight(row++, 8);
-  const char* const captionNames[] = {"lblIcon", "lblTop", "lblFront", "lblDescription"};
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    QLabel* caption = addLabel(this, QString::fromLatin1(captionNames[i]), kInputCaptions[i]);
-    boxes->addWidget(caption, row, 0);
-    boxes->addWidget(paths_[i], row, 1);
-    ++row;
-  }
-  boxes->setRowStretch(row, 1);
-  boxes->setColumnStretch(1, 1);
-
-  auto* pictures = new QGridLayout;
-  const char* const previewCaptions[] = {"ICON", "TOP", "FRONT"};
-  for (int i = 0; i < 3; ++i) {
-    QLabel* caption = addLabel(this, QStringLiteral("lblPreview%1").arg(i), previewCaptions[i]);
-    pictures->addWidget(caption, 0, i, Qt::AlignHCenter | Qt::AlignBottom);
-    pictures->addWidget(previews_[static_cast<std::size_t>(i)], 1, i, Qt::AlignHCenter | Qt::AlignTop);
-  }
-  auto* buttonRow = new QHBoxLayout;
-  buttonRow->addWidget(status_, 1);
-  buttonRow->addWidget(createButton);
-
-  auto* grid = new QGridLayout(this);
+  const Boxes start;
+  constexpr Qt::Alignment kPreviewCaption = Qt::AlignHCenter | Qt::AlignBottom;
+  constexpr Qt::Alignment kPreview = Qt::AlignHCenter | Qt::AlignTop;
+  ui::ControlTable table(this);
+  // The boxes and path labels with their captions on the left, the previews on the right, the
+  // status and Create below. The captions are made last.
+  table.add({
+      ui::grid("window").spacing(16, -1),
+      ui::grid("boxes").spacing(10, -1).at("window", 0, 0),
+      ui::grid("pictures").at("window", 0, 1),
+      ui::row("buttons").at("window", 1, 0, 1, 2),
+      ui::lineEdit("Text2", start.id.c_str()).textAlign(Qt::AlignCenter).at("boxes", 0, 1).align(Qt::AlignLeft).into(id_),
+      ui::lineEdit("Text1_0", "Sample").at("boxes", 1, 1).into(names_[0]),
+      ui::lineEdit("Text1_1", "Sample2").at("boxes", 2, 1).into(names_[1]),
+      ui::lineEdit("Text1_2", "Sample3").at("boxes", 3, 1).into(names_[2]),
+      ui::checkBox("Check1", "Redd").at("boxes", 4, 1).into(redd_),
+      ui::rowMinimum("boxes", 5, 8),
+      ui::custom("Label1_0", pathLabel(kIcon)).tip("Click to choose the ICON file").at("boxes", 6, 1).into(paths_[0]),
+      ui::custom("Label1_1", pathLabel(kTop)).tip("Click to choose the TOP file").at("boxes", 7, 1).into(paths_[1]),
+      ui::custom("Label1_2", pathLabel(kFront)).tip("Click to choose the FRONT file").at("boxes", 8, 1).into(paths_[2]),
+      ui::custom("Label1_3", pathLabel(kDescription))
+          .tip("Click to choose the Description file")
+          .at("boxes", 9, 1)
+          .into(paths_[3]),
+      ui::label("Image1_0").with(ui::kSunken).textAlign(Qt::AlignCenter).at("pictures", 1, 0).align(kPreview).into(previews_[0]),
+      ui::label("Image1_1").with(ui::kSunken).textAlign(Qt::AlignCenter).at("pictures", 1, 1).align(kPreview).into(previews_[1]),
+      ui::label("Image1_2").with(ui::kSunken).textAlign(Qt::AlignCenter).at("pictures", 1, 2).align(kPreview).into(previews_[2]),
+      ui::button("Command1", "Create").with(ui::kDefault),
+      ui::custom("lblStatus", [](QWidget* parent) { return new ui::PathLabel(parent); }).in("buttons", 1).into(status_),
+      ui::place("Command1").in("buttons"),
+      ui::label("lblID", "I D").at("boxes", 0, 0).buddy("Text2"),
+      ui::label("lblLatin", "Latin").at("boxes", 1, 0).buddy("Text1_0"),
+      ui::label("lblScientifique", "Scientifique").at("boxes", 2, 0).buddy("Text1_1"),
+      ui::label("lblName", "Name").at("boxes", 3, 0).buddy("Text1_2"),
+      ui::label("lblIcon", kInputCaptions[0]).at("boxes", 6, 0),
+      ui::label("lblTop", kInputCaptions[1]).at("boxes", 7, 0),
+      ui::label("lblFront", kInputCaptions[2]).at("boxes", 8, 0),
+      ui::label("lblDescription", kInputCaptions[3]).at("boxes", 9, 0),
+      ui::rowStretch("boxes", 10, 1),
+      ui::columnStretch("boxes", 1, 1),
+      ui::label("lblPreview0", "ICON").at("pictures", 0, 0).align(kPreviewCaption),
+      ui::label("lblPreview1", "TOP").at("pictures", 0, 1).align(kPreviewCaption),
+      ui::label("lblPreview2", "FRONT").at("pictures", 0, 2).align(kPreviewCaption),
+      ui::columnStretch("window", 0, 1),
+  });
+  auto* grid = static_cast<QGridLayout*>(table.layout("window"));
   grid->setMenuBar(menuBar);
-  grid->setHorizontalSpacing(16);
-  grid->addLayout(boxes, 0, 0);
-  grid->addLayout(pictures, 0, 1);
-  grid->addLayout(buttonRow, 1, 0, 1, 2);
-  grid->setColumnStretch(0, 1);
   grid->setSizeConstraint(QLayout::SetMinimumSize);
 
-  connect(createButton, &QPushButton::clicked, this, &Window::create);
+  id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
+  for (QLineEdit* name : names_) name->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kNameBoxChars, QLatin1Char('n'))));
+  for (std::size_t i = 0; i < previews_.size(); ++i) {
+    const QSize box = i == 0 ? QSize(kIconSide, kIconSide) : QSize(kPreviewBox.width, kPreviewBox.height);
+    previews_[i]->setBackgroundRole(QPalette::Base);
+    previews_[i]->setAutoFillBackground(true);
+    previews_[i]->setFixedSize(box + QSize(2 * previews_[i]->frameWidth(), 2 * previews_[i]->frameWidth()));
+  }
+  status_->setToolTip({});
+
+  connect(table.get<QPushButton>("Command1"), &QPushButton::clicked, this, &Window::create);
   for (std::size_t i = 0; i < kInputCount; ++i) showPath(static_cast<Input>(i));
   resize(sizeHint());
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -42,37 +43,24 @@ void Window::build() {
   setWindowTitle(ui::toQString(windowCaption()));
   setAcceptDrops(true);
 
-  auto* caption = new QLabel(QStringLiteral("Save Folder"), this);
-  caption->setObjectName(QStringLiteral("lblSaveFolderCaption"));
-
-  saveFolder_ = new ui::PathLabel(this);
-  saveFolder_->setObjectName(QStringLiteral("lblSaveFolder"));
+  ui::ControlTable table(this);
+  table.add({
+      ui::grid("window").spacing(10, -1),
+      ui::label("lblSaveFolderCaption", "Save Folder").at("window", 0, 0),
+      ui::custom("lblSaveFolder", [](QWidget* parent) { return new ui::PathLabel(parent); }).at("window", 1, 0).into(saveFolder_),
+      ui::button("cmdSetFolder", "SetFolder").at("window", 1, 1),
+      ui::button("cmdCut", "Cut").with(ui::kDefault).at("window", 2, 1),
+      ui::label("lblStatus", "Drop a fish file here, or press Cut.").at("window", 2, 0).into(status_),
+      ui::columnStretch("window", 0, 1),
+  });
+  table.layout("window")->setSizeConstraint(QLayout::SetMinimumSize);
   saveFolder_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   saveFolder_->setMargin(3);
   saveFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-  auto* setFolderButton = new QPushButton(QStringLiteral("SetFolder"), this);
-  setFolderButton->setObjectName(QStringLiteral("cmdSetFolder"));
-  auto* cutButton = new QPushButton(QStringLiteral("Cut"), this);
-  cutButton->setObjectName(QStringLiteral("cmdCut"));
-  cutButton->setDefault(true);
-
-  status_ = new QLabel(QStringLiteral("Drop a fish file here, or press Cut."), this);
-  status_->setObjectName(QStringLiteral("lblStatus"));
   status_->setForegroundRole(QPalette::PlaceholderText);
 
-  auto* grid = new QGridLayout(this);
-  grid->setHorizontalSpacing(10);
-  grid->addWidget(caption, 0, 0);
-  grid->addWidget(saveFolder_, 1, 0);
-  grid->addWidget(setFolderButton, 1, 1);
-  grid->addWidget(status_, 2, 0);
-  grid->addWidget(cutButton, 2, 1);
-  grid->setColumnStretch(0, 1);
-  grid->setSizeConstraint(QLayout::SetMinimumSize);
-
-  connect(setFolderButton, &QPushButton::clicked, this, &Window::setFolder);
-  connect(cutButton, &QPushButton::clicked, this, &Window::cut);
+  connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
+  connect(table.get<QPushButton>("cmdCut"), &QPushButton::clicked, this, &Window::cut);
 
   showSaveFolder();
   resize(460, sizeHint().height());

@@ -21,6 +21,7 @@
 
 #include "base/file_io.hpp"
 #include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
@@ -90,18 +91,6 @@ Dropped dropped(const QMimeData* data) {
   return out;
 }
 
-QLabel* addLabel(QWidget* parent, const char* name, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 }  // namespace
 
 Window::Window(const std::filesystem::path& startFolder, QWidget* parent)
@@ -116,12 +105,6 @@ Window::Window(ui::Ui& ui, const std::filesystem::path& startFolder, QWidget* pa
 
 Window::~Window() = default;
 
-QLineEdit* Window::addLineBox(const char* name) {
-  auto* box = new QLineEdit(this);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
 void Window::makeControls() {
   setWindowTitle(ui::toQString(windowCaption()));
   setAcceptDrops(true);
@@ -130,32 +113,60 @@ void Window::makeControls() {
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 
-  id_ = addLineBox("txtID");
-  id_->setText(QString::fromUtf8(Boxes{}.id));
+  // The boxes with their captions on the left, the preview and the buttons on the right, the
+  // status below. The captions are made last.
+  const std::string id = Boxes{}.id;
+  constexpr int kShort = static_cast<int>(kShortTextLimit);
+  constexpr Qt::Alignment kCaption = Qt::AlignLeft | Qt::AlignVCenter;
+  auto pathLabel = [](QWidget* parent) { return new ui::PathLabel(parent); };
+  ui::ControlTable table(this);
+  table.add({
+      ui::grid("window").spacing(14, -1),
+      ui::grid("boxes").spacing(10, -1).at("window", 0, 0),
+      ui::column("side").at("window", 0, 1),
+      ui::lineEdit("txtID", id.c_str()).at("boxes", 1, 1).align(Qt::AlignLeft).into(id_),
+      ui::lineEdit("txtFishName", kDefaultText).limit(kShort).at("boxes", 2, 1, 1, 2).into(name_),
+      ui::lineEdit("txtLatin", kDefaultText).limit(kShort).at("boxes", 3, 1, 1, 2).into(latin_),
+      ui::lineEdit("txtGenre", kDefaultText).limit(kShort).at("boxes", 4, 1, 1, 2).into(genre_),
+      ui::lineEdit("txtHabitat", kDefaultText).limit(kShort).at("boxes", 5, 1, 1, 2).into(habitat_),
+      ui::custom("txtDescription",
+                 [](QWidget* parent) { return new LimitedTextBox(static_cast<int>(kDescriptionLimit), parent); })
+          .at("boxes", 6, 1, 1, 2)
+          .into(description_),
+      ui::custom("lblImageFolder", pathLabel).at("boxes", 0, 1, 1, 2).into(imageFolder_),
+      ui::label("imgIcon").in("side").align(Qt::AlignHCenter).into(iconPreview_),
+      ui::button("cmdIcon", "Icon").in("side"),
+      ui::space("side", 6),
+      ui::button("cmdSetFolder", "SetFolder").in("side"),
+      ui::stretch("side"),
+      ui::button("cmdBuild", "Build").with(ui::kDefault).in("side"),
+      ui::custom("lblStatus", pathLabel).at("window", 1, 0, 1, 2).into(status_),
+      ui::label("lblImageFolderCaption", "Image Folder").at("boxes", 0, 0).align(kCaption).buddy("lblImageFolder"),
+      ui::label("lblID", "ID").at("boxes", 1, 0).align(kCaption).buddy("txtID"),
+      ui::label("lblFishName", "Fish name").at("boxes", 2, 0).align(kCaption).buddy("txtFishName"),
+      ui::label("lblLatin", "Latin").at("boxes", 3, 0).align(kCaption).buddy("txtLatin"),
+      ui::label("lblGenre", "Genre").at("boxes", 4, 0).align(kCaption).buddy("txtGenre"),
+      ui::label("lblHabitat", "Habitat").at("boxes", 5, 0).align(kCaption).buddy("txtHabitat"),
+      ui::label("lblDescription", "Description").at("boxes", 6, 0).align(Qt::AlignLeft | Qt::AlignTop).buddy("txtDescription"),
+      ui::columnStretch("boxes", 2, 1),
+      ui::columnStretch("window", 0, 1),
+  });
+  auto* grid = static_cast<QGridLayout*>(table.layout("window"));
+  grid->setMenuBar(menuBar);
+  grid->setSizeConstraint(QLayout::SetMinimumSize);
+
   id_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-  name_ = addLineBox("txtFishName");
-  latin_ = addLineBox("txtLatin");
-  genre_ = addLineBox("txtGenre");
-  habitat_ = addLineBox("txtHabitat");
-  for (QLineEdit* box : {name_, latin_, genre_, habitat_}) {
-    box->setMaxLength(static_cast<int>(kShortTextLimit));
-    box->setText(QString::fromUtf8(kDefaultText));
+  for (QLineEdit* box : {name_, latin_, genre_, habitat_})
     box->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kShortBoxChars, QLatin1Char('n'))));
-  }
-  description_ = new LimitedTextBox(static_cast<int>(kDescriptionLimit), this);
-  description_->setObjectName(QStringLiteral("txtDescription"));
   description_->setPlainText(QString::fromUtf8(kDefaultText));
   description_->setFixedHeight(fontMetrics().lineSpacing() * kDescriptionLines + 2 * description_->frameWidth() +
                                static_cast<int>(2 * description_->document()->documentMargin()));
+  table.widget("lblDescription")->setContentsMargins(0, description_->frameWidth() + 2, 0, 0);
 
-  imageFolder_ = new ui::PathLabel(this);
-  imageFolder_->setObjectName(QStringLiteral("lblImageFolder"));
   imageFolder_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   imageFolder_->setMargin(3);
   imageFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  iconPreview_ = new QLabel(this);
-  iconPreview_->setObjectName(QStringLiteral("imgIcon"));
   iconPreview_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   iconPreview_->setAlignment(Qt::AlignCenter);
   iconPreview_->setForegroundRole(QPalette::PlaceholderText);
@@ -163,65 +174,15 @@ void Window::makeControls() {
   iconPreview_->setAutoFillBackground(true);
   iconPreview_->setFixedSize(kIconSide + 2 * iconPreview_->frameWidth(), kIconSide + 2 * iconPreview_->frameWidth());
 
-  QPushButton* iconButton = addButton(this, "cmdIcon", "Icon");
-  QPushButton* setFolderButton = addButton(this, "cmdSetFolder", "SetFolder");
-  QPushButton* buildButton = addButton(this, "cmdBuild", "Build");
-  buildButton->setDefault(true);
-  for (QPushButton* button : {iconButton, setFolderButton, buildButton})
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-
-  status_ = new ui::PathLabel(this);
-  status_->setObjectName(QStringLiteral("lblStatus"));
   status_->setPath(QStringLiteral("Drop the icon bitmap or the frames folder here."));
   status_->setToolTip({});
   status_->setForegroundRole(QPalette::PlaceholderText);
 
-  // The boxes with their labels on the left, the preview and the buttons on the right.
-  auto* boxes = new QGridLayout;
-  boxes->setHorizontalSpacing(10);
-  boxes->setColumnStretch(2, 1);
-  const struct {
-    const char* name;
-    const char* text;
-    QWidget* box;
-  } rows[] = {{"lblImageFolderCaption", "Image Folder", imageFolder_},
-              {"lblID", "ID", id_},
-              {"lblFishName", "Fish name", name_},
-              {"lblLatin", "Latin", latin_},
-              {"lblGenre", "Genre", genre_},
-              {"lblHabitat", "Habitat", habitat_},
-              {"lblDescription", "Description", description_}};
-  int row = 0;
-  for (const auto& [name, text, box] : rows) {
-    QLabel* label = addLabel(this, name, text);
-    label->setBuddy(box);
-    const bool tall = box == description_;
-    boxes->addWidget(label, row, 0, tall ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
-    if (tall) label->setContentsMargins(0, description_->frameWidth() + 2, 0, 0);
-    boxes->addWidget(box, row, 1, 1, box == id_ ? 1 : 2, box == id_ ? Qt::AlignLeft : Qt::Alignment{});
-    ++row;
-  }
-
-  auto* side = new QVBoxLayout;
-  side->addWidget(iconPreview_, 0, Qt::AlignHCenter);
-  side->addWidget(iconButton);
-  side->addSpacing(6);
-  side->addWidget(setFolderButton);
-  side->addStretch(1);
-  side->addWidget(buildButton);
-
-  auto* grid = new QGridLayout(this);
-  grid->setMenuBar(menuBar);
-  grid->setHorizontalSpacing(14);
-  grid->addLayout(boxes, 0, 0);
-  grid->addLayout(side, 0, 1);
-  grid->addWidget(status_, 1, 0, 1, 2);
-  grid->setColumnStretch(0, 1);
-  grid->setSizeConstraint(QLayout::SetMinimumSize);
-
-  connect(iconButton, &QPushButton::clicked, this, &Window::icon);
-  connect(setFolderButton, &QPushButton::clicked, this, &Window::setFolder);
-  connect(buildButton, &QPushButton::clicked, this, &Window::build);
+  for (const char* name : {"cmdIcon", "cmdSetFolder", "cmdBuild"})
+    table.widget(name)->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  connect(table.get<QPushButton>("cmdIcon"), &QPushButton::clicked, this, &Window::icon);
+  connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
+  connect(table.get<QPushButton>("cmdBuild"), &QPushButton::clicked, this, &Window::build);
 
   showIcon();
   showImageFolder();

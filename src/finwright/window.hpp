@@ -46,7 +46,6 @@ class Window : public QWidget {
 
  private:
   void makeControls();
-  QLineEdit* addLineBox(const char* name);
   void showIcon();
   void showImageFolder();
   void showResult(const BuildResult& result);

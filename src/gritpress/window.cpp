@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace gritpress {
@@ -55,23 +56,6 @@ QLabel* addLabel(QWidget* parent, const QString& name, std::string_view text) {
   return label;
 }
 
-QPushButton* addButton(QWidget* parent, const QString& name, std::string_view text) {
-  auto* button = new QPushButton(utf8(text), parent);
-  button->setObjectName(name);
-  return button;
-}
-
-QLineEdit* addBox(QWidget* parent, const QString& name, std::string_view text) {
-  auto* box = new QLineEdit(utf8(text), parent);
-  box->setObjectName(name);
-  return box;
-}
-
-// "Name_0", "Name_1": the members of a control array.
-QString arrayName(const char* name, std::size_t index) {
-  return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
-}
-
 }  // namespace
 
 Window::Window(QWidget* parent) : QWidget(parent), ownUi_(std::make_unique<PressUi>(this)), flow_(*ownUi_) { makeControls(); }
@@ -84,111 +68,90 @@ void Window::makeControls() {
   setObjectName(QStringLiteral("frmGrv"));
   setWindowTitle(utf8(kCaption));
 
-  auto* grid = new QGridLayout(this);
-  grid->setHorizontalSpacing(8);
-  grid->setVerticalSpacing(4);
-  grid->setColumnStretch(1, 1);
-  int row = 0;
+  // Each input side's picture shows in a window of its own that takes the picture's size.
+  auto previewWindow = [this](Side side) {
+    return [this, side](QWidget* parent) {
+      auto* window = new QWidget(parent, Qt::Window);
+      window->setWindowTitle(utf8(sideName(side)));
+      window->setAttribute(Qt::WA_QuitOnClose, false);
+      QLabel*& picture = pictures_[static_cast<std::size_t>(side)];
+      picture = new QLabel(window);
+      picture->setObjectName(QStringLiteral("img_BMP"));
+      auto* layout = new QVBoxLayout(window);
+      layout->setContentsMargins(0, 0, 0, 0);
+      layout->addWidget(picture);
+      layout->setSizeConstraint(QLayout::SetFixedSize);
+      return window;
+    };
+  };
+  const char* topCaption = sideName(Side::Top).data();
+  const char* sideCaption = sideName(Side::Side).data();
+  ui::ControlTable table(this);
+  table.add({
+      ui::grid("window").spacing(8, 4),
+      // One block per input side: caption, path and 参照, then the check result and the size.
+      ui::label("lbl_Top", topCaption).at("window", 0, 0).buddy("txt_IFile_0"),
+      ui::lineEdit("txt_IFile_0").with(ui::kReadOnly).at("window", 0, 1).into(paths_[0]),
+      ui::button("cmd_IFile_0", "参照").at("window", 0, 2),
+      ui::row("check0").at("window", 1, 1, 1, 2),
+      ui::label("lbl_IFile_0").with(ui::kSunken | ui::kBold).textAlign(Qt::AlignCenter).in("check0").into(results_[0]),
+      ui::label("ttl_IFile_0", kNoSize).in("check0", 1).into(sizes_[0]),
+      ui::rowMinimum("window", 2, 6),
+      ui::custom("frmBMP1", previewWindow(Side::Top)).into(previews_[0]),
+      ui::label("lbl_Side", sideCaption).at("window", 3, 0).buddy("txt_IFile_1"),
+      ui::lineEdit("txt_IFile_1").with(ui::kReadOnly).at("window", 3, 1).into(paths_[1]),
+      ui::button("cmd_IFile_1", "参照").at("window", 3, 2),
+      ui::row("check1").at("window", 4, 1, 1, 2),
+      ui::label("lbl_IFile_1").with(ui::kSunken | ui::kBold).textAlign(Qt::AlignCenter).in("check1").into(results_[1]),
+      ui::label("ttl_IFile_1", kNoSize).in("check1", 1).into(sizes_[1]),
+      ui::rowMinimum("window", 5, 6),
+      ui::custom("frmBMP2", previewWindow(Side::Side)).into(previews_[1]),
+      // Height and depth, each followed by its unit.
+      ui::lineEdit("txt_Height", kDefaultHeight).textAlign(Qt::AlignRight).into(height_),
+      ui::lineEdit("txt_Depth", kDefaultDepth).textAlign(Qt::AlignRight).into(depth_),
+      ui::row("numbers").at("window", 6, 1, 1, 2),
+      ui::label("lbl_Height", "高さ").in("numbers").buddy("txt_Height"),
+      ui::place("txt_Height").in("numbers"),
+      ui::label("lbl_HeightUnit", "pixels").in("numbers"),
+      ui::space("numbers", 16),
+      ui::label("lbl_Depth", "奥行").in("numbers").buddy("txt_Depth"),
+      ui::place("txt_Depth").in("numbers"),
+      ui::label("lbl_DepthUnit", "pixels").in("numbers"),
+      ui::space("numbers", 16),
+      ui::stretch("numbers"),
+      ui::label("lbl_Size", "サイズ").at("window", 6, 0),
+      ui::rowMinimum("window", 7, 6),
+      // The output file.
+      ui::lineEdit("txt_OFile", kDefaultOutput).at("window", 8, 1).into(output_),
+      ui::label("lbl_OFile", "出力ファイル").at("window", 8, 0).buddy("txt_OFile"),
+      ui::button("cmd_OFile_0", "参照").at("window", 8, 2),
+      ui::button("cmd_OFile_1", "出力").with(ui::kDefault),
+      ui::rowMinimum("window", 9, 8),
+      ui::button("cmd_ABOUT", "About"),
+      ui::button("cmd_END", "終了"),
+      ui::row("buttons").at("window", 10, 0, 1, 3),
+      ui::place("cmd_ABOUT").in("buttons"),
+      ui::stretch("buttons"),
+      ui::place("cmd_OFile_1").in("buttons"),
+      ui::place("cmd_END").in("buttons"),
+      ui::columnStretch("window", 1, 1),
+  });
+  table.layout("window")->setSizeConstraint(QLayout::SetMinimumSize);
 
-  // One block per input side: caption, path and 参照, then the check result and the size.
-  const char* sideLabels[] = {"lbl_Top", "lbl_Side"};
-  for (Side side : kSides) {
-    const auto i = static_cast<std::size_t>(side);
-    QLabel* caption = addLabel(this, QString::fromLatin1(sideLabels[i]), sideName(side));
-    paths_[i] = addBox(this, arrayName("txt_IFile", i), "");
-    paths_[i]->setReadOnly(true);
-    paths_[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kPathBoxChars, QLatin1Char('n'))));
-    caption->setBuddy(paths_[i]);
-    QPushButton* browse = addButton(this, arrayName("cmd_IFile", i), "参照");
-    connect(browse, &QPushButton::clicked, this, [this, side] { browseInput(side); });
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(paths_[i], row, 1);
-    grid->addWidget(browse, row, 2);
-    ++row;
-
-    results_[i] = addLabel(this, arrayName("lbl_IFile", i), "");
-    results_[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    results_[i]->setAlignment(Qt::AlignCenter);
-    results_[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("NGNG")));
-    QFont bold = results_[i]->font();
-    bold.setBold(true);
-    results_[i]->setFont(bold);
-    sizes_[i] = addLabel(this, arrayName("ttl_IFile", i), kNoSize);
-    auto* checkRow = new QHBoxLayout;
-    checkRow->addWidget(results_[i]);
-    checkRow->addWidget(sizes_[i], 1);
-    grid->addLayout(checkRow, row, 1, 1, 2);
-    ++row;
-    grid->setRowMinimumHeight(row++, 6);
-
-    // Its preview window takes the picture's size.
-    previews_[i] = new QWidget(this, Qt::Window);
-    previews_[i]->setObjectName(side == Side::Top ? QStringLiteral("frmBMP1") : QStringLiteral("frmBMP2"));
-    previews_[i]->setWindowTitle(utf8(sideName(side)));
-    previews_[i]->setAttribute(Qt::WA_QuitOnClose, false);
-    pictures_[i] = new QLabel(previews_[i]);
-    pictures_[i]->setObjectName(QStringLiteral("img_BMP"));
-    auto* previewLayout = new QVBoxLayout(previews_[i]);
-    previewLayout->setContentsMargins(0, 0, 0, 0);
-    previewLayout->addWidget(pictures_[i]);
-    previewLayout->setSizeConstraint(QLayout::SetFixedSize);
-  }
-
-  // Height and depth, each followed by its unit.
-  height_ = addBox(this, QStringLiteral("txt_Height"), kDefaultHeight);
-  depth_ = addBox(this, QStringLiteral("txt_Depth"), kDefaultDepth);
-  auto* numbers = new QHBoxLayout;
-  const struct {
-    const char* caption;
-    const char* captionName;
-    const char* unitName;
-    QLineEdit* box;
-  } numberBoxes[] = {{"高さ", "lbl_Height", "lbl_HeightUnit", height_}, {"奥行", "lbl_Depth", "lbl_DepthUnit", depth_}};
-  for (const auto& [caption, captionName, unitName, box] : numberBoxes) {
-    box->setAlignment(Qt::AlignRight);
+  for (QLineEdit* path : paths_) path->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kPathBoxChars, QLatin1Char('n'))));
+  for (QLabel* result : results_) result->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("NGNG")));
+  for (QLineEdit* box : {height_, depth_})
     box->setFixedWidth(fontMetrics().horizontalAdvance(QString(kNumberBoxChars, QLatin1Char('0'))) + 12);
-    QLabel* label = addLabel(this, QString::fromLatin1(captionName), caption);
-    label->setBuddy(box);
-    numbers->addWidget(label);
-    numbers->addWidget(box);
-    numbers->addWidget(addLabel(this, QString::fromLatin1(unitName), "pixels"));
-    numbers->addSpacing(16);
-  }
-  numbers->addStretch(1);
-  grid->addWidget(addLabel(this, QStringLiteral("lbl_Size"), "サイズ"), row, 0);
-  grid->addLayout(numbers, row, 1, 1, 2);
-  ++row;
-  grid->setRowMinimumHeight(row++, 6);
+  for (const char* name : {"cmd_ABOUT", "cmd_OFile_1", "cmd_END"})
+    table.widget(name)->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("nnnnnnnnnn")));
 
-  // The output file.
-  output_ = addBox(this, QStringLiteral("txt_OFile"), kDefaultOutput);
-  QLabel* outputCaption = addLabel(this, QStringLiteral("lbl_OFile"), "出力ファイル");
-  outputCaption->setBuddy(output_);
-  QPushButton* browseOut = addButton(this, arrayName("cmd_OFile", 0), "参照");
-  QPushButton* outputButton = addButton(this, arrayName("cmd_OFile", 1), "出力");
-  outputButton->setDefault(true);
-  grid->addWidget(outputCaption, row, 0);
-  grid->addWidget(output_, row, 1);
-  grid->addWidget(browseOut, row, 2);
-  ++row;
-  grid->setRowMinimumHeight(row++, 8);
-
-  QPushButton* aboutButton = addButton(this, QStringLiteral("cmd_ABOUT"), "About");
-  QPushButton* endButton = addButton(this, QStringLiteral("cmd_END"), "終了");
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(aboutButton);
-  buttons->addStretch(1);
-  buttons->addWidget(outputButton);
-  buttons->addWidget(endButton);
-  for (QPushButton* button : {aboutButton, outputButton, endButton})
-    button->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("nnnnnnnnnn")));
-  grid->addLayout(buttons, row, 0, 1, 3);
-  grid->setSizeConstraint(QLayout::SetMinimumSize);
-
-  connect(browseOut, &QPushButton::clicked, this, &Window::browseOutput);
-  connect(outputButton, &QPushButton::clicked, this, &Window::output);
-  connect(aboutButton, &QPushButton::clicked, this, &Window::about);
-  connect(endButton, &QPushButton::clicked, this, &QWidget::close);
+  for (Side side : kSides)
+    connect(table.get<QPushButton>(side == Side::Top ? "cmd_IFile_0" : "cmd_IFile_1"), &QPushButton::clicked, this,
+            [this, side] { browseInput(side); });
+  connect(table.get<QPushButton>("cmd_OFile_0"), &QPushButton::clicked, this, &Window::browseOutput);
+  connect(table.get<QPushButton>("cmd_OFile_1"), &QPushButton::clicked, this, &Window::output);
+  connect(table.get<QPushButton>("cmd_ABOUT"), &QPushButton::clicked, this, &Window::about);
+  connect(table.get<QPushButton>("cmd_END"), &QPushButton::clicked, this, &QWidget::close);
 
   for (Side side : kSides) showInput(side);
   resize(sizeHint());

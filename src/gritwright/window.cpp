@@ -11,27 +11,12 @@
 
 #include "base/file_io.hpp"
 #include "ui/qt/choosing_path_label.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
 
 namespace gritwright {
-
-namespace {
-
-QLabel* addLabel(QWidget* parent, const QString& name, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QLineEdit* addLineBox(QWidget* parent, const char* name, const QString& text) {
-  auto* box = new QLineEdit(text, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-}  // namespace
 
 Window::Window(const std::filesystem::path& currentFolder, QWidget* parent)
     : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, currentFolder) {
@@ -48,62 +33,44 @@ Window::~Window() = default;
 void Window::makeControls() {
   setWindowTitle(ui::toQString(windowCaption()));
 
-  const char* captions[] = {"Surface", "Aspect", "Height", "Length", "FileName", "pixcel", "pixcel"};
-  std::array<QLabel*, 7> labels{};
-  for (int i = 0; i < 7; ++i)
-    labels[static_cast<std::size_t>(i)] = addLabel(this, QStringLiteral("Label1_%1").arg(i), captions[i]);
-
-  for (Side side : {Side::Surface, Side::Aspect}) {
-    auto* path = new ui::ChoosingPathLabel([this, side] { chooseBitmap(side); }, this);
-    path->setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
-    path->setObjectName(QStringLiteral("Label2_%1").arg(index(side)));
-    path->setToolTip(QStringLiteral("Click to choose the %1 bitmap").arg(QString::fromLatin1(sideName(side))));
-    paths_[index(side)] = path;
-  }
-
-  height_ = addLineBox(this, "Text2", QString::fromUtf8(kDefaultHeight));
-  length_ = addLineBox(this, "Text3", QString::fromUtf8(kDefaultLength));
-  for (QLineEdit* box : {height_, length_})
-    box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
-  output_ = addLineBox(this, "Text1", ui::toQString(flow_.boxes.output));
-  output_->setToolTip(output_->text());
+  // A path label chooses its bitmap when clicked.
+  auto pathLabel = [this](Side side) {
+    return [this, side](QWidget* parent) { return new ui::ChoosingPathLabel([this, side] { chooseBitmap(side); }, parent); };
+  };
+  const std::string output = flow_.boxes.output;
+  ui::ControlTable table(this);
+  // Captions on the left; the "pixcel" labels follow the Height and Length boxes.
+  table.add({
+      ui::grid("window").spacing(10, -1),
+      ui::label("Label1_0", "Surface").at("window", 0, 0),
+      ui::label("Label1_1", "Aspect").at("window", 1, 0),
+      ui::label("Label1_2", "Height").at("window", 2, 0).buddy("Text2"),
+      ui::label("Label1_3", "Length").at("window", 3, 0).buddy("Text3"),
+      ui::label("Label1_4", "FileName").at("window", 4, 0).buddy("Text1"),
+      ui::label("Label1_5", "pixcel").at("window", 2, 2),
+      ui::label("Label1_6", "pixcel").at("window", 3, 2),
+      ui::custom("Label2_0", pathLabel(Side::Surface)).tip("Click to choose the surface bitmap").at("window", 0, 1, 1, 3),
+      ui::custom("Label2_1", pathLabel(Side::Aspect)).tip("Click to choose the aspect bitmap").at("window", 1, 1, 1, 3),
+      ui::lineEdit("Text2", kDefaultHeight).at("window", 2, 1).into(height_),
+      ui::lineEdit("Text3", kDefaultLength).at("window", 3, 1).into(length_),
+      ui::lineEdit("Text1", output.c_str()).tip(output.c_str()).at("window", 4, 1, 1, 3).into(output_),
+      ui::button("Command1", "Make").with(ui::kDefault),
+      ui::row("bottom").at("window", 5, 0, 1, 4),
+      ui::custom("lblStatus", [](QWidget* parent) { return new ui::PathLabel(parent); }).in("bottom", 1).into(status_),
+      ui::place("Command1").in("bottom"),
+      ui::columnStretch("window", 3, 1),
+  });
+  table.layout("window")->setSizeConstraint(QLayout::SetMinimumSize);
+  for (const char* name : {"Label2_0", "Label2_1"})
+    table.widget(name)->setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
+  paths_ = {table.get<ui::PathLabel>("Label2_0"), table.get<ui::PathLabel>("Label2_1")};
+  for (QLineEdit* box : {height_, length_}) box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
   connect(output_, &QLineEdit::textChanged, output_, &QLineEdit::setToolTip);
-
-  auto* makeButton = new QPushButton(QStringLiteral("Make"), this);
-  makeButton->setObjectName(QStringLiteral("Command1"));
-  makeButton->setDefault(true);
+  auto* makeButton = table.get<QPushButton>("Command1");
   makeButton->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Make")) + 60);
-
-  status_ = new ui::PathLabel(this);
-  status_->setObjectName(QStringLiteral("lblStatus"));
   status_->setForegroundRole(QPalette::PlaceholderText);
   status_->setPath(QStringLiteral("Click a path box to choose its bitmap."));
   status_->setToolTip({});
-
-  // Captions on the left; the "pixcel" labels follow the Height and Length boxes.
-  auto* grid = new QGridLayout(this);
-  grid->setHorizontalSpacing(10);
-  grid->setColumnStretch(3, 1);
-  grid->addWidget(labels[0], 0, 0);
-  grid->addWidget(paths_[0], 0, 1, 1, 3);
-  grid->addWidget(labels[1], 1, 0);
-  grid->addWidget(paths_[1], 1, 1, 1, 3);
-  grid->addWidget(labels[2], 2, 0);
-  grid->addWidget(height_, 2, 1);
-  grid->addWidget(labels[5], 2, 2);
-  grid->addWidget(labels[3], 3, 0);
-  grid->addWidget(length_, 3, 1);
-  grid->addWidget(labels[6], 3, 2);
-  grid->addWidget(labels[4], 4, 0);
-  grid->addWidget(output_, 4, 1, 1, 3);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(status_, 1);
-  bottom->addWidget(makeButton);
-  grid->addLayout(bottom, 5, 0, 1, 4);
-  grid->setSizeConstraint(QLayout::SetMinimumSize);
-  labels[2]->setBuddy(height_);
-  labels[3]->setBuddy(length_);
-  labels[4]->setBuddy(output_);
 
   connect(makeButton, &QPushButton::clicked, this, &Window::make);
   height_->setFocus();  // the first box to type in; the path labels are reached with Tab

@@ -10,58 +10,40 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace netkeeper {
 
 namespace {
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-// A value control keeps its place while hidden, so the tick boxes do not move.
-void keepPlaceWhenHidden(QWidget* widget) {
-  QSizePolicy policy = widget->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  widget->setSizePolicy(policy);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(text(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);  // Enter acts as OK only in the File Name box
-  return button;
-}
 
 QLineEdit* makeBox(QWidget* parent, const QString& name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
-  keepPlaceWhenHidden(box);
+  QSizePolicy policy = box->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);  // the tick boxes do not move when it hides
+  box->setSizePolicy(policy);
   return box;
 }
 
-// "File Name" and its box, then OK and Cancel.
-QLineEdit* addFileNameAndButtons(QDialog* dialog, QVBoxLayout* column, const std::function<void()>& ok) {
-  auto* label = new QLabel(text(kFileName), dialog);
-  label->setObjectName(QStringLiteral("lblFileName"));
-  auto* fileName = makeBox(dialog, QStringLiteral("txtFileName"));
-  fileName->setText(text(kDefaultOutputName));
-  label->setBuddy(fileName);
+// "File Name" and its box, then OK and Cancel, below the rest of the dialog's column.
+QLineEdit* addFileNameAndButtons(ui::ControlTable& table, QDialog* dialog, const std::function<void()>& ok) {
+  QLineEdit* fileName = nullptr;
+  table.add({
+      ui::row("file").in("dialog"),
+      ui::label("lblFileName", kFileName).in("file").buddy("txtFileName"),
+      ui::lineEdit("txtFileName", kDefaultOutputName).with(ui::kKeepPlace).in("file", 1).into(fileName),
+      ui::row("buttons").in("dialog"),
+      ui::stretch("buttons"),
+      // Enter acts as OK only in the File Name box.
+      ui::button("cmdOK", kOk).with(ui::kNoAutoDefault).in("buttons"),
+      ui::button("cmdCancel", kCancel).with(ui::kNoAutoDefault).in("buttons"),
+  });
   QObject::connect(fileName, &QLineEdit::returnPressed, dialog, ok);
-  auto* row = new QHBoxLayout;
-  row->addWidget(label);
-  row->addWidget(fileName, 1);
-  column->addLayout(row);
-
-  auto* buttons = new QHBoxLayout;
-  auto* okButton = makeButton(dialog, "cmdOK", kOk);
-  auto* cancel = makeButton(dialog, "cmdCancel", kCancel);
-  QObject::connect(okButton, &QPushButton::clicked, dialog, ok);
-  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-  buttons->addStretch(1);
-  buttons->addWidget(okButton);
-  buttons->addWidget(cancel);
-  column->addLayout(buttons);
+  QObject::connect(table.get<QPushButton>("cmdOK"), &QPushButton::clicked, dialog, ok);
+  QObject::connect(table.get<QPushButton>("cmdCancel"), &QPushButton::clicked, dialog, &QDialog::reject);
   return fileName;
 }
 
@@ -71,41 +53,37 @@ FishDialog::FishDialog(const QString& caption, int presetAge, OnOk onOk, QWidget
     : QDialog(parent), onOk_(std::move(onOk)) {
   setObjectName(QStringLiteral("frmFish"));
   setWindowTitle(caption);
-  static constexpr std::array<const char*, 7> kTickNames = {"chkAge", "chkHealth", "chkVigor", "chkCourage",
-                                                            "chkPower", "chkSex", "chkEggs"};
-  static constexpr std::array<const char*, 7> kBoxNames = {"txtAge", "txtHealth", "txtVigor", "txtCourage",
-                                                           "txtPower", nullptr, "txtEggs"};
-  auto* column = new QVBoxLayout(this);
-  auto* grid = new QGridLayout;
-  for (std::size_t i = 0; i < ticks_.size(); ++i) {
-    ticks_[i] = new QCheckBox(text(kFishBoxCaptions[i]), this);
-    ticks_[i]->setObjectName(QString::fromLatin1(kTickNames[i]));
-    connect(ticks_[i], &QCheckBox::toggled, this, &FishDialog::showValues);
-    const int row = static_cast<int>(i);
-    grid->addWidget(ticks_[i], row, 0);
-    if (kBoxNames[i]) {
-      values_[i] = makeBox(this, QString::fromLatin1(kBoxNames[i]));
-      grid->addWidget(values_[i], row, 1);
-    }
-  }
-  male_ = new QRadioButton(text(kMale), this);
-  male_->setObjectName(QStringLiteral("optM"));
-  female_ = new QRadioButton(text(kFemale), this);
-  female_->setObjectName(QStringLiteral("optW"));
-  keepPlaceWhenHidden(male_);
-  keepPlaceWhenHidden(female_);
+  // A value box keeps its place while hidden, so the tick boxes do not move.
+  const auto& captions = kFishBoxCaptions;
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("dialog"),
+      ui::grid("boxes").in("dialog"),
+      ui::checkBox("chkAge", captions[0]).at("boxes", 0, 0).into(ticks_[0]),
+      ui::lineEdit("txtAge").with(ui::kKeepPlace).at("boxes", 0, 1).into(values_[0]),
+      ui::checkBox("chkHealth", captions[1]).at("boxes", 1, 0).into(ticks_[1]),
+      ui::lineEdit("txtHealth").with(ui::kKeepPlace).at("boxes", 1, 1).into(values_[1]),
+      ui::checkBox("chkVigor", captions[2]).at("boxes", 2, 0).into(ticks_[2]),
+      ui::lineEdit("txtVigor").with(ui::kKeepPlace).at("boxes", 2, 1).into(values_[2]),
+      ui::checkBox("chkCourage", captions[3]).at("boxes", 3, 0).into(ticks_[3]),
+      ui::lineEdit("txtCourage").with(ui::kKeepPlace).at("boxes", 3, 1).into(values_[3]),
+      ui::checkBox("chkPower", captions[4]).at("boxes", 4, 0).into(ticks_[4]),
+      ui::lineEdit("txtPower").with(ui::kKeepPlace).at("boxes", 4, 1).into(values_[4]),
+      ui::checkBox("chkSex", captions[5]).at("boxes", 5, 0).into(ticks_[5]),
+      ui::checkBox("chkEggs", captions[6]).at("boxes", 6, 0).into(ticks_[6]),
+      ui::lineEdit("txtEggs").with(ui::kKeepPlace).at("boxes", 6, 1).into(values_[6]),
+      ui::row("sexes").at("boxes", 5, 1),
+      ui::radioButton("optM", kMale).with(ui::kKeepPlace).in("sexes").into(male_),
+      ui::radioButton("optW", kFemale).with(ui::kKeepPlace).in("sexes").into(female_),
+      ui::stretch("sexes"),
+      ui::columnStretch("boxes", 1, 1),
+      ui::stretch("dialog"),
+  });
   auto* sexes = new QButtonGroup(this);  // setting one clears the other
   sexes->addButton(male_);
   sexes->addButton(female_);
-  auto* sexRow = new QHBoxLayout;
-  sexRow->addWidget(male_);
-  sexRow->addWidget(female_);
-  sexRow->addStretch(1);
-  grid->addLayout(sexRow, 5, 1);
-  grid->setColumnStretch(1, 1);
-  column->addLayout(grid);
-  column->addStretch(1);
-  fileName_ = addFileNameAndButtons(this, column, [this] { ok(); });
+  fileName_ = addFileNameAndButtons(table, this, [this] { ok(); });
+  for (QCheckBox* tick : ticks_) connect(tick, &QCheckBox::toggled, this, &FishDialog::showValues);
 
   FishBoxes presets;
   presets.ageText = std::to_string(presetAge);
@@ -155,8 +133,9 @@ void FishDialog::ok() {
 SplicingDialog::SplicingDialog(const QString& caption, OnOk onOk, QWidget* parent) : QDialog(parent), onOk_(std::move(onOk)) {
   setObjectName(QStringLiteral("frmSplicing"));
   setWindowTitle(caption);
-  auto* column = new QVBoxLayout(this);
-  auto* grid = new QGridLayout;
+  ui::ControlTable table(this);
+  table.add({ui::column("dialog"), ui::grid("boxes").in("dialog")});
+  auto* grid = static_cast<QGridLayout*>(table.layout("boxes"));
   for (std::size_t i = 0; i < ticks_.size(); ++i) {
     ticks_[i] = new QCheckBox(QStringLiteral("Gene %1").arg(i + 1), this);
     ticks_[i]->setObjectName(QStringLiteral("chkGene_%1").arg(i));
@@ -168,9 +147,8 @@ SplicingDialog::SplicingDialog(const QString& caption, OnOk onOk, QWidget* paren
     grid->addWidget(ticks_[i], row, col);
     grid->addWidget(values_[i], row, col + 1);
   }
-  column->addLayout(grid);
-  column->addStretch(1);
-  fileName_ = addFileNameAndButtons(this, column, [this] { ok(); });
+  table.add({ui::stretch("dialog")});
+  fileName_ = addFileNameAndButtons(table, this, [this] { ok(); });
   setBoxes(GeneBoxes{});
   resize(kDialogWidth, kDialogHeight);
 }

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/strcat.hpp"
 #include "ui/qt/choosing_path_label.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -38,26 +40,25 @@ OptionDialog::OptionDialog(ArchivePatch& patch, std::filesystem::path pickerStar
     : QDialog(parent), patch_(patch), pickerStart_(std::move(pickerStart)) {
   setObjectName(QStringLiteral("frmOption"));
   setWindowTitle(QString::fromLatin1(kOptionCaption));
-  const std::array<const char*, 4> names = {"chkHeater", "chkFilter", "chkHeaterLayout", "chkFilterLayout"};
-  auto* layout = new QVBoxLayout(this);
-  for (std::size_t r = 0; r < kEraseRanges.size(); ++r) {
-    ranges_[r] = new QCheckBox(QString::fromLatin1(kEraseRanges[r].caption), this);
-    ranges_[r]->setObjectName(QString::fromLatin1(names[r]));
-    layout->addWidget(ranges_[r]);
-  }
-  path_ = new ui::ChoosingPathLabel([this] { chooseArchive(); }, this);
-  path_->setObjectName(QStringLiteral("lblPath"));
+  const std::string tip = base::strcat("Click to choose ", kArchiveName);
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("dialog"),
+      ui::checkBox("chkHeater", kEraseRanges[0].caption).in("dialog").into(ranges_[0]),
+      ui::checkBox("chkFilter", kEraseRanges[1].caption).in("dialog").into(ranges_[1]),
+      ui::checkBox("chkHeaterLayout", kEraseRanges[2].caption).in("dialog").into(ranges_[2]),
+      ui::checkBox("chkFilterLayout", kEraseRanges[3].caption).in("dialog").into(ranges_[3]),
+      ui::custom("lblPath", [this](QWidget* owner) { return new ui::ChoosingPathLabel([this] { chooseArchive(); }, owner); })
+          .tip(tip.c_str())
+          .in("dialog")
+          .into(path_),
+      ui::button("cmdErase", kErase).into(erase_),
+      ui::button("cmdUndo", kUndo).into(undo_),
+      ui::row("buttons").in("dialog"),
+      ui::place("cmdErase").in("buttons"),
+      ui::place("cmdUndo").in("buttons"),
+  });
   path_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  path_->setToolTip(QStringLiteral("Click to choose %1").arg(QString::fromLatin1(kArchiveName)));
-  layout->addWidget(path_);
-  erase_ = new QPushButton(QString::fromLatin1(kErase), this);
-  erase_->setObjectName(QStringLiteral("cmdErase"));
-  undo_ = new QPushButton(QString::fromLatin1(kUndo), this);
-  undo_->setObjectName(QStringLiteral("cmdUndo"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(erase_);
-  buttons->addWidget(undo_);
-  layout->addLayout(buttons);
   connect(erase_, &QPushButton::clicked, this, &OptionDialog::erase);
   connect(undo_, &QPushButton::clicked, this, &OptionDialog::undo);
   setArchive({});  // nothing chosen when the dialog loads

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace netkeeper {
@@ -24,15 +25,16 @@ WaterSettingsDialog::WaterSettingsDialog(Water& water, WaterDialog state, std::f
   setObjectName(QStringLiteral("frmWater"));
   setWindowTitle(QString::fromLatin1(kWaterCaption));
 
-  auto* fileLabel = new QLabel(QStringLiteral("File Name"), this);
-  fileLabel->setObjectName(QStringLiteral("lblFileName"));
-  fileName_ = new QLineEdit(ui::toQString(state_.fileName), this);
-  fileName_->setObjectName(QStringLiteral("txtFileName"));
-  fileLabel->setBuddy(fileName_);
-
-  auto* grid = new QGridLayout;
-  volumeChange_ = new QCheckBox(QString::fromLatin1(kVolChange), this);
-  volumeChange_->setObjectName(QStringLiteral("chkVolChange"));
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("dialog"),
+      ui::row("file").in("dialog"),
+      ui::label("lblFileName", "File Name").in("file").buddy("txtFileName"),
+      ui::lineEdit("txtFileName", state_.fileName.c_str()).in("file", 1).into(fileName_),
+      ui::grid("values").in("dialog"),
+      ui::checkBox("chkVolChange", kVolChange).into(volumeChange_),
+  });
+  auto* grid = static_cast<QGridLayout*>(table.layout("values"));
   int row = 0;
   for (std::size_t k : kScreenOrder) {
     auto* label = new QLabel(QString::fromLatin1(kWaterLabels[k]), this);
@@ -46,26 +48,14 @@ WaterSettingsDialog::WaterSettingsDialog(Water& water, WaterDialog state, std::f
     if (k == kVolumeBox) grid->addWidget(volumeChange_, row, 2);  // beside the volume
     ++row;
   }
-
-  auto* initButton = new QPushButton(QString::fromLatin1(kInit), this);
-  initButton->setObjectName(QStringLiteral("cmdInit"));
-  auto* updateButton = new QPushButton(QString::fromLatin1(kUpdate), this);
-  updateButton->setObjectName(QStringLiteral("cmdUpdate"));
-  updateButton->setDefault(true);
-  connect(initButton, &QPushButton::clicked, this, &WaterSettingsDialog::init);
-  connect(updateButton, &QPushButton::clicked, this, &WaterSettingsDialog::update);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(fileLabel);
-  top->addWidget(fileName_, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(initButton);
-  buttons->addStretch();
-  buttons->addWidget(updateButton);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(grid);
-  layout->addLayout(buttons);
+  table.add({
+      ui::row("buttons").in("dialog"),
+      ui::button("cmdInit", kInit).in("buttons"),
+      ui::stretch("buttons"),
+      ui::button("cmdUpdate", kUpdate).with(ui::kDefault).in("buttons"),
+  });
+  connect(table.get<QPushButton>("cmdInit"), &QPushButton::clicked, this, &WaterSettingsDialog::init);
+  connect(table.get<QPushButton>("cmdUpdate"), &QPushButton::clicked, this, &WaterSettingsDialog::update);
 }
 
 void WaterSettingsDialog::init() {

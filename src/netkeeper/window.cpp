@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -24,13 +25,6 @@ namespace netkeeper {
 namespace {
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-  auto* button = new QPushButton(text(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
 
 // "Courier New", with a fixed-pitch Japanese font for the nicknames, whose characters take two
 // columns as the list's padding expects; without Courier New, the Japanese one does all.
@@ -81,46 +75,42 @@ void Window::makeControls(const std::filesystem::path& folder) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(text(kCaption));
 
-  browser_ = new ui::FileBrowser(folder, this);
-  browser_->setObjectName(QStringLiteral("FileBrowser"));
+  // The status bar's two panels: the file's length and its date.
+  auto statusBar = [this](QWidget* parent) {
+    auto* bar = new QStatusBar(parent);
+    bar->setSizeGripEnabled(false);
+    lengthPanel_ = new QLabel(bar);
+    lengthPanel_->setObjectName(QStringLiteral("Panel1"));
+    datePanel_ = new QLabel(bar);
+    datePanel_->setObjectName(QStringLiteral("Panel2"));
+    for (QLabel* panel : {lengthPanel_, datePanel_}) {
+      panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+      bar->addWidget(panel, 1);
+    }
+    return bar;
+  };
+  const std::string version = versionLabel();
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("window").margin(8, 8, 8, 0),
+      ui::row("row").in("window", 1),
+      ui::custom("FileBrowser", [&folder](QWidget* parent) { return new ui::FileBrowser(folder, parent); })
+          .in("row", 1)
+          .into(browser_),
+      ui::column("buttons").in("row"),
+      ui::checkBox("Check1", kFishMode).in("buttons").into(mode_),
+      ui::button("cmdStart", kStart).with(ui::kNoAutoDefault).in("buttons").into(start_),
+      ui::button("cmdOption", kOption).with(ui::kNoAutoDefault).in("buttons").into(option_),
+      ui::button("cmdSplicing", kSplicing).with(ui::kNoAutoDefault).in("buttons").into(splicing_),
+      ui::button("cmdGene", kGene).with(ui::kNoAutoDefault).in("buttons").into(gene_),
+      ui::stretch("buttons"),
+      ui::label("lblVersion", version.c_str()).in("buttons").into(version_),
+      ui::custom("StatusBar1", statusBar).in("window").into(status_),
+  });
   browser_->setPattern(text(kFishPattern));
-
-  mode_ = new QCheckBox(text(kFishMode), this);
-  mode_->setObjectName(QStringLiteral("Check1"));
-  start_ = makeButton(this, "cmdStart", kStart);
-  option_ = makeButton(this, "cmdOption", kOption);
-  splicing_ = makeButton(this, "cmdSplicing", kSplicing);
-  gene_ = makeButton(this, "cmdGene", kGene);
-  version_ = new QLabel(QString::fromStdString(versionLabel()), this);
-  version_->setObjectName(QStringLiteral("lblVersion"));
-
-  status_ = new QStatusBar(this);
-  status_->setObjectName(QStringLiteral("StatusBar1"));
-  status_->setSizeGripEnabled(false);
-  lengthPanel_ = new QLabel(status_);
-  lengthPanel_->setObjectName(QStringLiteral("Panel1"));
-  datePanel_ = new QLabel(status_);
-  datePanel_->setObjectName(QStringLiteral("Panel2"));
-  for (QLabel* panel : {lengthPanel_, datePanel_}) panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  status_->addWidget(lengthPanel_, 1);
-  status_->addWidget(datePanel_, 1);
-
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(mode_);
-  for (QPushButton* button : {start_, option_, splicing_, gene_}) buttons->addWidget(button);
-  buttons->addStretch(1);
-  buttons->addWidget(version_);
-
-  auto* row = new QHBoxLayout;
-  row->addWidget(browser_, 1);
-  row->addLayout(buttons);
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(8, 8, 8, 0);
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
-  column->setMenuBar(menuBar);
-  column->addLayout(row, 1);
-  column->addWidget(status_);
+  table.layout("window")->setMenuBar(menuBar);
 
   connect(browser_, &ui::FileBrowser::fileClicked, this, [this] { showFileState(); });
   connect(browser_, &ui::FileBrowser::fileActivated, this, [this] { start(); });

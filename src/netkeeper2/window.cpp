@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -29,77 +30,50 @@ namespace netkeeper2 {
 FishInfoDialog::FishInfoDialog(const QString& kindName, const QString& fileName, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmFishInfo"));
   setWindowTitle(kindName);
-  auto* grid = new QGridLayout;
-  auto place = [&](Row row) {
-    const int at = grid->rowCount();
-    grid->addWidget(row.tick, at, 0);
-    grid->addWidget(row.box, at, 1);
-  };
-  // No clamping and no egg count in this edition; Color and Fullness are offered.
-  place(age_ = addRow("Age", "chkAge", "txtAge", "0"));
-  place(health_ = addRow("Health", "chkHealth", "txtHealth", "100"));
-  place(color_ = addRow("Color", "chkColor", "txtColor", "100"));
-  place(courage_ = addRow("Courage", "chkCourage", "txtCourage", "100"));
-  place(power_ = addRow("Power", "chkPower", "txtPower", "100"));
-  place(fullness_ = addRow("Fullness", "chkFullness", "txtFullness", "100"));
-
-  sex_ = new QCheckBox(QStringLiteral("Sex"), this);
-  sex_->setObjectName(QStringLiteral("chkSex"));
-  male_ = new QRadioButton(QStringLiteral("M"), this);
-  male_->setObjectName(QStringLiteral("optM"));
-  female_ = new QRadioButton(QStringLiteral("F"), this);
-  female_->setObjectName(QStringLiteral("optF"));
-  male_->setChecked(true);  // the two options exclude each other
-  male_->hide();
-  female_->hide();
+  // No clamping and no egg count in this edition; Color and Fullness are offered. A value box
+  // shows while its tick is set.
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("dialog"),
+      ui::grid("values").in("dialog"),
+      ui::checkBox("chkAge", "Age").at("values", 0, 0).into(age_.tick),
+      ui::lineEdit("txtAge", "0").with(ui::kHidden).at("values", 0, 1).into(age_.box),
+      ui::checkBox("chkHealth", "Health").at("values", 1, 0).into(health_.tick),
+      ui::lineEdit("txtHealth", "100").with(ui::kHidden).at("values", 1, 1).into(health_.box),
+      ui::checkBox("chkColor", "Color").at("values", 2, 0).into(color_.tick),
+      ui::lineEdit("txtColor", "100").with(ui::kHidden).at("values", 2, 1).into(color_.box),
+      ui::checkBox("chkCourage", "Courage").at("values", 3, 0).into(courage_.tick),
+      ui::lineEdit("txtCourage", "100").with(ui::kHidden).at("values", 3, 1).into(courage_.box),
+      ui::checkBox("chkPower", "Power").at("values", 4, 0).into(power_.tick),
+      ui::lineEdit("txtPower", "100").with(ui::kHidden).at("values", 4, 1).into(power_.box),
+      ui::checkBox("chkFullness", "Fullness").at("values", 5, 0).into(fullness_.tick),
+      ui::lineEdit("txtFullness", "100").with(ui::kHidden).at("values", 5, 1).into(fullness_.box),
+      ui::checkBox("chkSex", "Sex").at("values", 6, 0).into(sex_),
+      ui::row("options").at("values", 6, 1),
+      // The two options exclude each other.
+      ui::radioButton("optM", "M").with(ui::kChecked | ui::kHidden).in("options").into(male_),
+      ui::radioButton("optF", "F").with(ui::kHidden).in("options").into(female_),
+      ui::stretch("options"),
+      ui::columnMinimum("values", 1, 90),
+      ui::stretch("dialog"),
+      ui::label("lblFileName", "File Name").in("dialog").buddy("txtFileName"),
+      ui::lineEdit("txtFileName").in("dialog").into(fileName_),
+      ui::row("buttons").in("dialog"),
+      ui::stretch("buttons"),
+      ui::button("cmdOK", "OK").in("buttons"),
+      ui::button("cmdCancel", "Cancel").in("buttons"),
+  });
+  fileName_->setText(fileName);
+  for (const Row& row : {age_, health_, color_, courage_, power_, fullness_})
+    connect(row.tick, &QCheckBox::toggled, row.box, &QWidget::setVisible);
   connect(sex_, &QCheckBox::toggled, this, [this](bool on) {
     male_->setVisible(on);
     female_->setVisible(on);
   });
-  auto* options = new QHBoxLayout;
-  options->addWidget(male_);
-  options->addWidget(female_);
-  options->addStretch();
-  const int sexRow = grid->rowCount();
-  grid->addWidget(sex_, sexRow, 0);
-  grid->addLayout(options, sexRow, 1);
-
-  auto* fileLabel = new QLabel(QStringLiteral("File Name"), this);
-  fileLabel->setObjectName(QStringLiteral("lblFileName"));
-  fileName_ = new QLineEdit(fileName, this);
-  fileName_->setObjectName(QStringLiteral("txtFileName"));
-  fileLabel->setBuddy(fileName_);
   connect(fileName_, &QLineEdit::returnPressed, this, &QDialog::accept);  // Enter acts as OK
-
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);  // Esc too, as in every dialog
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addStretch();
-  layout->addWidget(fileLabel);
-  layout->addWidget(fileName_);
-  layout->addLayout(buttons);
-  grid->setColumnMinimumWidth(1, 90);
+  connect(table.get<QPushButton>("cmdOK"), &QPushButton::clicked, this, &QDialog::accept);
+  connect(table.get<QPushButton>("cmdCancel"), &QPushButton::clicked, this, &QDialog::reject);  // Esc too, as in every dialog
   resize(twips(3650), twips(5200));
-}
-
-FishInfoDialog::Row FishInfoDialog::addRow(const char* caption, const char* tickName, const char* boxName,
-                                           const char* preset) {
-  Row row{new QCheckBox(QString::fromLatin1(caption), this), new QLineEdit(QString::fromLatin1(preset), this)};
-  row.tick->setObjectName(QString::fromLatin1(tickName));
-  row.box->setObjectName(QString::fromLatin1(boxName));
-  row.box->hide();
-  connect(row.tick, &QCheckBox::toggled, row.box, &QWidget::setVisible);
-  return row;
 }
 
 FishBoxes FishInfoDialog::boxes() const {
@@ -125,8 +99,20 @@ FishBoxes FishInfoDialog::boxes() const {
 GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmDetail"));
   setWindowTitle(name);
-  grid_ = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(kGridColumns), this);
-  grid_->setObjectName(QStringLiteral("Grid1"));
+  // The grid fills the window but for a strip below, where resizeEvent places the rest.
+  ui::ControlTable table(this);
+  table.add({
+      ui::custom("Grid1",
+                 [&rows](QWidget* owner) {
+                   return new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(kGridColumns), owner);
+                 })
+          .into(grid_),
+      ui::label("lblFileName", "File Name").into(fileLabel_),
+      ui::lineEdit("txtFileName").into(fileName_),
+      ui::button("cmdOK", "OK").into(ok_),
+      ui::button("cmdCancel", "Cancel").into(cancel_),
+  });
+  fileName_->setText(name);
   QStringList captions;
   for (auto caption : kGridCaptions) captions << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
   grid_->setHorizontalHeaderLabels(captions);
@@ -147,14 +133,6 @@ GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QW
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
   connect(grid_, &QTableWidget::cellClicked, this, &GridWindow::toggleSex);
 
-  fileLabel_ = new QLabel(QStringLiteral("File Name"), this);
-  fileLabel_->setObjectName(QStringLiteral("lblFileName"));
-  fileName_ = new QLineEdit(name, this);
-  fileName_->setObjectName(QStringLiteral("txtFileName"));
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_->setObjectName(QStringLiteral("cmdOK"));
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel_->setObjectName(QStringLiteral("cmdCancel"));
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   resize(twips(10800), 420);
@@ -173,11 +151,13 @@ void GridWindow::resizeEvent(QResizeEvent* event) {
   const int height = size.height() > twips(1100) ? size.height() - twips(1000) : size.height();
   const int width = size.width() > twips(400) ? size.width() - twips(330) : size.width();
   grid_->setGeometry(0, 0, width, height);
-  const int y = height + 20;
-  fileLabel_->setGeometry(8, y, 70, 24);
-  fileName_->setGeometry(80, y, 220, 24);
-  cancel_->setGeometry(width - 88, y, 80, 26);
-  ok_->setGeometry(width - 176, y, 80, 26);
+  // The strip: x from the left, or from the right edge where negative; width and height.
+  const struct {
+    QWidget* control;
+    int x, width, height;
+  } strip[] = {{fileLabel_, 8, 70, 24}, {fileName_, 80, 220, 24}, {cancel_, -88, 80, 26}, {ok_, -176, 80, 26}};
+  for (const auto& [control, x, controlWidth, controlHeight] : strip)
+    control->setGeometry(x < 0 ? width + x : x, height + 20, controlWidth, controlHeight);
 }
 
 std::vector<GridCells> GridWindow::cells() const {

@@ -43,7 +43,6 @@ class FishInfoDialog : public QDialog {
     QCheckBox* tick;
     QLineEdit* box;
   };
-  Row addRow(const char* caption, const char* tickName, const char* boxName, const char* preset);
 
   Row age_, health_, color_, courage_, power_, fullness_;
   QCheckBox* sex_;

@@ -19,6 +19,7 @@
 
 #include "orbisk/bitmap_image.hpp"
 #include "orbisk/preview_text.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace orbisk {
@@ -36,16 +37,14 @@ QToolButton* addToolButton(QToolBar* toolbar, const char* name, const QString& t
   return button;
 }
 
-QPushButton* addMediaButton(QWidget* parent, QLayout* row, const char* name, QStyle::StandardPixmap icon, const char* tip) {
+QPushButton* makeMediaButton(QWidget* parent, QStyle::StandardPixmap icon, const char* tip) {
   auto* button = new QPushButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
   button->setIcon(parent->style()->standardIcon(icon));
   button->setToolTip(QString::fromLatin1(tip));
   button->setAccessibleName(QString::fromLatin1(tip));
   if (button->icon().isNull()) button->setText(QString::fromLatin1(tip));
   button->setAutoDefault(false);
   button->setFocusPolicy(Qt::TabFocus);
-  row->addWidget(button);
   return button;
 }
 
@@ -68,70 +67,59 @@ void PreviewWindow::makeControls() {
   setObjectName(QStringLiteral("BMPVIEW"));
   setWindowTitle(QString::fromUtf8(kPreviewCaptionHead));
 
-  auto* toolbar = new QToolBar(this);
-  toolbar->setObjectName(QStringLiteral("ToolBar1"));
-  toolbar->setMovable(false);
-  save_ = addToolButton(toolbar, "SaveButton", QString::fromUtf8(kPreviewSave),
-                        QStringLiteral("Save this resource into the output folder"));
-  previous_ = addToolButton(toolbar, "PreviousButton", QString(), QStringLiteral("Previous resource"));
-  previous_->setArrowType(Qt::LeftArrow);
-  next_ = addToolButton(toolbar, "NextButton", QString(), QStringLiteral("Next resource"));
-  next_->setArrowType(Qt::RightArrow);
-
-  pictureArea_ = new QScrollArea(this);
-  pictureArea_->setObjectName(QStringLiteral("PictureArea"));
-  pictureArea_->setFrameShape(QFrame::NoFrame);
-  pictureArea_->setAlignment(Qt::AlignCenter);
-  pictureArea_->setMinimumSize(1, 1);  // the window's size follows the bitmap, however small
-  picture_ = new QLabel;
-  picture_->setObjectName(QStringLiteral("Image1"));
-  pictureArea_->setWidget(picture_);
-
-  soundPanel_ = new QWidget(this);
-  soundPanel_->setObjectName(QStringLiteral("SoundPanel"));
-  auto* media = new QWidget(soundPanel_);
-  media->setObjectName(QStringLiteral("MediaPlayer1"));
-  auto* mediaRow = new QHBoxLayout(media);
-  mediaRow->setContentsMargins(0, 0, 0, 0);
-  mediaRow->setSpacing(2);
-  play_ = addMediaButton(media, mediaRow, "MediaPlay", QStyle::SP_MediaPlay, "Play");
-  stop_ = addMediaButton(media, mediaRow, "MediaStop", QStyle::SP_MediaStop, "Stop");
-  toStart_ = addMediaButton(media, mediaRow, "MediaPrevious", QStyle::SP_MediaSkipBackward, "Previous");
-  toEnd_ = addMediaButton(media, mediaRow, "MediaNext", QStyle::SP_MediaSkipForward, "Next");
-  mediaRow->addStretch(1);
-  positionBar_ = new QSlider(Qt::Horizontal, soundPanel_);
-  positionBar_->setObjectName(QStringLiteral("PositionBar"));
-  position_ = new QLabel(soundPanel_);
-  position_->setObjectName(QStringLiteral("PositionLabel"));
-  length_ = new QLabel(soundPanel_);
-  length_->setObjectName(QStringLiteral("LengthLabel"));
-  note_ = new QLabel(soundPanel_);
-  note_->setObjectName(QStringLiteral("SoundNote"));
+  // Save, previous and next above; the bitmap, or the sound's player, below.
+  auto toolbar = [this](QWidget* parent) {
+    auto* bar = new QToolBar(parent);
+    bar->setMovable(false);
+    save_ = addToolButton(bar, "SaveButton", QString::fromUtf8(kPreviewSave), QStringLiteral("Save this resource into the output folder"));
+    previous_ = addToolButton(bar, "PreviousButton", QString(), QStringLiteral("Previous resource"));
+    previous_->setArrowType(Qt::LeftArrow);
+    next_ = addToolButton(bar, "NextButton", QString(), QStringLiteral("Next resource"));
+    next_->setArrowType(Qt::RightArrow);
+    return bar;
+  };
+  auto pictureArea = [this](QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setAlignment(Qt::AlignCenter);
+    area->setMinimumSize(1, 1);  // the window's size follows the bitmap, however small
+    picture_ = new QLabel;
+    picture_->setObjectName(QStringLiteral("Image1"));
+    area->setWidget(picture_);
+    return area;
+  };
+  auto panel = [](QWidget* parent) { return new QWidget(parent); };
+  auto mediaButton = [](QStyle::StandardPixmap icon, const char* tip) {
+    return [icon, tip](QWidget* parent) { return makeMediaButton(parent, icon, tip); };
+  };
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("window").spacing(0).margin(0, 0, 0, 0),
+      ui::custom("ToolBar1", toolbar).in("window"),
+      ui::custom("PictureArea", pictureArea).in("window", 1).into(pictureArea_),
+      ui::custom("SoundPanel", panel).with(ui::kHidden).in("window", 1).into(soundPanel_),
+      ui::column("sound").spacing(0).margin(6, 2, 6, 2).on("SoundPanel"),
+      ui::custom("MediaPlayer1", panel).on("SoundPanel").in("sound"),
+      ui::row("media").spacing(2).margin(0, 0, 0, 0).on("MediaPlayer1"),
+      ui::custom("MediaPlay", mediaButton(QStyle::SP_MediaPlay, "Play")).on("MediaPlayer1").in("media").into(play_),
+      ui::custom("MediaStop", mediaButton(QStyle::SP_MediaStop, "Stop")).on("MediaPlayer1").in("media").into(stop_),
+      ui::custom("MediaPrevious", mediaButton(QStyle::SP_MediaSkipBackward, "Previous")).on("MediaPlayer1").in("media").into(toStart_),
+      ui::custom("MediaNext", mediaButton(QStyle::SP_MediaSkipForward, "Next")).on("MediaPlayer1").in("media").into(toEnd_),
+      ui::stretch("media"),
+      ui::custom("PositionBar", [](QWidget* parent) { return new QSlider(Qt::Horizontal, parent); })
+          .on("SoundPanel")
+          .in("sound")
+          .into(positionBar_),
+      ui::row("labels").spacing(4).in("sound"),
+      ui::label("PositionLabel").on("SoundPanel").in("labels").into(position_),
+      ui::label("LengthLabel").on("SoundPanel").in("labels").into(length_),
+      ui::stretch("labels"),
+      ui::label("SoundNote").with(ui::kHidden).on("SoundPanel").in("sound").into(note_),
+  });
   note_->setWordWrap(true);
-  note_->hide();
-  auto* labels = new QHBoxLayout;
-  labels->setSpacing(4);
-  labels->addWidget(position_);
-  labels->addWidget(length_);
-  labels->addStretch(1);
-  auto* panel = new QVBoxLayout(soundPanel_);
-  panel->setContentsMargins(6, 2, 6, 2);
-  panel->setSpacing(0);
-  panel->addWidget(media);
-  panel->addWidget(positionBar_);
-  panel->addLayout(labels);
-  panel->addWidget(note_);
-  soundPanel_->hide();
 
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("Timer1"));
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(toolbar);
-  layout->addWidget(pictureArea_, 1);
-  layout->addWidget(soundPanel_, 1);
 
   connect(save_, &QToolButton::clicked, this, &PreviewWindow::save);
   connect(previous_, &QToolButton::clicked, this, &PreviewWindow::previous);

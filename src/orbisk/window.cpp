@@ -28,6 +28,7 @@
 #include "orbisk/midi_render.hpp"
 #include "orbisk/preview_text.hpp"
 #include "orbisk/preview_window.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/folder_dialog.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -135,26 +136,6 @@ class FormUi : public ui::QtUi {
 // The list's columns, in the order of the header's sections.
 enum Column { kNameColumn, kStartColumn, kEndColumn, kSizeColumn, kColumnCount };
 
-QPushButton* addButton(QWidget* parent, const char* name, const char* text) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-// A panel with its caption over a button and a box, side by side.
-QGroupBox* addPanel(QWidget* parent, const char* name, const char* caption) {
-  auto* panel = new QGroupBox(QString::fromUtf8(caption), parent);
-  panel->setObjectName(QString::fromLatin1(name));
-  return panel;
-}
-
-void layOutPanel(QGroupBox* panel, QWidget* button, QWidget* box) {
-  auto* row = new QHBoxLayout(panel);
-  row->addWidget(button);
-  row->addWidget(box, 1);
-}
-
 // The local files among dropped items, in the order dropped.
 std::vector<std::filesystem::path> droppedFiles(const QMimeData* data) {
   std::vector<std::filesystem::path> files;
@@ -207,42 +188,43 @@ void Window::makeControls() {
   setAcceptDrops(true);
 
   // Top to bottom, in the order the Tab key goes.
-  QGroupBox* filePanel = addPanel(this, "FilePanel", kFilePanel);
-  selectFile_ = addButton(filePanel, "ReferToFileBtn", kSelectFile);
-  fileName_ = new QLineEdit(filePanel);
-  fileName_->setObjectName(QStringLiteral("FileNameEdit"));
-  layOutPanel(filePanel, selectFile_, fileName_);
-
-  QGroupBox* folderPanel = addPanel(this, "OutputFolderPanel", kFolderPanel);
-  changeFolder_ = addButton(folderPanel, "ChangeFolderBtn", kChangeFolder);
-  outputFolder_ = new QLineEdit(folderPanel);
-  outputFolder_->setObjectName(QStringLiteral("OutputFolderEdit"));
-  outputFolder_->setReadOnly(true);
-  layOutPanel(folderPanel, changeFolder_, outputFolder_);
-
-  auto* kindPanel = new QFrame(this);
-  kindPanel->setObjectName(QStringLiteral("KindPanel"));
-  kindPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-  auto* kindLabel = new QLabel(QString::fromUtf8(kKindPanel), kindPanel);
-  kindLabel->setObjectName(QStringLiteral("KindLabel"));
-  kind_ = new QComboBox(kindPanel);
-  kind_->setObjectName(QStringLiteral("KindComboBox"));
-  for (const char* name : kKindNames) kind_->addItem(QString::fromUtf8(name));
-  kindLabel->setBuddy(kind_);
-  auto* kindRow = new QHBoxLayout(kindPanel);
-  kindRow->addWidget(kindLabel);
-  kindRow->addWidget(kind_);
-  kindRow->addStretch(1);
-
-  find_ = addButton(this, "OpenBtn", kFind);
-  save_ = addButton(this, "ExtractBtn", kSave);
-  preview_ = addButton(this, "PreViewBtn", kPreview);
-  stop_ = addButton(this, "StopBtn", kStop);
-  find_->setDefault(true);
+  auto kindPanel = [](QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    return panel;
+  };
+  auto kinds = [](QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    for (const char* name : kKindNames) box->addItem(QString::fromUtf8(name));
+    return box;
+  };
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("window"),
+      ui::group("FilePanel", kFilePanel).in("window"),
+      ui::row("file").on("FilePanel"),
+      ui::button("ReferToFileBtn", kSelectFile).with(ui::kNoAutoDefault).on("FilePanel").in("file").into(selectFile_),
+      ui::lineEdit("FileNameEdit").on("FilePanel").in("file", 1).into(fileName_),
+      ui::group("OutputFolderPanel", kFolderPanel).in("window"),
+      ui::row("folder").on("OutputFolderPanel"),
+      ui::button("ChangeFolderBtn", kChangeFolder).with(ui::kNoAutoDefault).on("OutputFolderPanel").in("folder").into(changeFolder_),
+      ui::lineEdit("OutputFolderEdit").with(ui::kReadOnly).on("OutputFolderPanel").in("folder", 1).into(outputFolder_),
+      ui::custom("KindPanel", kindPanel).in("window"),
+      ui::row("kind").on("KindPanel"),
+      ui::label("KindLabel", kKindPanel).on("KindPanel").in("kind").buddy("KindComboBox"),
+      ui::custom("KindComboBox", kinds).on("KindPanel").in("kind").into(kind_),
+      ui::stretch("kind"),
+      ui::row("buttons").in("window"),
+      ui::button("OpenBtn", kFind).with(ui::kNoAutoDefault | ui::kDefault).in("buttons").into(find_),
+      ui::button("ExtractBtn", kSave).with(ui::kNoAutoDefault).in("buttons").into(save_),
+      ui::button("PreViewBtn", kPreview).with(ui::kNoAutoDefault).in("buttons").into(preview_),
+      ui::button("StopBtn", kStop).with(ui::kNoAutoDefault).in("buttons").into(stop_),
+      ui::stretch("buttons"),
+      ui::custom("DataListBox", [](QWidget* parent) { return new QTreeWidget(parent); }).in("window", 1).into(list_),
+      ui::custom("ProgressBar", [](QWidget* parent) { return new QProgressBar(parent); }).in("window").into(progress_),
+  });
 
   // The list's columns stand for the tab stops: each line's fields under the header's sections.
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("DataListBox"));
   list_->setColumnCount(kColumnCount);
   QStringList sections;
   for (const char* section : kHeaderSections) sections << QString::fromUtf8(section);
@@ -259,23 +241,9 @@ void Window::makeControls() {
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setMinimumHeight(200);
 
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName(QStringLiteral("ProgressBar"));
   progress_->setRange(0, 100);
   progress_->setValue(0);
   progress_->setTextVisible(false);
-
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {find_, save_, preview_, stop_}) buttons->addWidget(button);
-  buttons->addStretch(1);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(filePanel);
-  layout->addWidget(folderPanel);
-  layout->addWidget(kindPanel);
-  layout->addLayout(buttons);
-  layout->addWidget(list_, 1);
-  layout->addWidget(progress_);
 
   connect(find_, &QPushButton::clicked, this, &Window::find);
   connect(selectFile_, &QPushButton::clicked, this, &Window::selectFile);

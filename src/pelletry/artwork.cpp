@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <functional>
+#include <iterator>
 
 namespace pelletry::art {
 
@@ -113,115 +114,141 @@ void shrimp(QPainter& p, QPointF c, double size, double angle, const QColor& col
   p.restore();
 }
 
-void drawKind(QPainter& p, int kind) {
-  switch (kind) {
-    case 0:  // flakes drifting
-      flake(p, {22, 26}, 10, 0.4, 0.55, kOrange);
-      flake(p, {42, 36}, 9, 2.0, 0.8, kRed);
-      flake(p, {28, 48}, 8, 1.1, 0.45, kYellow);
-      break;
-    case 1:  // floating pellets under the surface
-      for (const auto& [x, y] : {std::pair{16.0, 18.0}, {30.0, 16.0}, {44.0, 19.0}, {23.0, 29.0}, {38.0, 30.0}}) pellet(p, {x, y}, 5.2, kBrown);
-      break;
-    case 2:  // sinking pellets with their trails
-      p.setPen(QPen(QColor(255, 255, 255, 150), 1.4, Qt::DashLine));
-      for (double x : {20.0, 34.0, 46.0}) p.drawLine(QPointF(x, 12), QPointF(x, 36));
-      for (const auto& [x, y] : {std::pair{20.0, 42.0}, {34.0, 48.0}, {46.0, 40.0}}) pellet(p, {x, y}, 5.5, kDarkBrown.lighter(130));
-      break;
-    case 3:  // granules of several colours
-      for (int i = 0; i < 26; ++i) {
-        const QColor colours[] = {kOrange, kRed, kYellow, kBrown, kGreen};
-        pellet(p, QPointF(12 + (i * 37) % 41, 16 + (i * 23) % 34), 2.6, colours[i % 5]);
-      }
-      break;
-    case 4:  // sticks
-      for (int i = 0; i < 4; ++i) {
-        p.save();
-        p.translate(18 + 9 * i, 22 + 7 * (i % 2) + 4 * i);
-        p.rotate(-30 + 22 * i);
-        QLinearGradient stick(0, -3, 0, 3);
-        stick.setColorAt(0, kOrange.lighter(130));
-        stick.setColorAt(1, kRed);
-        p.setPen(QPen(kRed.darker(160), 0.8));
-        p.setBrush(stick);
-        p.drawRoundedRect(QRectF(-11, -3, 22, 6), 3, 3);
-        p.restore();
-      }
-      break;
-    case 5: {  // a tablet on the ground
-      p.setPen(QPen(kBrown.darker(160), 1));
-      p.setBrush(kTan.darker(105));
-      p.drawEllipse(QRectF(12, 40, 40, 12));
-      p.setBrush(kTan);
-      p.drawEllipse(QRectF(12, 35, 40, 12));
-      for (const auto& [x, y] : {std::pair{22.0, 40.0}, {30.0, 38.0}, {38.0, 42.0}, {44.0, 39.0}}) pellet(p, {x, y}, 1.6, kGreen);
-      break;
-    }
-    case 6:  // bloodworms
-      worm(p, {12, 22}, 36, 0.25, 2.0, kWorm, 2.6);
-      worm(p, {14, 40}, 34, -0.2, 1.5, kWorm.lighter(120), 2.6);
-      worm(p, {24, 30}, 26, 0.9, 1.2, kWorm.darker(115), 2.4);
-      break;
-    case 7:  // brine shrimp
-      shrimp(p, {24, 24}, 9, 10, kPink);
-      shrimp(p, {40, 42}, 8, -25, kPink.lighter(110));
-      break;
-    case 8:  // water fleas
-      for (const auto& [x, y] : {std::pair{20.0, 22.0}, {40.0, 28.0}, {26.0, 44.0}, {44.0, 46.0}}) {
-        p.setPen(QPen(kDarkGreen, 0.8));
-        p.setBrush(QColor(196, 214, 120, 220));
-        p.drawEllipse(QPointF(x, y), 6, 5);
-        p.setPen(QPen(kDarkGreen, 1.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(x - 4, y - 4), QPointF(x - 9, y - 8));
-        p.drawLine(QPointF(x - 4, y - 4), QPointF(x - 7, y - 10));
-        p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
-        p.drawEllipse(QPointF(x - 3, y - 1), 1.3, 1.3);
-      }
-      break;
-    case 9:  // a clump of tubifex worms
-      for (int i = 0; i < 7; ++i) worm(p, {32, 50}, 22 + 3 * (i % 3), -kPi / 2 + (i - 3) * 0.28, 1.5, kWorm.darker(105 + 8 * (i % 3)), 1.5);
-      p.setPen(Qt::NoPen);
-      p.setBrush(kBrown);
-      p.drawEllipse(QPointF(32, 51), 10, 4);
-      break;
-    case 10: {  // an algae wafer
-      p.setPen(QPen(kDarkGreen.darker(130), 1));
-      p.setBrush(kDarkGreen);
-      p.drawEllipse(QRectF(13, 36, 38, 14));
-      p.setBrush(kGreen);
-      p.drawEllipse(QRectF(13, 31, 38, 14));
-      p.setPen(QPen(kDarkGreen, 1));
-      for (int i = 0; i < 5; ++i) p.drawPoint(QPointF(20 + 6 * i, 36 + (i % 2) * 3));
-      break;
-    }
-    case 11:  // krill, larger and redder
-      shrimp(p, {30, 32}, 14, 0, QColor(236, 100, 80));
-      break;
-    case 12: {  // a piece of greens
-      QPainterPath leaf;
-      leaf.moveTo(14, 48);
-      leaf.cubicTo(12, 24, 34, 10, 52, 14);
-      leaf.cubicTo(52, 34, 36, 50, 14, 48);
-      QLinearGradient green(14, 14, 52, 48);
-      green.setColorAt(0, kGreen.lighter(130));
-      green.setColorAt(1, kGreen);
-      p.setPen(QPen(kDarkGreen, 1.2));
-      p.setBrush(green);
-      p.drawPath(leaf);
-      p.setPen(QPen(kDarkGreen, 1));
-      p.drawLine(QPointF(16, 46), QPointF(46, 18));
-      for (int i = 1; i < 4; ++i) {
-        const double t = 0.25 * i;
-        const QPointF on(16 + 30 * t, 46 - 28 * t);
-        p.drawLine(on, on + QPointF(-2, -9));
-        p.drawLine(on, on + QPointF(8, 3));
-      }
-      break;
-    }
-    default:
-      break;
+// Flakes drifting.
+void drawFlakes(QPainter& p) {
+  flake(p, {22, 26}, 10, 0.4, 0.55, kOrange);
+  flake(p, {42, 36}, 9, 2.0, 0.8, kRed);
+  flake(p, {28, 48}, 8, 1.1, 0.45, kYellow);
+}
+
+// Floating pellets under the surface.
+void drawFloatingPellets(QPainter& p) {
+  for (const auto& [x, y] : {std::pair{16.0, 18.0}, {30.0, 16.0}, {44.0, 19.0}, {23.0, 29.0}, {38.0, 30.0}}) pellet(p, {x, y}, 5.2, kBrown);
+}
+
+// Sinking pellets with their trails.
+void drawSinkingPellets(QPainter& p) {
+  p.setPen(QPen(QColor(255, 255, 255, 150), 1.4, Qt::DashLine));
+  for (double x : {20.0, 34.0, 46.0}) p.drawLine(QPointF(x, 12), QPointF(x, 36));
+  for (const auto& [x, y] : {std::pair{20.0, 42.0}, {34.0, 48.0}, {46.0, 40.0}}) pellet(p, {x, y}, 5.5, kDarkBrown.lighter(130));
+}
+
+// Granules of several colours.
+void drawGranules(QPainter& p) {
+  for (int i = 0; i < 26; ++i) {
+    const QColor colours[] = {kOrange, kRed, kYellow, kBrown, kGreen};
+    pellet(p, QPointF(12 + (i * 37) % 41, 16 + (i * 23) % 34), 2.6, colours[i % 5]);
   }
+}
+
+// Sticks.
+void drawSticks(QPainter& p) {
+  for (int i = 0; i < 4; ++i) {
+    p.save();
+    p.translate(18 + 9 * i, 22 + 7 * (i % 2) + 4 * i);
+    p.rotate(-30 + 22 * i);
+    QLinearGradient stick(0, -3, 0, 3);
+    stick.setColorAt(0, kOrange.lighter(130));
+    stick.setColorAt(1, kRed);
+    p.setPen(QPen(kRed.darker(160), 0.8));
+    p.setBrush(stick);
+    p.drawRoundedRect(QRectF(-11, -3, 22, 6), 3, 3);
+    p.restore();
+  }
+}
+
+// A tablet on the ground.
+void drawTablet(QPainter& p) {
+  p.setPen(QPen(kBrown.darker(160), 1));
+  p.setBrush(kTan.darker(105));
+  p.drawEllipse(QRectF(12, 40, 40, 12));
+  p.setBrush(kTan);
+  p.drawEllipse(QRectF(12, 35, 40, 12));
+  for (const auto& [x, y] : {std::pair{22.0, 40.0}, {30.0, 38.0}, {38.0, 42.0}, {44.0, 39.0}}) pellet(p, {x, y}, 1.6, kGreen);
+}
+
+// Bloodworms.
+void drawBloodworms(QPainter& p) {
+  worm(p, {12, 22}, 36, 0.25, 2.0, kWorm, 2.6);
+  worm(p, {14, 40}, 34, -0.2, 1.5, kWorm.lighter(120), 2.6);
+  worm(p, {24, 30}, 26, 0.9, 1.2, kWorm.darker(115), 2.4);
+}
+
+// Brine shrimp.
+void drawBrineShrimp(QPainter& p) {
+  shrimp(p, {24, 24}, 9, 10, kPink);
+  shrimp(p, {40, 42}, 8, -25, kPink.lighter(110));
+}
+
+// Water fleas.
+void drawWaterFleas(QPainter& p) {
+  for (const auto& [x, y] : {std::pair{20.0, 22.0}, {40.0, 28.0}, {26.0, 44.0}, {44.0, 46.0}}) {
+    p.setPen(QPen(kDarkGreen, 0.8));
+    p.setBrush(QColor(196, 214, 120, 220));
+    p.drawEllipse(QPointF(x, y), 6, 5);
+    p.setPen(QPen(kDarkGreen, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(x - 4, y - 4), QPointF(x - 9, y - 8));
+    p.drawLine(QPointF(x - 4, y - 4), QPointF(x - 7, y - 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(x - 3, y - 1), 1.3, 1.3);
+  }
+}
+
+// A clump of tubifex worms.
+void drawTubifex(QPainter& p) {
+  for (int i = 0; i < 7; ++i) worm(p, {32, 50}, 22 + 3 * (i % 3), -kPi / 2 + (i - 3) * 0.28, 1.5, kWorm.darker(105 + 8 * (i % 3)), 1.5);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kBrown);
+  p.drawEllipse(QPointF(32, 51), 10, 4);
+}
+
+// An algae wafer.
+void drawAlgaeWafer(QPainter& p) {
+  p.setPen(QPen(kDarkGreen.darker(130), 1));
+  p.setBrush(kDarkGreen);
+  p.drawEllipse(QRectF(13, 36, 38, 14));
+  p.setBrush(kGreen);
+  p.drawEllipse(QRectF(13, 31, 38, 14));
+  p.setPen(QPen(kDarkGreen, 1));
+  for (int i = 0; i < 5; ++i) p.drawPoint(QPointF(20 + 6 * i, 36 + (i % 2) * 3));
+}
+
+// Krill, larger and redder.
+void drawKrill(QPainter& p) {
+  shrimp(p, {30, 32}, 14, 0, QColor(236, 100, 80));
+}
+
+// A piece of greens.
+void drawGreens(QPainter& p) {
+  QPainterPath leaf;
+  leaf.moveTo(14, 48);
+  leaf.cubicTo(12, 24, 34, 10, 52, 14);
+  leaf.cubicTo(52, 34, 36, 50, 14, 48);
+  QLinearGradient green(14, 14, 52, 48);
+  green.setColorAt(0, kGreen.lighter(130));
+  green.setColorAt(1, kGreen);
+  p.setPen(QPen(kDarkGreen, 1.2));
+  p.setBrush(green);
+  p.drawPath(leaf);
+  p.setPen(QPen(kDarkGreen, 1));
+  p.drawLine(QPointF(16, 46), QPointF(46, 18));
+  for (int i = 1; i < 4; ++i) {
+    const double t = 0.25 * i;
+    const QPointF on(16 + 30 * t, 46 - 28 * t);
+    p.drawLine(on, on + QPointF(-2, -9));
+    p.drawLine(on, on + QPointF(8, 3));
+  }
+}
+
+// Each kind's picture, by kind number.
+constexpr void (*kKindPainters[])(QPainter&) = {
+    drawFlakes,     drawFloatingPellets, drawSinkingPellets, drawGranules,   drawSticks, drawTablet,     drawBloodworms,
+    drawBrineShrimp, drawWaterFleas,     drawTubifex,        drawAlgaeWafer, drawKrill,  drawGreens,
+};
+
+void drawKind(QPainter& p, int kind) {
+  if (kind >= 0 && kind < static_cast<int>(std::size(kKindPainters))) kKindPainters[kind](p);
 }
 
 // A button face: a raised rounded plate with an icon over a caption. Pressed moves down a

@@ -24,6 +24,7 @@
 #include "pelletry/preview_window.hpp"
 #include "pelletry/widgets.hpp"
 #include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
 
@@ -39,12 +40,6 @@ constexpr int kPictureBox = 88;
 constexpr int kStripColumns = 5;
 constexpr int kSwapSlot = 25, kBlankSlot = 26;
 enum PreviewLook { kPreviewDisabled = 0, kPreviewEnabled = 1, kPreviewPressed = 2 };
-
-QLabel* addLabel(QWidget* parent, const char* name, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
 
 // A frame as the strip and the preview show it: an 8-bit frame's palette index 0 is clear, as
 // it is when the food is drawn in the tank. A file Qt cannot show gets a question mark.
@@ -66,14 +61,6 @@ QPixmap loadFrame(const QString& path) {
   return QPixmap::fromImage(image);
 }
 
-// A picture box with a sunken frame around a fixed-size display.
-QLabel* pictureBox(QWidget* parent, const char* name, int size) {
-  auto* box = new QLabel(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setFixedSize(size, size);
-  box->setAlignment(Qt::AlignCenter);
-  return box;
-}
 
 }  // namespace
 
@@ -94,79 +81,54 @@ void Window::makeControls() {
   auto* background = new DragPassArea(this);
   background->setObjectName(QStringLiteral("frmMainBackground"));
   setCentralWidget(background);
-  auto* layout = new QVBoxLayout(background);
-  layout->setContentsMargins(10, 8, 10, 8);
-  layout->setSpacing(6);
-
-  // Name and ID on one row, the memo below.
-  auto* texts = new QGridLayout;
-  texts->setHorizontalSpacing(8);
-  texts->setVerticalSpacing(6);
-  QLabel* nameCaption = addLabel(background, "Label1", "Food Name");
-  name_ = new QLineEdit(background);
-  name_->setObjectName(QStringLiteral("Text1"));
-  name_->setMaxLength(kNameChars);
-  nameCaption->setBuddy(name_);
-  QLabel* idCaption = addLabel(background, "Label3", "ID");
-  id_ = new QLineEdit(QString::fromUtf8(kDefaultId), background);
-  id_->setObjectName(QStringLiteral("Text4"));
-  id_->setAlignment(Qt::AlignCenter);
-  id_->setToolTip(QString::fromUtf8(kIdTip));
-  id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
-  idCaption->setBuddy(id_);
-  QLabel* memoCaption = addLabel(background, "Label2", "Memo");
-  memo_ = new QPlainTextEdit(background);
-  memo_->setObjectName(QStringLiteral("Text2"));
+  auto lookButton = [](const char* name, std::vector<QPixmap> looks, int normal, int pressed) {
+    return [=](QWidget* parent) { return new LookButton(QString::fromLatin1(name), looks, normal, pressed, parent); };
+  };
+  using art::Look;
+  const auto kindBox = art::kKindSize, pictureSide = kPictureBox;
+  ui::ControlTable table(background);
+  table.add({
+      ui::column("window").spacing(6).margin(10, 8, 10, 8),
+      // Name and ID on one row, the memo below.
+      ui::grid("texts").spacing(8, 6).in("window"),
+      ui::label("Label1", "Food Name").at("texts", 0, 0).buddy("Text1"),
+      ui::lineEdit("Text1").limit(kNameChars).at("texts", 0, 1).into(name_),
+      ui::label("Label3", "ID").at("texts", 0, 2).buddy("Text4"),
+      ui::lineEdit("Text4", kDefaultId).textAlign(Qt::AlignCenter).tip(kIdTip).at("texts", 0, 3).into(id_),
+      ui::label("Label2", "Memo").at("texts", 1, 0).align(Qt::AlignTop).buddy("Text2"),
+      ui::custom("Text2", [](QWidget* parent) { return new QPlainTextEdit(parent); }).at("texts", 1, 1, 1, 3).into(memo_),
+      ui::columnStretch("texts", 1, 1),
+      // The kind: its picture and the scroll bar; the food picture and its button.
+      ui::row("pictures").spacing(8).in("window"),
+      ui::column("kindColumn").spacing(2).in("pictures"),
+      ui::label("Label4", "Kind").in("kindColumn"),
+      ui::row("kindRow").spacing(2).in("kindColumn"),
+      ui::stretch("kindColumn"),
+      ui::label("Image1_1").textAlign(Qt::AlignCenter).in("kindRow").into(kindDisplay_),
+      ui::custom("VScroll1", [](QWidget* parent) { return new QScrollBar(Qt::Vertical, parent); })
+          .tip("Food kind 0-12")
+          .in("kindRow")
+          .into(kind_),
+      ui::space("pictures", 14),
+      ui::column("pictureColumn").spacing(2).in("pictures"),
+      ui::label("Label5", "Picture").in("pictureColumn"),
+      ui::label("Image1_0").textAlign(Qt::AlignCenter).in("pictureColumn").into(pictureDisplay_),
+      ui::custom("Image4", lookButton("Image4", {art::pictureButton(Look::Normal), art::pictureButton(Look::Pressed)}, 0, 1))
+          .tip("Choose the food's picture (a bitmap)")
+          .in("pictures")
+          .align(Qt::AlignBottom)
+          .into(pictureButton_),
+      ui::stretch("pictures"),
+  });
+  kindDisplay_->setFixedSize(kindBox, kindBox);
+  pictureDisplay_->setFixedSize(pictureSide, pictureSide);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setTabChangesFocus(true);
   memo_->setFixedHeight(fontMetrics().lineSpacing() * 3 + 10);
-  memoCaption->setBuddy(memo_);
-  connect(memo_, &QPlainTextEdit::textChanged, this, &Window::limitMemo);
-  texts->addWidget(nameCaption, 0, 0);
-  texts->addWidget(name_, 0, 1);
-  texts->addWidget(idCaption, 0, 2);
-  texts->addWidget(id_, 0, 3);
-  texts->addWidget(memoCaption, 1, 0, Qt::AlignTop);
-  texts->addWidget(memo_, 1, 1, 1, 3);
-  texts->setColumnStretch(1, 1);
-  layout->addLayout(texts);
-
-  // The kind: its picture and the scroll bar; the food picture and its button.
-  auto* pictures = new QHBoxLayout;
-  pictures->setSpacing(8);
-  auto* kindColumn = new QVBoxLayout;
-  kindColumn->setSpacing(2);
-  kindColumn->addWidget(addLabel(background, "Label4", "Kind"));
-  auto* kindRow = new QHBoxLayout;
-  kindRow->setSpacing(2);
-  kindDisplay_ = pictureBox(background, "Image1_1", art::kKindSize);
-  kind_ = new QScrollBar(Qt::Vertical, background);
-  kind_->setObjectName(QStringLiteral("VScroll1"));
+  id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
   kind_->setRange(0, kMaxKind);
   kind_->setPageStep(1);
   kind_->setFixedHeight(art::kKindSize);
-  kind_->setToolTip(QStringLiteral("Food kind 0-12"));
-  connect(kind_, &QScrollBar::valueChanged, this, [this] { showKind(); });
-  kindRow->addWidget(kindDisplay_);
-  kindRow->addWidget(kind_);
-  kindColumn->addLayout(kindRow);
-  kindColumn->addStretch(1);
-  pictures->addLayout(kindColumn);
-  pictures->addSpacing(14);
-
-  auto* pictureColumn = new QVBoxLayout;
-  pictureColumn->setSpacing(2);
-  pictureColumn->addWidget(addLabel(background, "Label5", "Picture"));
-  pictureDisplay_ = pictureBox(background, "Image1_0", kPictureBox);
-  pictureColumn->addWidget(pictureDisplay_);
-  pictures->addLayout(pictureColumn);
-  pictureButton_ = new LookButton(QStringLiteral("Image4"), {art::pictureButton(art::Look::Normal), art::pictureButton(art::Look::Pressed)},
-                                  0, 1, background);
-  pictureButton_->setToolTip(QStringLiteral("Choose the food's picture (a bitmap)"));
-  connect(pictureButton_, &LookButton::clicked, this, [this] { choosePicture(); });
-  pictures->addWidget(pictureButton_, 0, Qt::AlignBottom);
-  pictures->addStretch(1);
-  layout->addLayout(pictures);
 
   // The kind pictures themselves are not shown: the kind display copies them.
   for (int k = 0; k <= kMaxKind; ++k) {
@@ -178,13 +140,14 @@ void Window::makeControls() {
   }
 
   // The frame strip on its panel (Image11), the buttons and the trash beside it.
-  auto* stripRow = new QHBoxLayout;
-  stripRow->setSpacing(10);
-  auto* panel = new DragPassArea(background);
-  panel->setObjectName(QStringLiteral("Image11"));
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(6, 6, 6, 6);
-  grid->setSpacing(4);
+  table.add({
+      ui::row("stripRow").spacing(10).in("window", 1),
+      ui::column("stripColumn").spacing(2).in("stripRow"),
+      ui::custom("Image11", [](QWidget* parent) { return new DragPassArea(parent); }),
+      ui::grid("slots").spacing(4).margin(6, 6, 6, 6).on("Image11"),
+  });
+  auto* panel = table.get<DragPassArea>("Image11");
+  auto* slotGrid = static_cast<QGridLayout*>(table.layout("slots"));
   for (int i = 0; i < kBlankSlot + 1; ++i) {
     auto* slot = new FrameSlot(i, panel);
     slots_[static_cast<std::size_t>(i)] = slot;
@@ -192,7 +155,50 @@ void Window::makeControls() {
       slot->hide();  // the swap slot and the blank picture
       continue;
     }
-    grid->addWidget(slot, i / kStripColumns, i % kStripColumns);
+    slotGrid->addWidget(slot, i / kStripColumns, i % kStripColumns);
+  }
+  table.add({
+      ui::label("lblFrames").in("stripColumn").into(frameCount_),
+      ui::place("Image11").in("stripColumn"),
+      ui::stretch("stripColumn"),
+      ui::column("buttons").spacing(6).in("stripRow"),
+      ui::space("buttons", fontMetrics().lineSpacing() + 2),
+      ui::custom("Image6", lookButton("Image6", {art::addFrameButton(Look::Normal), art::addFrameButton(Look::Pressed)}, 0, 1))
+          .tip("Add an animation frame (a bitmap) to the strip")
+          .in("buttons")
+          .into(addButton_),
+      ui::custom("Image10", lookButton("Image10",
+                                       {art::previewButton(Look::Disabled), art::previewButton(Look::Normal),
+                                        art::previewButton(Look::Pressed)},
+                                       kPreviewDisabled, kPreviewPressed))
+          .tip("Play the frames as the food will move")
+          .in("buttons")
+          .into(previewButton_),
+      ui::stretch("buttons"),
+      ui::custom("Image9", [](QWidget* parent) { return new TrashCan(parent); }).in("buttons").into(trash_),
+      ui::stretch("stripRow"),
+  });
+
+  connectControls(background, panel);
+  makeMenus();
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->setSizeGripEnabled(false);
+
+  showPicture();
+  showKind();
+  showStrip();
+  name_->setFocus();
+  resize(QSize(twipsToPixels(kStartWidth), twipsToPixels(kStartHeight)).expandedTo(minimumSizeHint()));
+}
+
+// What the controls do: the boxes and buttons, and every drop on the strip, its panel and the
+// window's background.
+void Window::connectControls(DragPassArea* background, DragPassArea* panel) {
+  connect(memo_, &QPlainTextEdit::textChanged, this, &Window::limitMemo);
+  connect(kind_, &QScrollBar::valueChanged, this, [this] { showKind(); });
+  connect(pictureButton_, &LookButton::clicked, this, [this] { choosePicture(); });
+  for (FrameSlot* slot : slots_) {
+    if (slot->isHidden()) continue;
     connect(slot, &FrameSlot::frameDropped, this, &Window::dropFrame);
     connect(slot, &FrameSlot::trashRequested, this, &Window::trashFrame);
     connect(slot, &FrameSlot::frameOver, this, [this] { trash_->setHighlighted(false); });
@@ -206,46 +212,9 @@ void Window::makeControls() {
     picture->installEventFilter(this);
   }
   connect(background, &DragPassArea::frameOver, this, [this] { trash_->setHighlighted(false); });
-  auto* stripColumn = new QVBoxLayout;
-  stripColumn->setSpacing(2);
-  frameCount_ = addLabel(background, "lblFrames", "");
-  stripColumn->addWidget(frameCount_);
-  stripColumn->addWidget(panel);
-  stripColumn->addStretch(1);
-  stripRow->addLayout(stripColumn);
-
-  auto* buttons = new QVBoxLayout;
-  buttons->setSpacing(6);
-  buttons->addSpacing(fontMetrics().lineSpacing() + 2);
-  addButton_ = new LookButton(QStringLiteral("Image6"), {art::addFrameButton(art::Look::Normal), art::addFrameButton(art::Look::Pressed)},
-                              0, 1, background);
-  addButton_->setToolTip(QStringLiteral("Add an animation frame (a bitmap) to the strip"));
   connect(addButton_, &LookButton::clicked, this, [this] { addFrame(); });
-  previewButton_ = new LookButton(QStringLiteral("Image10"),
-                                  {art::previewButton(art::Look::Disabled), art::previewButton(art::Look::Normal),
-                                   art::previewButton(art::Look::Pressed)},
-                                  kPreviewDisabled, kPreviewPressed, background);
-  previewButton_->setToolTip(QStringLiteral("Play the frames as the food will move"));
   connect(previewButton_, &LookButton::clicked, this, &Window::preview);
-  trash_ = new TrashCan(background);
   connect(trash_, &TrashCan::frameDropped, this, &Window::trashFrame);
-  buttons->addWidget(addButton_);
-  buttons->addWidget(previewButton_);
-  buttons->addStretch(1);
-  buttons->addWidget(trash_);
-  stripRow->addLayout(buttons);
-  stripRow->addStretch(1);
-  layout->addLayout(stripRow, 1);
-
-  makeMenus();
-  statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  statusBar()->setSizeGripEnabled(false);
-
-  showPicture();
-  showKind();
-  showStrip();
-  name_->setFocus();
-  resize(QSize(twipsToPixels(kStartWidth), twipsToPixels(kStartHeight)).expandedTo(minimumSizeHint()));
 }
 
 void Window::makeMenus() {

@@ -20,6 +20,7 @@ class QScrollBar;
 
 namespace pelletry {
 
+class DragPassArea;
 class FrameSlot;
 class LookButton;
 class PreviewWindow;
@@ -73,6 +74,7 @@ class Window : public QMainWindow {
 
  private:
   void makeControls();
+  void connectControls(DragPassArea* background, DragPassArea* panel);
   void makeMenus();
   void readBoxes();
   void showStrip();

@@ -22,6 +22,7 @@
 #include "scalepaint/preview_qimage.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
+#include "ui/qt/control_table.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace scalepaint {
@@ -87,48 +88,35 @@ void Window::makeControls() {
   surface_->setFixedSize(kSurfaceWidth, kSurfaceHeight);
   setCentralWidget(surface_);
 
+  // The captions and boxes on the left, placed in pixels; the palette grid on the right.
   const int rowHeight = fontMetrics().height() + 10;
   const int fieldWidth = kSurfaceWidth - kGridWidth - 3 * kMargin - kCaptionWidth;
-  int y = kMargin;
-
-  auto* sourceCaption = new QLabel(utf8(kSourceCaption), surface_);
-  sourceCaption->setObjectName(QStringLiteral("Label2"));
-  sourceCaption->setGeometry(kMargin, y, kCaptionWidth, rowHeight);
-  source_ = new ui::ChoosingPathLabel([this] { chooseSource(); }, surface_);
-  source_->setObjectName(QStringLiteral("Label1"));
-  source_->setGeometry(kMargin + kCaptionWidth, y, fieldWidth, rowHeight);
-  source_->setToolTip(QStringLiteral("Click to choose the fish or tank file, or drop it on the window"));
-  y += rowHeight + 6;
-
-  auto* destinationCaption = new QLabel(utf8(kDestinationCaption), surface_);
-  destinationCaption->setObjectName(QStringLiteral("Label3"));
-  destinationCaption->setGeometry(kMargin, y, kCaptionWidth, rowHeight);
-  destination_ = new QLineEdit(utf8(flow_.destination), surface_);
-  destination_->setObjectName(QStringLiteral("Text1"));
-  destination_->setGeometry(kMargin + kCaptionWidth, y, fieldWidth, rowHeight);
+  const int field = kMargin + kCaptionWidth;
+  const int row1 = kMargin, row2 = row1 + rowHeight + 6, row3 = row2 + rowHeight + 10;
+  const std::string destination = flow_.destination;
+  ui::ControlTable table(surface_);
+  table.add({
+      ui::label("Label2", kSourceCaption).box(kMargin, row1, kCaptionWidth, rowHeight),
+      ui::custom("Label1", [this](QWidget* parent) { return new ui::ChoosingPathLabel([this] { chooseSource(); }, parent); })
+          .tip("Click to choose the fish or tank file, or drop it on the window")
+          .box(field, row1, fieldWidth, rowHeight)
+          .into(source_),
+      ui::label("Label3", kDestinationCaption).box(kMargin, row2, kCaptionWidth, rowHeight).buddy("Text1"),
+      ui::lineEdit("Text1", destination.c_str()).box(field, row2, fieldWidth, rowHeight).into(destination_),
+      ui::button("Command1", kMake).box(field, row3, 100, rowHeight + 4),
+  });
+  if (flow_.edition().preview) table.add({ui::button("Command2", kPreView).box(field + 110, row3, 100, rowHeight + 4)});
+  table.add({ui::custom("vaSpread1", [](QWidget* parent) { return new PaletteGrid(static_cast<int>(kEntries), 1, parent); })
+                 .box(kSurfaceWidth - kMargin - kGridWidth, kMargin, kGridWidth, kSurfaceHeight - 2 * kMargin)
+                 .into(grid_)});
   destination_->setCursorPosition(static_cast<int>(destination_->text().size()));
-  destinationCaption->setBuddy(destination_);
-  y += rowHeight + 10;
-
-  auto* makeButton = new QPushButton(utf8(kMake), surface_);
-  makeButton->setObjectName(QStringLiteral("Command1"));
-  makeButton->setGeometry(kMargin + kCaptionWidth, y, 100, rowHeight + 4);
-  connect(makeButton, &QPushButton::clicked, this, &Window::make);
-  if (flow_.edition().preview) {
-    auto* previewButton = new QPushButton(utf8(kPreView), surface_);
-    previewButton->setObjectName(QStringLiteral("Command2"));
-    previewButton->setGeometry(kMargin + kCaptionWidth + 110, y, 100, rowHeight + 4);
-    connect(previewButton, &QPushButton::clicked, this, &Window::preview);
-  }
-
-  grid_ = new PaletteGrid(static_cast<int>(kEntries), 1, surface_);
-  grid_->setObjectName(QStringLiteral("vaSpread1"));
+  connect(table.get<QPushButton>("Command1"), &QPushButton::clicked, this, &Window::make);
+  if (flow_.edition().preview) connect(table.get<QPushButton>("Command2"), &QPushButton::clicked, this, &Window::preview);
   grid_->setHorizontalHeaderLabels({utf8(kGridHeader)});
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   if (flow_.edition().tahomaGrid) grid_->setFont(QFont(QStringLiteral("Tahoma")));
-  grid_->setGeometry(kSurfaceWidth - kMargin - kGridWidth, kMargin, kGridWidth, kSurfaceHeight - 2 * kMargin);
   setGridCells(flow_.cells);
 
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
