@@ -8,12 +8,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 #include <fstream>
 
 #include "qt/support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/worker.hpp"
+#include "ui/scripted_ui.hpp"
 
 namespace {
 
@@ -111,6 +114,46 @@ TEST_F(QtUiTest, TheBusyPointerIsSetOnceAndRestoredByTheOutermostEnd) {
   qtUi.setBusy(false);
   EXPECT_NE(QApplication::overrideCursor(), nullptr);
   QApplication::restoreOverrideCursor();
+}
+
+// The worker's Ui: messages and questions reach the window's Ui on the GUI thread and the
+// answers come back; progress goes to the window's display; Stop ends work that listens.
+TEST(Worker, BridgesTheFlowsUiToTheGuiThreadAndStops) {
+  ui::ScriptedUi gui;
+  gui.questionAnswers = {ui::Answer::Yes};
+  ui::Worker worker(gui);
+  std::vector<std::uint64_t> shown;
+  worker.showProgress = [&](std::uint64_t done, std::uint64_t total) { shown.insert(shown.end(), {done, total}); };
+  ui::Answer answer = ui::Answer::No;
+  bool done = false;
+  ASSERT_TRUE(worker.start(
+      [&] {
+        ui::Ui& flow = worker.ui();
+        flow.message("hello");
+        answer = flow.ask("sure?", ui::Buttons::YesNo);
+        flow.progress(1, 2);
+        while (!flow.stopRequested()) QThread::msleep(1);
+      },
+      [&] { done = true; }));
+  EXPECT_FALSE(worker.start([] {}));  // one at a time
+  worker.stop();
+  ASSERT_TRUE(worker.waitUntilIdle());
+  EXPECT_TRUE(done);
+  EXPECT_EQ(gui.messages, std::vector<std::string>{"hello"});
+  EXPECT_EQ(answer, ui::Answer::Yes);
+  EXPECT_EQ(shown, (std::vector<std::uint64_t>{1, 2}));
+
+  // Without a display of its own, the window's Ui shows the progress, and its Stop (here
+  // pressed at once) reaches the work once the work listens.
+  gui.stopPressed = true;
+  worker.showProgress = nullptr;
+  ASSERT_TRUE(worker.start([&] {
+    ui::Ui& flow = worker.ui();
+    EXPECT_FALSE(flow.stopRequested());
+    flow.progress(1, 2);
+    while (!flow.stopRequested()) QThread::msleep(1);
+  }));
+  EXPECT_TRUE(worker.waitUntilIdle());
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ std::optional<std::filesystem::path> chosen(const QString& file) {
   return toPath(file);
 }
 
-int clampToInt(std::size_t value) { return static_cast<int>(std::min<std::size_t>(value, INT_MAX)); }
+int clampToInt(std::uint64_t value) { return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX)); }
 
 }  // namespace
 
@@ -144,7 +144,7 @@ void QtUi::setBusy(bool busy) {
   }
 }
 
-void QtUi::progress(std::size_t done, std::size_t total) {
+void QtUi::progress(std::uint64_t done, std::uint64_t total) {
   if (total == 0) return;
   if (!progress_) {
     progress_ = new QProgressDialog(parent_);
