@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -219,11 +218,6 @@ void Window::gene() {
 void Window::closeEvent(QCloseEvent* event) {
   if (geneList_) geneList_->close();  // closing the main window ends the program
   QWidget::closeEvent(event);
-}
-
-void showAlreadyOpen(QWidget* parent) {
-  QMessageBox box(QMessageBox::Warning, text(kLoadErrorTitle), text(kAlreadyOpen), QMessageBox::Ok, parent);
-  box.exec();
 }
 
 }  // namespace netkeeper
