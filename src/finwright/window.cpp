@@ -104,16 +104,16 @@ QPushButton* addButton(QWidget* parent, const char* name, const char* text) {
 }  // namespace
 
 Window::Window(const std::filesystem::path& startFolder, QWidget* parent)
-    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, startFolder) {
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), worker_(*ownUi_), flow_(worker_.ui(), startFolder) {
   makeControls();
 }
 
 Window::Window(ui::Ui& ui, const std::filesystem::path& startFolder, QWidget* parent)
-    : QWidget(parent), flow_(ui, startFolder) {
+    : QWidget(parent), worker_(ui), flow_(worker_.ui(), startFolder) {
   makeControls();
 }
 
-Window::~Window() = default;
+Window::~Window() { worker_.shutDown(); }
 
 QLineEdit* Window::addLineBox(const char* name) {
   auto* box = new QLineEdit(this);
@@ -228,33 +228,39 @@ void Window::makeControls() {
 }
 
 void Window::icon() {
+  if (worker_.running()) return;
   flow_.icon();
   showIcon();
 }
 
 void Window::chooseIcon(const std::filesystem::path& file) {
+  if (worker_.running()) return;
   flow_.chooseIcon(file);
   showIcon();
 }
 
 void Window::setFolder() {
+  if (worker_.running()) return;
   flow_.setFolder();
   showImageFolder();
 }
 
 void Window::setImageFolder(const std::filesystem::path& folder) {
+  if (worker_.running()) return;
   flow_.setImageFolder(folder);
   showImageFolder();
 }
 
 void Window::build() {
+  if (worker_.running()) return;  // one build at a time
   flow_.boxes = {.id = id_->text().toStdString(),
                  .name = name_->text().toStdString(),
                  .latin = latin_->text().toStdString(),
                  .genre = genre_->text().toStdString(),
                  .habitat = habitat_->text().toStdString(),
                  .description = description_->toPlainText().toStdString()};
-  showResult(flow_.build());
+  // Off the GUI thread: the window stays responsive, the progress window offers Stop.
+  worker_.start([this] { result_ = flow_.build(); }, [this] { showResult(result_); });
 }
 
 void Window::showIcon() {

@@ -9,6 +9,7 @@
 
 #include "base/bytes.hpp"
 #include "scalepaint/palette.hpp"
+#include "ui/ui.hpp"
 
 namespace scalepaint {
 
@@ -70,6 +71,7 @@ bool walkRuns(base::ByteSpan stream, Literal&& literal, Skip&& skip);
 struct RecolourReport {
   std::size_t sets = 0;
   std::size_t frames = 0;
+  bool stopped = false;  // Stop ended the walk; the sets before were recoloured
 };
 
 // Recolours one set: every literal pixel byte and skip value byte v of its sound frames
@@ -77,8 +79,9 @@ struct RecolourReport {
 // set.
 std::size_t recolourAnimationSet(std::span<std::uint8_t> file, const ResourceSpot& set, const Table& table);
 
-// Recolours every animation set the walk finds.
-RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table);
+// Recolours every animation set the walk finds. Progress is the walk's position in the file;
+// Stop ends it between sets.
+RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table, ui::Progress& progress = ui::noProgress());
 
 // ---------------------------------------------------------------------------------------------
 
