@@ -170,7 +170,13 @@ bool QtUi::stopRequested() {
 }
 
 void QtUi::closeProgress() {
-  if (progress_) delete progress_.data();
+  if (!progress_) return;
+  // Possibly called from inside the progress window's own event processing (work on a worker
+  // thread ends while it updates): it goes once that is over.
+  QProgressDialog* closing = progress_;
+  progress_ = nullptr;
+  closing->hide();
+  closing->deleteLater();
 }
 
 }  // namespace ui

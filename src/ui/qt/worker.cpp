@@ -161,7 +161,11 @@ void Worker::postProgress(std::uint64_t done, std::uint64_t total) {
       this,
       [this] {
         progressPending_ = false;
-        if (thread_) showOnGui(progressDone_, progressTotal_);
+        if (!thread_) return;
+        showOnGui(progressDone_, progressTotal_);
+        // The window's Ui offers Stop only to work that listens for it. (A progress window may
+        // have processed events meanwhile, even the work's end: then there is nothing to stop.)
+        if (thread_ && !showProgress && listening_ && gui_.stopRequested()) stop_ = true;
       },
       Qt::QueuedConnection);
 }
@@ -169,8 +173,6 @@ void Worker::postProgress(std::uint64_t done, std::uint64_t total) {
 void Worker::showOnGui(std::uint64_t done, std::uint64_t total) {
   if (showProgress) return showProgress(done, total);
   gui_.progress(done, total);
-  // The window's Ui offers Stop only to work that listens for it.
-  if (listening_ && gui_.stopRequested()) stop_ = true;
 }
 
 }  // namespace ui
