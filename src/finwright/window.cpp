@@ -127,7 +127,7 @@ void Window::makeControls() {
 
   // The code page the texts are written in.
   auto* menuBar = new QMenuBar(this);
-  ui::addCodePageMenu(menuBar, base::CodePage::Cp932, [this](base::CodePage page) { flow_.setCodePage(page); });
+  ui::addCodePageMenu(menuBar, base::CodePage::Cp932, [this](base::CodePage page) { codePage_ = page; });
 
   id_ = addLineBox("txtID");
   id_->setText(QString::fromUtf8(Boxes{}.id));
@@ -259,6 +259,7 @@ void Window::build() {
                  .genre = genre_->text().toStdString(),
                  .habitat = habitat_->text().toStdString(),
                  .description = description_->toPlainText().toStdString()};
+  flow_.setCodePage(codePage_);  // the menu's choice, taken here, not while a build runs
   // Off the GUI thread: the window stays responsive, the progress window offers Stop.
   worker_.start([this] { result_ = flow_.build(); }, [this] { showResult(result_); });
 }

@@ -59,6 +59,7 @@ class Window : public QWidget {
   ui::Worker worker_;              // runs Build; the flow talks through its Ui
   Finwright flow_;
   BuildResult result_;             // the last build's, written by the worker
+  base::CodePage codePage_ = base::CodePage::Cp932;  // the code page menu's choice
   QLabel* iconPreview_ = nullptr;
   ui::PathLabel* imageFolder_ = nullptr;
   QLineEdit* id_ = nullptr;
