@@ -77,7 +77,7 @@ base::Result<DemoRows> demoNetkeeper(const fs::path& out) {
   auto list = tool.geneList(spliced);
   if (!list || list->entries.size() != 5) return base::fail("netkeeper's gene list of spliced.fsh does not show the five guppies.");
   std::string text = std::string(netkeeper::kFirstGeneListLine) + '\n';
-  for (const auto& entry : list->entries) text += netkeeper::geneListText(entry, base::CodePage::Cp932) + '\n';
+  for (const auto& line : list->lines) text += line + '\n';
   if (auto written = base::writeFileAtomically(genes, base::asBytes(text)); !written) return std::unexpected(written.error());
 
   // Watter Settings: warmer water at a new volume; the other values follow the volume.

@@ -34,9 +34,9 @@ base::Result<DemoRows> demoNetkeeper2(const std::filesystem::path& out) {
   }
   for (auto& row : cells)
     if (row[netkeeper2::kSex - 1] == "egg") row[netkeeper2::kEgg - 1] = "999";
-  const auto eggs = netkeeper2::outputPath(out, "eggs", tank);
-  if (tool.writeBack(*edited, rows, cells, eggs) != ui::Outcome::Done)
+  if (tool.writeBack(*edited, rows, cells, out, "eggs") != ui::Outcome::Done)
     return base::fail("netkeeper2 did not write the grid back. " + messages.str());
+  const auto eggs = tool.lastOutput();
   auto back = tool.open(eggs);
   if (!back) return base::fail("netkeeper2 cannot open its own eggs.wtk. " + messages.str());
   for (const auto& row : tool.grid(*back))

@@ -19,6 +19,7 @@
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace fernwright {
 
@@ -188,8 +189,7 @@ void Window::create() {
       status_->setPath({});
       return;
     case ui::Outcome::Done:
-      status_->setPath(QStringLiteral("Wrote %1 (%2 bytes)")
-                           .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+      status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
       return;
   }
 }

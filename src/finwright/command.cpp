@@ -15,33 +15,13 @@ struct Options {
   Boxes boxes;
 };
 
-// UTF-8 characters, as the window's boxes count them.
-std::size_t characters(const std::string& text) {
-  std::size_t count = 0;
-  for (unsigned char c : text) count += (c & 0xC0) != 0x80;
-  return count;
-}
-
-// The boxes hold at most so many characters; a longer text is refused here as the window
-// never lets it in.
-bool textsFit(const Boxes& boxes, std::ostream& err) {
-  const std::pair<const char*, const std::string*> shortBoxes[] = {
-      {"--name", &boxes.name}, {"--latin", &boxes.latin}, {"--genre", &boxes.genre}, {"--habitat", &boxes.habitat}};
-  for (const auto& [option, text] : shortBoxes)
-    if (characters(*text) > kShortTextLimit) {
-      err << option << " is " << characters(*text) << " characters long; the box holds at most " << kShortTextLimit << ".\n";
-      return false;
-    }
-  if (characters(boxes.description) > kDescriptionLimit) {
-    err << "--description is " << characters(boxes.description) << " characters long; the box holds at most "
-        << kDescriptionLimit << ".\n";
-    return false;
-  }
-  return true;
-}
-
 int run(const Options& options, ui::CommandContext& context) {
-  if (!textsFit(options.boxes, context.err)) return ui::kExitRefused;
+  // A text longer than its box is refused here, as the window never lets it in.
+  if (const auto over = tooLong(options.boxes)) {
+    context.err << "--" << over->box << " is " << over->characters << " characters long; the box holds at most "
+                << over->limit << ".\n";
+    return ui::kExitRefused;
+  }
   ui::CliUi cli(context.err);
   Finwright tool(cli, std::filesystem::current_path(), context.codePage);
   tool.setLibrary(options.library);

@@ -1,6 +1,7 @@
 #include "finwright/finwright.hpp"
 
 #include <cmath>
+#include <utility>
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
@@ -27,6 +28,21 @@ std::string withCrLf(const std::string& text) {
 
 std::string windowCaption() {
   return base::strcat("Finwright for Brinmoor  Version ", kVersionMajor, ".", kVersionMinor, ".", kVersionRevision);
+}
+
+std::optional<TooLong> tooLong(const Boxes& boxes) {
+  auto characters = [](const std::string& text) {  // UTF-8 characters, as the boxes count them
+    std::size_t count = 0;
+    for (const unsigned char c : text) count += (c & 0xC0) != 0x80;
+    return count;
+  };
+  const std::pair<const char*, const std::string*> shortBoxes[] = {
+      {"name", &boxes.name}, {"latin", &boxes.latin}, {"genre", &boxes.genre}, {"habitat", &boxes.habitat}};
+  for (const auto& [box, text] : shortBoxes)
+    if (characters(*text) > kShortTextLimit) return TooLong{box, characters(*text), kShortTextLimit};
+  if (characters(boxes.description) > kDescriptionLimit)
+    return TooLong{"description", characters(boxes.description), kDescriptionLimit};
+  return std::nullopt;
 }
 
 Finwright::Finwright(ui::Ui& ui, const fs::path& startFolder, base::CodePage codePage)

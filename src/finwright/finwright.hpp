@@ -4,6 +4,7 @@
 // file through the work folder.
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/codepage.hpp"
@@ -40,6 +41,15 @@ struct Boxes {
   std::string description = kDefaultText;
 };
 
+// A box holding more characters than it takes, which the window's boxes never let in: the
+// box's name ("name", "latin", "genre", "habitat", "description"), its length and its limit.
+struct TooLong {
+  const char* box;
+  std::size_t characters, limit;
+};
+// The first box that is too long, in the window's order; none when all fit.
+std::optional<TooLong> tooLong(const Boxes& boxes);
+
 struct BuildResult {
   ui::Outcome outcome = ui::Outcome::Cancelled;
   std::filesystem::path output;
@@ -68,6 +78,7 @@ class Finwright {
   void setLibrary(const std::filesystem::path& library) { library_ = library; }
   const std::filesystem::path& library() const { return library_; }
   void setCodePage(base::CodePage page) { codePage_ = page; }
+  base::CodePage codePage() const { return codePage_; }
 
   Boxes boxes;
 

@@ -23,6 +23,7 @@
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace finwright {
 
@@ -127,7 +128,8 @@ void Window::makeControls() {
 
   // The code page the texts are written in.
   auto* menuBar = new QMenuBar(this);
-  ui::addCodePageMenu(menuBar, base::CodePage::Cp932, [this](base::CodePage page) { codePage_ = page; });
+  codePage_ = flow_.codePage();
+  ui::addCodePageMenu(menuBar, codePage_, [this](base::CodePage page) { codePage_ = page; });
 
   id_ = addLineBox("txtID");
   id_->setText(QString::fromUtf8(Boxes{}.id));
@@ -293,8 +295,7 @@ void Window::showResult(const BuildResult& result) {
       return;
     case ui::Outcome::Done:
       status_->setForegroundRole(QPalette::WindowText);
-      status_->setPath(QStringLiteral("Wrote %1 (%2 bytes)")
-                           .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+      status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
       return;
   }
 }

@@ -26,9 +26,7 @@ int run(const Options& options, ui::CommandContext& context) {
   tool.boxes.length = options.length;
   if (!options.out.empty()) tool.boxes.output = options.out;
   auto result = tool.make();
-  if (result.outcome != ui::Outcome::Done) return ui::kExitRefused;  // the message or question is on stderr
-  context.out << "Wrote " << base::displayPath(result.output) << " (" << base::withThousands(result.bytes) << " bytes)\n";
-  return ui::kExitDone;
+  return ui::reportWrite(context, result.outcome, result.output, result.bytes, "");  // a refusal is on stderr already
 }
 
 }  // namespace

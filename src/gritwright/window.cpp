@@ -13,6 +13,7 @@
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace gritwright {
 
@@ -165,8 +166,7 @@ void Window::make() {
   const MakeResult result = flow_.make();
   if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or No was answered
   status_->setForegroundRole(QPalette::WindowText);
-  status_->setPath(QStringLiteral("Wrote %1 (%2 bytes)")
-                       .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+  status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
 }
 
 void Window::closeEvent(QCloseEvent* event) {

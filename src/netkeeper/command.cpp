@@ -91,7 +91,7 @@ int runGenes(const GeneOptions& options, ui::CommandContext& context) {
 
 int runGeneList(const GeneOptions& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
-  Netkeeper tool(cli);
+  Netkeeper tool(cli, context.codePage);
   auto list = tool.geneList(pathOf(options.file));
   if (!list) {
     if (cli.showedMessage()) return ui::kExitRefused;  // the file could not be read
@@ -100,16 +100,16 @@ int runGeneList(const GeneOptions& options, ui::CommandContext& context) {
   }
   if (!options.json) {
     context.out << kFirstGeneListLine << '\n';
-    for (const auto& entry : list->entries) context.out << geneListText(entry, context.codePage) << '\n';
+    for (const auto& line : list->lines) context.out << line << '\n';
     return ui::kExitDone;
   }
   context.out << "{\"caption\": " << ui::jsonString(list->caption) << ", \"lines\": [" << ui::jsonString(kFirstGeneListLine);
-  for (const auto& entry : list->entries) context.out << ", " << ui::jsonString(geneListText(entry, context.codePage));
+  for (const auto& line : list->lines) context.out << ", " << ui::jsonString(line);
   context.out << "],\n \"fish\": [";
   for (std::size_t i = 0; i < list->entries.size(); ++i) {
     const auto& entry = list->entries[i];
     context.out << (i == 0 ? "\n" : ",\n") << "  {\"offset\": " << entry.record
-                << ", \"nickname\": " << ui::jsonString(nicknameText(entry, context.codePage)) << ", \"genes\": [";
+                << ", \"nickname\": " << ui::jsonString(list->nicknames[i]) << ", \"genes\": [";
     for (std::size_t k = 0; k < entry.genes.size(); ++k) context.out << (k == 0 ? "" : ", ") << int{entry.genes[k]};
     context.out << "]}";
   }

@@ -186,7 +186,12 @@ std::optional<GeneList> Netkeeper::geneList(const std::filesystem::path& file) {
   ui::BusyPointer busy(ui_);
   const Kind* kind = recognise(file);
   if (!kind || !kind->geneCapable) return std::nullopt;
-  return GeneList{std::string(kind->caption), geneListEntries(image_, *first_)};
+  GeneList list{std::string(kind->caption), geneListEntries(image_, *first_), {}, {}};
+  for (const auto& entry : list.entries) {
+    list.lines.push_back(geneListText(entry, codePage_));
+    list.nicknames.push_back(nicknameText(entry, codePage_));
+  }
+  return list;
 }
 
 }  // namespace netkeeper

@@ -79,11 +79,17 @@ std::string lastFourCharacters(const std::filesystem::path& file);
 struct GeneList {
   std::string caption;
   std::vector<GeneListEntry> entries;
+  // For each entry, its line and its nickname in UTF-8, read in the flow's code page.
+  std::vector<std::string> lines, nicknames;
 };
 
 class Netkeeper {
  public:
-  explicit Netkeeper(ui::Ui& ui) : ui_(ui) {}
+  explicit Netkeeper(ui::Ui& ui, base::CodePage codePage = base::CodePage::Cp932) : ui_(ui), codePage_(codePage) {}
+
+  // The code page of the texts in the files (the nicknames of the gene list).
+  void setCodePage(base::CodePage page) { codePage_ = page; }
+  base::CodePage codePage() const { return codePage_; }
 
   // Start in Fish mode on the selected file (empty when none is): loads it and recognises the
   // kind of its first fish. The kind, for the dialog's caption and Age preset; nullptr after
@@ -117,6 +123,7 @@ class Netkeeper {
   ui::Outcome write(const std::string& name, std::string_view ending);
 
   ui::Ui& ui_;
+  base::CodePage codePage_;
   std::filesystem::path file_;
   tankfile::TankImage image_;
   std::optional<std::size_t> first_;

@@ -9,10 +9,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -60,7 +62,7 @@ void GeneListWindow::fill(const GeneList& list) {
     list_->setCurrentRow(list_->count() - 1);  // each line becomes the selected one
   };
   add(text(kFirstGeneListLine));
-  for (const auto& entry : list.entries) add(QString::fromStdString(geneListText(entry, base::CodePage::Cp932)));
+  for (const auto& line : list.lines) add(QString::fromStdString(line));
 }
 
 Window::Window(const std::filesystem::path& folder, QWidget* parent)
@@ -113,6 +115,9 @@ void Window::makeControls(const std::filesystem::path& folder) {
   row->addLayout(buttons);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 8, 8, 0);
+  auto* menuBar = new QMenuBar(this);
+  ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
+  column->setMenuBar(menuBar);
   column->addLayout(row, 1);
   column->addWidget(status_);
 
@@ -126,7 +131,7 @@ void Window::makeControls(const std::filesystem::path& folder) {
   connect(option_, &QPushButton::clicked, this, &Window::option);
   connect(splicing_, &QPushButton::clicked, this, &Window::splicing);
   connect(gene_, &QPushButton::clicked, this, &Window::gene);
-  resize(560, 360);
+  resize(560, 360 + menuBar->sizeHint().height());  // the lists keep their size below the menu bar
 }
 
 bool Window::openFolder(const QString& folder) { return browser_->openFolder(folder); }

@@ -7,7 +7,6 @@
 #include "netkeeper2/netkeeper2.hpp"
 #include "ui/cli_ui.hpp"
 #include "ui/json.hpp"
-#include "ui/number_box.hpp"
 
 namespace netkeeper2 {
 
@@ -26,16 +25,14 @@ struct Options {
   std::vector<std::size_t> toggles;
 };
 
-std::optional<double> boxValue(const std::optional<std::string>& text) {
-  if (!text) return std::nullopt;
-  return ui::leadingNumber(*text);
+// The folder the output goes to: FILE's own, as the window's lists show it.
+fs::path folderOf(const Options& options) {
+  const fs::path file = options.file;
+  return file.parent_path().empty() ? fs::path(".") : file.parent_path();
 }
 
-fs::path destination(const Options& options) {
-  const fs::path file = options.file;
-  return outputPath(file.parent_path().empty() ? fs::path(".") : file.parent_path(),
-                    options.name ? *options.name : defaultOutputName(file), file);
-}
+// The File Name box: --name, or its preset.
+std::string fileNameOf(const Options& options) { return options.name ? *options.name : defaultOutputName(options.file); }
 
 void reportSkipped(ui::CommandContext& context, std::size_t pastEnd) {
   if (pastEnd > 0)
@@ -48,13 +45,23 @@ int runFish(const Options& options, ui::CommandContext& context) {
   Netkeeper2 tool(cli, context.codePage);
   auto tank = tool.open(options.file);
   if (!tank) return ui::kExitRefused;
-  FishEdits edits{boxValue(options.age),     boxValue(options.health), boxValue(options.fullness),
-                  boxValue(options.courage), boxValue(options.power),  boxValue(options.color), std::nullopt};
-  if (options.sex) edits.male = *options.sex == "M";
-  const auto output = destination(options);
-  if (tool.generate(std::move(*tank), edits, output) != ui::Outcome::Done) return ui::kExitRefused;
+  FishBoxes boxes;
+  auto tick = [](const std::optional<std::string>& option, bool& ticked, std::string& text) {
+    ticked = option.has_value();
+    if (option) text = *option;
+  };
+  tick(options.age, boxes.age, boxes.ageText);
+  tick(options.health, boxes.health, boxes.healthText);
+  tick(options.fullness, boxes.fullness, boxes.fullnessText);
+  tick(options.courage, boxes.courage, boxes.courageText);
+  tick(options.power, boxes.power, boxes.powerText);
+  tick(options.color, boxes.color, boxes.colorText);
+  boxes.sex = options.sex.has_value();
+  boxes.male = !options.sex || *options.sex == "M";
+  boxes.fileName = fileNameOf(options);
+  if (tool.generate(std::move(*tank), boxes, folderOf(options)) != ui::Outcome::Done) return ui::kExitRefused;
   reportSkipped(context, tool.lastEdits().pastEnd);
-  context.out << base::displayPath(output) << '\n';
+  context.out << base::displayPath(tool.lastOutput()) << '\n';
   return ui::kExitDone;
 }
 
@@ -123,10 +130,10 @@ int runGrid(const Options& options, ui::CommandContext& context) {
     auto& sex = cells[row - 1][kSex - 1];
     sex = toggledSex(sex);
   }
-  const auto output = destination(options);
-  if (tool.writeBack(std::move(*tank), rows, cells, output) != ui::Outcome::Done) return ui::kExitRefused;
+  if (tool.writeBack(std::move(*tank), rows, cells, folderOf(options), fileNameOf(options)) != ui::Outcome::Done)
+    return ui::kExitRefused;
   reportSkipped(context, tool.lastWriteBack().pastEnd);
-  context.out << base::displayPath(output) << '\n';
+  context.out << base::displayPath(tool.lastOutput()) << '\n';
   return ui::kExitDone;
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "ui/number_box.hpp"
 #include "ui/paths.hpp"
 
 namespace netkeeper2 {
@@ -27,7 +28,24 @@ fs::path outputPath(const fs::path& folder, std::string_view name, const fs::pat
   return ui::joinFolder(folder.string(), std::string(name) + tail);
 }
 
+FishEdits takeFishEdits(const FishBoxes& boxes) {
+  auto ticked = [](bool tick, const std::string& text) -> std::optional<double> {
+    if (!tick) return std::nullopt;
+    return ui::leadingNumber(text);
+  };
+  FishEdits edits{ticked(boxes.age, boxes.ageText),         ticked(boxes.health, boxes.healthText),
+                  ticked(boxes.fullness, boxes.fullnessText), ticked(boxes.courage, boxes.courageText),
+                  ticked(boxes.power, boxes.powerText),       ticked(boxes.color, boxes.colorText),
+                  std::nullopt};
+  if (boxes.sex) edits.male = boxes.male;
+  return edits;
+}
+
 std::optional<OpenedTank> Netkeeper2::open(const fs::path& file) {
+  if (file.empty()) {
+    ui_.message(kFileDiffers, {std::string(kProgramTitle), {}});
+    return std::nullopt;
+  }
   std::error_code ec;
   const auto size = fs::file_size(file, ec);
   if (!ec && size > kMaxTankSize) {
@@ -58,17 +76,25 @@ ui::Outcome Netkeeper2::save(const base::Bytes& image, const fs::path& output) {
   return ui::Outcome::Done;
 }
 
+ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishBoxes& boxes, const fs::path& folder) {
+  const fs::path output = outputPath(folder, boxes.fileName, tank.file);
+  return generate(std::move(tank), takeFishEdits(boxes), output);
+}
+
 ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishEdits& edits, const fs::path& output) {
   ui::BusyPointer busy(ui_);
+  output_ = output;
   edits_ = applyFishEdits(tank.image, edits);
   return save(tank.image, output);
 }
 
 ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& rows,
-                                  const std::vector<GridCells>& edited, const fs::path& output) {
+                                  const std::vector<GridCells>& edited, const fs::path& folder,
+                                  std::string_view fileName) {
   ui::BusyPointer busy(ui_);
+  output_ = outputPath(folder, fileName, tank.file);
   writeBack_ = writeGrid(tank.image, rows, edited);
-  return save(tank.image, output);
+  return save(tank.image, output_);
 }
 
 }  // namespace netkeeper2

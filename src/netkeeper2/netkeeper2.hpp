@@ -25,6 +25,20 @@ std::string defaultOutputName(const std::filesystem::path& file);
 std::filesystem::path outputPath(const std::filesystem::path& folder, std::string_view name,
                                  const std::filesystem::path& opened);
 
+// The fish-information dialog's boxes as typed: each value's tick box and text, the Sex tick
+// box with its option, and the File Name box.
+struct FishBoxes {
+  bool age = false, health = false, color = false, courage = false, power = false, fullness = false;
+  std::string ageText = "0", healthText = "100", colorText = "100", courageText = "100", powerText = "100",
+              fullnessText = "100";
+  bool sex = false;
+  bool male = true;      // "M"; "F" otherwise
+  std::string fileName;  // preset to defaultOutputName of the opened file
+};
+
+// The edits the boxes ask for: each ticked box's leading number (no number reads 0).
+FishEdits takeFishEdits(const FishBoxes& boxes);
+
 struct OpenedTank {
   std::filesystem::path file;
   base::Bytes image;  // the whole file
@@ -35,20 +49,31 @@ class Netkeeper2 {
  public:
   explicit Netkeeper2(ui::Ui& ui, base::CodePage codePage = base::CodePage::Cp932) : ui_(ui), codePage_(codePage) {}
 
-  // "Start" and "detail": the file loaded afresh, or "File differs" (with the reason when the
-  // file is too long) and none.
+  // "Start" and "detail" on the selected file (empty when none is): the file loaded afresh,
+  // or "File differs" (with the reason when the file is too long) and none.
   std::optional<OpenedTank> open(const std::filesystem::path& file);
 
-  // The fish-information dialog's "OK": every fish edited, the image written to `output`.
+  // The fish-information dialog's "OK": every fish edited as the boxes say, the image written
+  // in `folder` as File Name + the last four characters of the opened file's name.
+  ui::Outcome generate(OpenedTank tank, const FishBoxes& boxes, const std::filesystem::path& folder);
+  // The same with the edits read and the output named.
   ui::Outcome generate(OpenedTank tank, const FishEdits& edits, const std::filesystem::path& output);
   const FishEditReport& lastEdits() const { return edits_; }
 
   // The grid's rows for the opened tank.
   std::vector<GridRow> grid(const OpenedTank& tank) const { return fillGrid(tank.image, codePage_); }
-  // The grid's "OK": the changed cells and the resets written, the image written to `output`.
+  // The grid's "OK": the changed cells and the resets written, the image written in `folder`
+  // as `fileName` + the last four characters of the opened file's name.
   ui::Outcome writeBack(OpenedTank tank, const std::vector<GridRow>& rows, const std::vector<GridCells>& edited,
-                        const std::filesystem::path& output);
+                        const std::filesystem::path& folder, std::string_view fileName);
   const GridWriteReport& lastWriteBack() const { return writeBack_; }
+
+  // The file the last generate or writeBack wrote (or tried to).
+  const std::filesystem::path& lastOutput() const { return output_; }
+
+  // The code page of the texts in the files (the grid's names).
+  void setCodePage(base::CodePage page) { codePage_ = page; }
+  base::CodePage codePage() const { return codePage_; }
 
  private:
   ui::Outcome save(const base::Bytes& image, const std::filesystem::path& output);
@@ -57,6 +82,7 @@ class Netkeeper2 {
   base::CodePage codePage_;
   FishEditReport edits_;
   GridWriteReport writeBack_;
+  std::filesystem::path output_;
 };
 
 }  // namespace netkeeper2

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -17,20 +18,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/number_box.hpp"
+#include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace netkeeper2 {
-
-namespace {
-
-std::optional<double> tickedValue(QCheckBox* tick, QLineEdit* box) {
-  if (!tick->isChecked()) return std::nullopt;
-  return ui::leadingNumber(box->text().toStdString());
-}
-
-}  // namespace
 
 // ---- the fish-information dialog ----
 
@@ -110,19 +102,23 @@ FishInfoDialog::Row FishInfoDialog::addRow(const char* caption, const char* tick
   return row;
 }
 
-FishEdits FishInfoDialog::edits() const {
-  FishEdits edits;
-  edits.age = tickedValue(age_.tick, age_.box);
-  edits.health = tickedValue(health_.tick, health_.box);
-  edits.fullness = tickedValue(fullness_.tick, fullness_.box);
-  edits.courage = tickedValue(courage_.tick, courage_.box);
-  edits.power = tickedValue(power_.tick, power_.box);
-  edits.colour = tickedValue(color_.tick, color_.box);
-  if (sex_->isChecked()) edits.male = male_->isChecked();
-  return edits;
+FishBoxes FishInfoDialog::boxes() const {
+  FishBoxes boxes;
+  auto read = [](const Row& row, bool& ticked, std::string& text) {
+    ticked = row.tick->isChecked();
+    text = row.box->text().toStdString();
+  };
+  read(age_, boxes.age, boxes.ageText);
+  read(health_, boxes.health, boxes.healthText);
+  read(color_, boxes.color, boxes.colorText);
+  read(courage_, boxes.courage, boxes.courageText);
+  read(power_, boxes.power, boxes.powerText);
+  read(fullness_, boxes.fullness, boxes.fullnessText);
+  boxes.sex = sex_->isChecked();
+  boxes.male = male_->isChecked();
+  boxes.fileName = fileName_->text().toStdString();
+  return boxes;
 }
-
-QString FishInfoDialog::fileName() const { return fileName_->text(); }
 
 // ---- the grid window ----
 
@@ -197,7 +193,15 @@ QString GridWindow::fileName() const { return fileName_->text(); }
 // ---- the main window ----
 
 Window::Window(const std::filesystem::path& folder, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<ui::QtUi>(this)), tool_(*ui_) {
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), tool_(*ownUi_) {
+  makeControls(folder);
+}
+
+Window::Window(ui::Ui& ui, const std::filesystem::path& folder, QWidget* parent) : QWidget(parent), tool_(ui) {
+  makeControls(folder);
+}
+
+void Window::makeControls(const std::filesystem::path& folder) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())));
 
@@ -227,6 +231,9 @@ Window::Window(const std::filesystem::path& folder, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(version);
   auto* layout = new QVBoxLayout(this);
+  auto* menuBar = new QMenuBar(this);
+  ui::addCodePageMenu(menuBar, tool_.codePage(), [this](base::CodePage page) { tool_.setCodePage(page); });
+  layout->setMenuBar(menuBar);
   layout->addWidget(browser_, 1);
   layout->addLayout(buttons);
   layout->addWidget(status_);
@@ -235,7 +242,7 @@ Window::Window(const std::filesystem::path& folder, QWidget* parent)
   connect(detailButton, &QPushButton::clicked, this, &Window::detail);
   connect(browser_, &ui::FileBrowser::fileClicked, this, &Window::showFileFacts);
   connect(browser_, &ui::FileBrowser::fileActivated, this, &Window::start);  // double-click is Start
-  resize(520, 400);
+  resize(520, 400 + menuBar->sizeHint().height());  // the lists keep their size below the menu bar
 }
 
 Window::~Window() = default;
@@ -258,12 +265,8 @@ void Window::showFileFacts(const QString& path) {
 
 std::optional<OpenedTank> Window::openSelected() {
   const QString file = browser_->selectedFile();
-  if (file.isEmpty()) {
-    ui_->message(kFileDiffers, {std::string(kProgramTitle), {}});
-    return std::nullopt;
-  }
-  auto tank = tool_.open(ui::toPath(file));
-  if (!tank) browser_->refreshFiles();
+  auto tank = tool_.open(file.isEmpty() ? std::filesystem::path() : ui::toPath(file));
+  if (!tank && !file.isEmpty()) browser_->refreshFiles();  // it may have gone
   return tank;
 }
 
@@ -272,8 +275,7 @@ void Window::start() {
   if (!tank) return;
   FishInfoDialog dialog(ui::toQString(tank->first.kind), ui::toQString(defaultOutputName(tank->file)), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  const auto output = outputPath(ui::toPath(browser_->folder()), dialog.fileName().toStdString(), tank->file);
-  tool_.generate(std::move(*tank), dialog.edits(), output);
+  tool_.generate(std::move(*tank), dialog.boxes(), ui::toPath(browser_->folder()));
   browser_->refreshFiles();
 }
 
@@ -283,8 +285,7 @@ void Window::detail() {
   const auto rows = tool_.grid(*tank);
   GridWindow window(rows, ui::toQString(defaultOutputName(tank->file)), this);
   if (window.exec() != QDialog::Accepted) return;
-  const auto output = outputPath(ui::toPath(browser_->folder()), window.fileName().toStdString(), tank->file);
-  tool_.writeBack(std::move(*tank), rows, window.cells(), output);
+  tool_.writeBack(std::move(*tank), rows, window.cells(), ui::toPath(browser_->folder()), window.fileName().toStdString());
   browser_->refreshFiles();
 }
 

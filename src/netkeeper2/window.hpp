@@ -20,7 +20,6 @@ class QTableWidget;
 
 namespace ui {
 class FileBrowser;
-class QtUi;
 }  // namespace ui
 
 namespace netkeeper2 {
@@ -36,9 +35,8 @@ class FishInfoDialog : public QDialog {
 
  public:
   FishInfoDialog(const QString& kindName, const QString& fileName, QWidget* parent = nullptr);
-  // The boxes that are ticked, with the numbers they hold.
-  FishEdits edits() const;
-  QString fileName() const;
+  // The boxes as typed.
+  FishBoxes boxes() const;
 
  private:
   struct Row {
@@ -81,7 +79,10 @@ class Window : public QWidget {
   Q_OBJECT
 
  public:
+  // The window with its own message boxes, opening `folder`.
   explicit Window(const std::filesystem::path& folder, QWidget* parent = nullptr);
+  // The window talking through another Ui, which must outlive it (tests script one).
+  Window(ui::Ui& ui, const std::filesystem::path& folder, QWidget* parent = nullptr);
   ~Window() override;
 
   ui::FileBrowser& browser() { return *browser_; }
@@ -93,10 +94,11 @@ class Window : public QWidget {
   void detail();
 
  private:
+  void makeControls(const std::filesystem::path& folder);
   void showFileFacts(const QString& path);
   std::optional<OpenedTank> openSelected();
 
-  std::unique_ptr<ui::QtUi> ui_;
+  std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   Netkeeper2 tool_;
   ui::FileBrowser* browser_;
   QStatusBar* status_;

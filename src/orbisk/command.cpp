@@ -12,6 +12,7 @@
 #include "orbisk/save.hpp"
 #include "ui/cli_ui.hpp"
 #include "ui/json.hpp"
+#include "ui/wrote.hpp"
 #ifdef ORBISK_WITH_IMAGES
 #include "orbisk/bitmap_image.hpp"
 #endif
@@ -93,8 +94,7 @@ int runSave(const Options& options, ui::CommandContext& context) {
   auto report = tool.save(selected);
   for (const auto& file : report.written) {
     std::error_code ec;
-    context.out << "Wrote " << base::displayPath(file) << " (" << base::withThousands(std::filesystem::file_size(file, ec))
-                << " bytes)\n";
+    context.out << ui::wroteText(base::displayPath(file), std::filesystem::file_size(file, ec)) << '\n';
   }
   for (const auto& file : report.skipped)
     context.err << "Skipped " << base::displayPath(file) << ": it already exists (give --yes to replace it).\n";

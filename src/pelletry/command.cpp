@@ -48,7 +48,7 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   auto options = std::make_shared<Options>();
   auto* cmd = app.add_subcommand("pelletry", "Build a food file (.fd) from a name, a memo, an ID, a food kind, a picture and 1-25 frames");
   cmd->add_option("--name", options->boxes.name, "Food name, at most 32 bytes in the code page (required to save)");
-  cmd->add_option("--memo", options->boxes.memo, "Memo text, at most 512 bytes in the code page; stored as given");
+  cmd->add_option("--memo", options->boxes.memo, "Memo text, at most 512 characters (a line break counts two) and 512 bytes in the code page; line breaks are stored as CR LF");
   cmd->add_option("--id", options->boxes.id, "Food ID, 0-127, read as the ID box reads it (\"abc\" is 0)")->capture_default_str();
   cmd->add_option("--kind", options->boxes.kind, "Food kind, the kind scroll bar's value")
       ->check(CLI::Range(0, kMaxKind))

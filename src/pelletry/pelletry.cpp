@@ -22,7 +22,27 @@ bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC
 
 const char* codePageName(base::CodePage page) { return page == base::CodePage::Cp932 ? "932" : "1252"; }
 
+// Characters as the memo box counts them: UTF-16 units, so one beyond the basic plane counts two.
+std::size_t boxCharacters(std::string_view utf8) {
+  std::size_t count = 0;
+  for (const char byte : utf8)
+    if (startsCharacter(byte)) count += static_cast<unsigned char>(byte) >= 0xF0 ? 2 : 1;
+  return count;
+}
+
 }  // namespace
+
+std::string memoAsStored(std::string_view typed) {
+  std::string stored;
+  stored.reserve(typed.size());
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    if (typed[i] == '\n' && (i == 0 || typed[i - 1] != '\r')) stored += '\r';
+    stored += typed[i];
+  }
+  return stored;
+}
+
+std::size_t memoCharacters(std::string_view typed) { return boxCharacters(memoAsStored(typed)); }
 
 fs::path withFoodExtension(const fs::path& chosen) {
   const std::string name = chosen.string();
@@ -65,11 +85,15 @@ SaveResult Pelletry::refuse(const std::string& text, const std::string& detail) 
 SaveResult Pelletry::save() {
   // 1. A name, and texts that fit their fields in the code page's bytes.
   if (boxes.name.empty()) return refuse(kNoName);
+  const std::string memo = memoAsStored(boxes.memo);
+  if (const std::size_t characters = memoCharacters(boxes.memo); characters > kMemoChars)
+    return refuse(base::strcat("The memo is ", characters, " characters long; it holds at most ", kMemoChars,
+                               " (a line break counts two)."));
   const struct {
     const std::string& typed;
     const char* what;
     std::size_t room;
-  } texts[] = {{boxes.name, "food name", kNameBytes}, {boxes.memo, "memo", kMemoBytes}};
+  } texts[] = {{boxes.name, "food name", kNameBytes}, {memo, "memo", kMemoBytes}};
   std::string encoded[2];
   for (std::size_t i = 0; i < 2; ++i) {
     auto bytes = encodeAnsiText(texts[i].typed, codePage_);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "base/codepage.hpp"
 #include "pelletry/frame_strip.hpp"
@@ -30,6 +31,14 @@ inline constexpr int kMemoChars = 512;
 // ".", the last three characters become ".fd"; otherwise ".fd" is appended (a.fd stays,
 // a.xy → a.fd, a.bmp → a.bmp.fd, a → a.fd). Characters, not bytes, are counted.
 std::filesystem::path withFoodExtension(const std::filesystem::path& chosen);
+
+// The memo as the file stores it: every line break CR LF, as a Windows text box holds them
+// (a break typed as LF alone gains its CR). Save refuses a memo of more than kMemoChars
+// characters in this form, the limit the memo box keeps while typing.
+std::string memoAsStored(std::string_view typed);
+// The memo's length as that limit counts it: characters as stored, one beyond the basic plane
+// counting two as the box counts it.
+std::size_t memoCharacters(std::string_view typed);
 
 // What the window's boxes hold, as typed (UTF-8).
 struct Boxes {

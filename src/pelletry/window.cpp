@@ -25,6 +25,7 @@
 #include "pelletry/widgets.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace pelletry {
 
@@ -272,9 +273,9 @@ void Window::makeMenus() {
 }
 
 void Window::limitMemo() {
-  // At most 512 characters, a line break counting two as the file stores it (CR LF).
+  // The flow's limit, kept while typing.
   const QString text = memo_->toPlainText();
-  if (text.size() + text.count(QLatin1Char('\n')) <= kMemoChars) {
+  if (memoCharacters(text.toStdString()) <= kMemoChars) {
     memoAccepted_ = text;
     return;
   }
@@ -297,10 +298,7 @@ void Window::showBoxes() {
 
 void Window::readBoxes() {
   flow_.boxes.name = name_->text().toStdString();
-  // The memo keeps its line breaks as CR LF, as a Windows text box holds them.
-  QString memo = memo_->toPlainText();
-  memo.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  flow_.boxes.memo = memo.toStdString();
+  flow_.boxes.memo = memo_->toPlainText().toStdString();  // the flow stores its line breaks as CR LF
   flow_.boxes.id = id_->text().toStdString();
   flow_.boxes.kind = kind_->value();
 }
@@ -442,8 +440,7 @@ void Window::save() {
   readBoxes();
   const SaveResult result = flow_.save();
   if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or the person stopped
-  statusBar()->showMessage(QStringLiteral("Wrote %1 (%2 bytes)")
-                               .arg(ui::fromPath(result.output), ui::toQString(base::withThousands(result.bytes))));
+  statusBar()->showMessage(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
 }
 
 namespace {

@@ -49,23 +49,16 @@ int runMake(const Options& options, ui::CommandContext& context) {
   return ui::reportWrite(context, result.outcome, result.output, result.bytes, "");
 }
 
-#ifdef SCALEPAINT_PNG
-std::string kindText(const std::string& kind, base::CodePage page) {
-  if (kind.empty()) return "none found";
-  auto text = base::fromCodePage(kind, page);
-  return "\"" + (text ? *text : kind) + "\"";
-}
-#endif
-
 int runPreview(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Scalepaint tool(cli, fs::current_path());
+  tool.setCodePage(context.codePage);
   tool.source = options.source;
   if (!options.source.empty() && !loadPalette(tool, cli, options)) return ui::kExitRefused;
 #ifdef SCALEPAINT_PNG
   auto result = tool.preview();
   if (result.outcome != ui::Outcome::Done) return ui::kExitRefused;
-  context.out << "Kind: " << kindText(result.kindName, context.codePage) << " (column offset "
+  context.out << "Kind: " << (result.kindName.empty() ? std::string("none found") : "\"" + result.kindText + "\"") << " (column offset "
               << kindOffset(result.kindName) << ")\n";
   if (!result.foundSet)
     context.err << "No animation set in " << options.source << ": nothing drawn.\n";

@@ -14,6 +14,20 @@ namespace {
 
 fs::path pathFromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
 
+std::string latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (byte >> 6));
+      text += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string caption(const Edition& edition) {
@@ -142,6 +156,8 @@ PreviewResult Scalepaint::preview() {
   }
   result.outcome = ui::Outcome::Done;
   result.kindName = loaded->kindName;
+  auto kindText = base::fromCodePage(result.kindName, codePage_);
+  result.kindText = kindText ? std::move(*kindText) : latin1ToUtf8(result.kindName);
   result.foundSet = loaded->setStart.has_value();
   result.frame = firstFrameInfo(*loaded);
   result.image = drawPreview(*loaded, *table);

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/codepage.hpp"
 #include "scalepaint/palette.hpp"
 #include "scalepaint/preview.hpp"
 #include "scalepaint/recolour.hpp"
@@ -74,7 +75,8 @@ struct MakeResult {
 struct PreviewResult {
   ui::Outcome outcome = ui::Outcome::Refused;
   PreviewImage image;
-  std::string kindName;
+  std::string kindName;  // as stored: bytes in the code page
+  std::string kindText;  // the kind name for the person (UTF-8): read in the code page, or byte for byte as Latin-1
   bool foundSet = false;
   std::optional<FrameInfo> frame;
 };
@@ -108,11 +110,16 @@ class Scalepaint {
   // PreView: the first frame of the source's first animation through the rows.
   PreviewResult preview();
 
+  // The code page of the texts in the files (the kind name PreView shows).
+  void setCodePage(base::CodePage page) { codePage_ = page; }
+  base::CodePage codePage() const { return codePage_; }
+
  private:
   bool haveSource();
 
   ui::Ui& ui_;
   Edition edition_;
+  base::CodePage codePage_ = base::CodePage::Cp932;
 };
 
 }  // namespace scalepaint

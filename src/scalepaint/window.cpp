@@ -21,6 +21,7 @@
 #include "base/strcat.hpp"
 #include "scalepaint/preview_png.hpp"
 #include "ui/qt/choosing_path_label.hpp"
+#include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace scalepaint {
@@ -35,12 +36,6 @@ constexpr int kGridWidth = 150;
 constexpr int kCaptionWidth = 70;
 
 QString utf8(std::string_view text) { return ui::toQString(text); }
-
-// A kind name as stored: bytes in the host's code page (Japanese by default).
-QString kindText(const std::string& kind) {
-  auto text = base::fromCodePage(kind, base::CodePage::Cp932);
-  return text ? utf8(*text) : QString::fromLatin1(kind.data(), static_cast<qsizetype>(kind.size()));
-}
 
 }  // namespace
 
@@ -174,6 +169,8 @@ void Window::makeMenus() {
   edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
   addEntry(edit, "mnuEditInit", kInit, &Window::init);
   addEntry(edit, "mnuEditFill", kFill, &Window::fill);
+
+  ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 }
 
 Cells Window::gridCells() const {
@@ -274,7 +271,7 @@ void Window::preview() {
                                  .arg(result.frame->height)
                                  .arg(result.kindName.empty() ? QString()
                                                               : QStringLiteral(", kind \"%1\"")
-                                                                    .arg(kindText(result.kindName))));
+                                                                    .arg(utf8(result.kindText))));
 }
 
 void Window::showEvent(QShowEvent* event) {

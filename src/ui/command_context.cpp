@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "ui/wrote.hpp"
 
 namespace ui {
 
@@ -10,7 +11,7 @@ int reportWrite(CommandContext& context, Outcome outcome, const std::filesystem:
                 std::string_view whenCancelled) {
   switch (outcome) {
     case Outcome::Done:
-      context.out << "Wrote " << base::displayPath(output) << " (" << base::withThousands(bytes) << " bytes)\n";
+      context.out << wroteText(base::displayPath(output), bytes) << '\n';
       return kExitDone;
     case Outcome::Cancelled:
       if (!whenCancelled.empty()) context.err << whenCancelled << '\n';

@@ -2,6 +2,7 @@
 // Start with Fish Infomation, Splicing, the gene-list window, and the single-instance guard.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -232,6 +233,9 @@ TEST_F(NetkeeperWindow, GeneOpensTheListAndClosesItForAKindWithoutGenes) {
   EXPECT_EQ(list->list()->item(0)->text(), QStringLiteral(" "));
   EXPECT_EQ(list->list()->item(3)->text().left(12), QStringLiteral("ぐっぴー                  ").left(12));
   EXPECT_EQ(list->list()->currentRow(), 5);
+  control<QAction>(window, "mnuCodePage1252")->trigger();  // the nicknames read in Western
+  click(window, "cmdGene");
+  EXPECT_EQ(list->list()->item(3)->text().left(6), QString::fromUtf8("‚®‚Á‚Ò"));
 
   window.selectFile(QStringLiteral("neon.fsh"));
   click(window, "cmdGene");

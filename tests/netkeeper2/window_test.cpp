@@ -22,6 +22,7 @@
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/single_instance.hpp"
+#include "ui/scripted_ui.hpp"
 
 namespace {
 
@@ -57,15 +58,13 @@ TEST_F(Netkeeper2Window, ListsExtendedEditionTanksInAnyCase) {
   EXPECT_EQ(test::findControl<QLabel>(window, "Panel1")->text(), QString::number(original.size()));
 }
 
-TEST_F(Netkeeper2Window, StartWithoutAFileSaysFileDiffers) {
-  netkeeper2::Window window(folder.path());
-  QString said;
-  test::onNextModal([&](QWidget* modal) {
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) said = box->text();
-    modal->close();
-  });
+TEST_F(Netkeeper2Window, StartAndDetailWithoutAFileSayFileDiffers) {
+  ui::ScriptedUi scripted;
+  netkeeper2::Window window(scripted, folder.path());
   window.start();
-  EXPECT_EQ(said, QStringLiteral("File differs"));
+  window.detail();
+  EXPECT_EQ(scripted.messages, (std::vector<std::string>{"File differs", "File differs"}));
+  EXPECT_EQ(scripted.messageStyles[0].title, "NetKeeperII");
 }
 
 TEST_F(Netkeeper2Window, FishInformationWritesTheTickedBoxesIntoEveryFish) {

@@ -87,6 +87,8 @@ TEST_F(ScalepaintWindow, HasItsControlsAndMenus) {
                                              "mnuFileEnd=END"}));
   EXPECT_EQ(control<QMenu>(window, "mnuEdit")->title(), QStringLiteral("EDIT"));
   EXPECT_EQ(entries("mnuEdit"), (QStringList{"mnuEditInit=INIT", "mnuEditFill=FILL"}));
+  control<QAction>(window, "mnuCodePage1252")->trigger();  // PreView's kind name is read in Western
+  EXPECT_EQ(window.flow().codePage(), base::CodePage::Cp1252);
 }
 
 TEST_F(ScalepaintWindow, TheOlderBuildHasNoPreView) {
