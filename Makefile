@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 20
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps build test run sanitize fuzz bench clean
+.PHONY: all deps build test test-nogui run sanitize fuzz bench clean
 
 all: build
 
@@ -18,6 +18,12 @@ build: deps
 
 test: build
 	ctest --preset default -j $(JOBS)
+
+# The command line alone, built and tested without Qt.
+test-nogui: deps
+	cmake --preset nogui
+	cmake --build --preset nogui -j $(JOBS)
+	ctest --preset nogui -j $(JOBS)
 
 run: build
 	./build/bin/brinkit demo
@@ -39,4 +45,4 @@ bench: deps
 	bash bench/run.sh build-bench
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-bench demo-out
+	rm -rf build build-nogui build-sanitize build-fuzz build-bench demo-out

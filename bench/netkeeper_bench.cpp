@@ -1,13 +1,13 @@
 // netkeeper on a 10 MB tank: the fish edit and the gene list in memory, and end to end as
 // Fish Infomation's OK and Gene run them (read the file, edit, write the whole image).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "base/file_io.hpp"
+#include "base/system.hpp"
 #include "netkeeper/netkeeper.hpp"
 #include "netkeeper_tank.hpp"
 #include "ui/scripted_ui.hpp"
@@ -21,7 +21,7 @@ const tankfile::TankImage& image() {
 
 // The tank as a file in a folder of its own, removed when the program ends.
 struct TankFile {
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / ("netkeeper-bench-" + std::to_string(::getpid()));
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / ("netkeeper-bench-" + std::to_string(base::processId()));
   std::filesystem::path file = folder / "big.tqn";
   TankFile() {
     std::filesystem::create_directories(folder);

@@ -1,14 +1,14 @@
 // orbisk's scan throughput on a 200 MiB pack, in memory and from a file in the page cache,
 // next to a plain copy and a plain read of the same bytes.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
 #include "base/file_io.hpp"
+#include "base/files.hpp"
+#include "base/system.hpp"
 #include "orbisk/scan.hpp"
 #include "orbisk_pack.hpp"
 
@@ -23,7 +23,7 @@ const orbisk_bench::Pack& pack() {
 
 const std::filesystem::path& packFile() {
   static const std::filesystem::path path = [] {
-    auto p = std::filesystem::temp_directory_path() / ("orbisk-bench-" + std::to_string(::getpid()) + ".bin");
+    auto p = std::filesystem::temp_directory_path() / ("orbisk-bench-" + std::to_string(base::processId()) + ".bin");
     if (!base::writeFileAtomically(p, pack().data)) std::abort();
     std::atexit([] { std::filesystem::remove(packFile()); });
     return p;
@@ -75,13 +75,15 @@ BENCHMARK(CopyInMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void ReadFromPageCache(benchmark::State& state) {
   const auto& file = packFile();
-  std::vector<char> buffer(1u << 20);
+  std::vector<std::uint8_t> buffer(1u << 20);
   for (auto _ : state) {
-    int fd = ::open(file.c_str(), O_RDONLY);
+    auto in = base::ReadOnlyFile::open(file);
     std::size_t total = 0;
-    ssize_t n;
-    while ((n = ::read(fd, buffer.data(), buffer.size())) > 0) total += static_cast<std::size_t>(n);
-    ::close(fd);
+    while (in) {
+      auto n = in->readAt(total, buffer);
+      if (!n || *n == 0) break;
+      total += *n;
+    }
     if (total != kPackBytes) state.SkipWithError("short read");
     benchmark::DoNotOptimize(total);
   }

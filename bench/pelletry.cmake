@@ -1,3 +1,3 @@
 # pelletry: the food file build in memory; bench/pelletry.sh times the whole command line.
 add_executable(pelletry_bench pelletry_bench.cpp)
-target_link_libraries(pelletry_bench PRIVATE pelletry_core samples benchmark::benchmark_main)
+target_link_libraries(pelletry_bench PRIVATE foodfile samples benchmark::benchmark_main)

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "pelletry/food_file.hpp"
+#include "foodfile/foodfile.hpp"
 #include "samples/bitmaps.hpp"
 
 namespace {
@@ -14,7 +14,7 @@ void BuildFoodFile(benchmark::State& state) {
   for (int k = 0; k < state.range(0); ++k) frames.push_back(samples::foodFrame(static_cast<std::size_t>(k)));
   const std::vector<base::ByteSpan> spans(frames.begin(), frames.end());
   for (auto _ : state) {
-    auto file = pelletry::buildFoodFile({"Sample Flakes", "memo", 10500, 3, picture, spans});
+    auto file = foodfile::buildFoodFile({"Sample Flakes", "memo", 10500, 3, picture, spans});
     benchmark::DoNotOptimize(file);
   }
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
-#include "pelletry/food_file.hpp"
+#include "foodfile/foodfile.hpp"
 #include "resfile/resfile.hpp"
 
 namespace {
@@ -32,12 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rest = rest.subspan(take);
   }
   pieces.push_back(rest);  // the picture
-  for (auto piece : pieces) (void)pelletry::checkBitmap(piece);
+  for (auto piece : pieces) (void)foodfile::checkBitmap(piece);
 
   const base::ByteSpan picture = pieces.back();
   const std::span<const base::ByteSpan> frames(pieces.data(), pieces.size() - 1);
-  const std::uint16_t R = pelletry::resourceNumber(id > 127 ? 127 : id);
-  auto file = pelletry::buildFoodFile({"name", "memo", R, kind, picture, frames});
+  const std::uint16_t R = foodfile::resourceNumber(id > 127 ? 127 : id);
+  auto file = foodfile::buildFoodFile({"name", "memo", R, kind, picture, frames});
   if (!file) return 0;
   require(kind <= 12 && !frames.empty());
   std::size_t total = 1018 + 16 * frames.size() + picture.size();

@@ -6,7 +6,9 @@ foreach(target scalepaint_walk_fuzz scalepaint_recolour_fuzz scalepaint_palette_
   target_link_options(${target} PRIVATE ${FUZZ_FLAGS})
   target_link_libraries(${target} PRIVATE scalepaint_core)
 endforeach()
-target_compile_options(scalepaint_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+foreach(lib palettefile scalepaint_core)
+  target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+endforeach()
 
 add_executable(scalepaint_seeds scalepaint_seeds.cpp)
 target_link_libraries(scalepaint_seeds PRIVATE samples resfile)

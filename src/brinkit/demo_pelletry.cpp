@@ -7,6 +7,7 @@
 
 #include "base/bytes.hpp"
 #include "base/file_io.hpp"
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
 #include "pelletry/pelletry.hpp"
 #include "samples/bitmaps.hpp"
@@ -41,7 +42,7 @@ base::Result<void> buildFood(const fs::path& bitmaps, const fs::path& output, st
   // Length 1018 + 16n + P + ΣF, the map right after the last frame.
   const std::uintmax_t expected = 1018 + 16 * frameCount + inputs;
   auto file = base::readFile(output, 1 << 20);
-  if (!file || file->size() != expected || base::getU32(&(*file)[4]) + 158 + 12 * frameCount != expected)
+  if (!file || file->size() != expected || base::readU32(*file, 4).value_or(0) + 158 + 12 * frameCount != expected)
     return base::fail(base::strcat(base::displayPath(output), " is not laid out as a food file of ", frameCount, " frames."));
   return {};
 }

@@ -5,13 +5,14 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
-#include "fernwright/plant_file.hpp"
+#include "plantfile/plantfile.hpp"
 #include "resfile/resfile.hpp"
 #include "ui/number_box.hpp"
 
 namespace fernwright {
 
 namespace fs = std::filesystem;
+using namespace plantfile;
 
 namespace {
 

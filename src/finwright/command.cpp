@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "base/file_io.hpp"
 #include "finwright/finwright.hpp"
 #include "ui/cli_ui.hpp"
 

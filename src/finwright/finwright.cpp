@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "base/file_io.hpp"
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "finwright/pipeline.hpp"
 #include "ui/number_box.hpp"
 
@@ -31,11 +33,7 @@ std::string windowCaption() {
 }
 
 std::optional<TooLong> tooLong(const Boxes& boxes) {
-  auto characters = [](const std::string& text) {  // UTF-8 characters, as the boxes count them
-    std::size_t count = 0;
-    for (const unsigned char c : text) count += (c & 0xC0) != 0x80;
-    return count;
-  };
+  auto characters = [](const std::string& text) { return base::utf8Length(text); };  // as the boxes count them
   const std::pair<const char*, const std::string*> shortBoxes[] = {
       {"name", &boxes.name}, {"latin", &boxes.latin}, {"genre", &boxes.genre}, {"habitat", &boxes.habitat}};
   for (const auto& [box, text] : shortBoxes)
@@ -57,11 +55,11 @@ ui::Outcome Finwright::icon() {
 ui::Outcome Finwright::chooseIcon(const fs::path& file) {
   iconPath_ = file.string();
   // Only the bits-per-pixel byte is looked at; a file of 32 bytes or less is taken as it is.
-  std::error_code ec;
-  const auto size = fs::file_size(file, ec);
-  if (!ec && size > 32) {
-    auto data = base::readFile(file, kWorkBufferSize);
-    if (data && (*data)[28] > 8) {
+  // The length is that of the bytes read, not one asked for before: the file may change between.
+  auto data = base::readFile(file, kWorkBufferSize);
+  if (data && data->size() > 32) {
+    auto bits = base::Reader(*data, 28).u8("bits per pixel");
+    if (bits && *bits > 8) {
       ui_.message(kIconRefused);
       iconPath_.clear();
       return ui::Outcome::Refused;

@@ -4,6 +4,7 @@
 // everything in it, when the object goes.
 #include <filesystem>
 
+#include "base/copy_folder.hpp"
 #include "base/error.hpp"
 
 namespace finwright {
@@ -14,16 +15,13 @@ class WorkFolder {
  public:
   // Makes the folder under `temp` (the system's temporary folder when empty).
   explicit WorkFolder(const std::filesystem::path& temp = {});
-  ~WorkFolder();
-  WorkFolder(const WorkFolder&) = delete;
-  WorkFolder& operator=(const WorkFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const { return folder_.path(); }
   // Removes everything in it, making it again if it went missing.
   base::Result<void> empty() const;
 
  private:
-  std::filesystem::path path_;
+  base::CopyFolder folder_;
 };
 
 }  // namespace finwright

@@ -3,10 +3,9 @@
 #include <cstdio>
 
 #include "base/strcat.hpp"
+#include "base/zero_extended.hpp"
 
 namespace fishfile {
-
-using base::byteOrZero;
 
 std::string frameName(std::size_t number) {
   char text[24];
@@ -15,7 +14,8 @@ std::string frameName(std::size_t number) {
 }
 
 bool looksLikeAnimationSet(base::ByteSpan file, std::size_t at, std::uint32_t byteCount) {
-  auto b = [&](std::size_t k) { return byteOrZero(file, at + k); };
+  const base::ZeroExtended view(file);
+  auto b = [&](std::size_t k) { return view.u8(at + k); };
   if (byteCount < kMinAnimationSetSize || byteCount == kInfoBlockSize) return false;
   if (b(0) == 'B' && b(1) == 'M') return false;
   const auto animations = b(0);
@@ -29,8 +29,9 @@ bool looksLikeAnimationSet(base::ByteSpan file, std::size_t at, std::uint32_t by
 
 base::Result<std::vector<FrameView>> readAnimationSet(base::ByteSpan file, std::size_t at,
                                                       std::uint32_t byteCount, std::size_t firstFrame) {
-  const std::size_t animations = byteOrZero(file, at);
-  const std::size_t framesEach = byteOrZero(file, at + 2);
+  const base::ZeroExtended view(file);
+  const std::size_t animations = view.u8(at);
+  const std::size_t framesEach = view.u8(at + 2);
   std::vector<FrameView> frames;
   std::size_t p = 4;
   for (std::size_t a = 0; a < animations && p < byteCount; ++a) {

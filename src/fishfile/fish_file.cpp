@@ -1,28 +1,22 @@
 #include "fishfile/fish_file.hpp"
 
+#include "base/zero_extended.hpp"
 #include "fishfile/animation_set.hpp"
 #include "resfile/resfile.hpp"
 
 namespace fishfile {
 
-namespace {
-
-// Bytes past the end read as 0, as in the readers' zero-filled buffer.
-std::uint32_t u24OrZero(base::ByteSpan file, std::size_t at) {
-  return base::byteOrZero(file, at) | (base::byteOrZero(file, at + 1) << 8) | (base::byteOrZero(file, at + 2) << 16);
-}
-
-}  // namespace
-
 std::vector<AnimationSetLocation> findAnimationSets(base::ByteSpan file) {
   std::vector<AnimationSetLocation> sets;
+  // The walk reads the fish file's way: bytes past its end count as 0.
+  const base::ZeroExtended view(file);
   const std::size_t size = file.size();
   const std::size_t mapStart = resfile::mapOffset(file);
   if (mapStart == 0) return sets;
 
   std::size_t m = mapStart;
   for (std::size_t k = mapStart; k + 1 < size; ++k) {
-    if (file[k] == 0xFF && file[k + 1] == 0xFF) {
+    if (view.u16(k) == 0xFFFF) {
       m = k;
       break;
     }
@@ -30,11 +24,11 @@ std::vector<AnimationSetLocation> findAnimationSets(base::ByteSpan file) {
   for (;;) {
     m += resfile::kReferenceEntrySize;
     if (m > size) break;
-    const std::uint32_t dataOffset = u24OrZero(file, m + 2);
+    const std::uint32_t dataOffset = view.u24(m + 2);
     if (dataOffset == 0) break;
     const std::size_t countAt = std::size_t{dataOffset} + resfile::kHeaderSize;
     if (countAt > size) break;
-    const std::uint32_t count = u24OrZero(file, countAt);
+    const std::uint32_t count = view.u24(countAt);
     if (looksLikeAnimationSet(file, countAt + 4, count)) sets.push_back({countAt + 4, count});
   }
   return sets;

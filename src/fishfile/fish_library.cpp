@@ -23,7 +23,9 @@ base::Result<std::vector<LibraryEntry>> readFishLibrary(base::ByteSpan library) 
     if (!name) return fail(strcat("Entry ", i + 1, " of the fish library: ", name.error().message));
     auto fields = r.bytes(16, "entry fields");
     if (!fields) return fail(strcat("Entry \"", *name, "\" of the fish library is cut short."));
-    LibraryEntry entry{*name, base::getU32(fields->data() + 8), base::getU32(fields->data() + 4)};
+    auto size = base::readU32(*fields, 4), offset = base::readU32(*fields, 8);
+    if (!size || !offset) return fail(strcat("Entry \"", *name, "\" of the fish library is cut short."));
+    LibraryEntry entry{*name, *offset, *size};
     if (!base::fits(library, entry.offset, entry.size))
       return fail(strcat("Entry \"", entry.name, "\" of the fish library points past the end of the library."));
     entries.push_back(std::move(entry));

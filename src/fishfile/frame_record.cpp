@@ -8,14 +8,13 @@
 namespace fishfile {
 
 base::Result<FrameView> readFrameRecord(base::ByteSpan data, std::size_t at) {
-  if (!base::fits(data, at, kFrameHeaderSize)) return base::fail("its header runs past the end of the file");
-  const std::uint8_t* h = data.data() + at;
-  FrameView frame{base::getU16(h + 6), base::getU16(h + 4), base::getU16(h + 8), {}};
-  const std::uint16_t length = base::getU16(h + 10);
-  if (!base::fits(data, at + kFrameHeaderSize, length))
-    return base::fail(base::strcat("its run stream of ", length, " bytes runs past the end of the file"));
-  frame.stream = data.subspan(at + kFrameHeaderSize, length);
-  return frame;
+  base::Reader header(data, at + 4);
+  auto height = header.u16(), width = header.u16(), runs = header.u16(), length = header.u16();
+  if (!base::fits(data, at, kFrameHeaderSize) || !height || !width || !runs || !length)
+    return base::fail("its header runs past the end of the file");
+  if (!base::fits(data, at + kFrameHeaderSize, *length))
+    return base::fail(base::strcat("its run stream of ", *length, " bytes runs past the end of the file"));
+  return FrameView{*width, *height, *runs, data.subspan(at + kFrameHeaderSize, *length)};
 }
 
 base::Bytes makeFrameRecord(std::uint16_t width, std::uint16_t height, const EncodedStream& stream) {

@@ -8,7 +8,9 @@
 #include <system_error>
 
 #include "base/file_io.hpp"
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "gravelfile/gravelfile.hpp"
 #include "ui/file_state.hpp"
 
@@ -18,12 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Offsets of the bitmap fields the check reads.
-constexpr std::size_t kWidthAt = 18, kHeightAt = 22, kPlanesAt = 26, kBitsAt = 28, kCompressionAt = 30;
+// The bitmap fields the check reads, in this order: width, height, planes, bits per pixel and
+// compression, from byte 18 through byte 33.
+constexpr std::size_t kWidthAt = 18;
 constexpr std::size_t kCheckedBytes = 34;  // through the compression field
 constexpr double kPixelsPerCentimetre = 28.34645669;  // 72 per inch
-
-fs::path pathFromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
 
 // "10.0": tenths, rounded.
 std::string centimetres(std::uint32_t pixels) {
@@ -84,16 +85,20 @@ BitmapCheck checkBitmap(base::ByteSpan file) {
   if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return refuse(kNotBmp, "The file does not start with \"BM\".");
   if (file.size() < kCheckedBytes)
     return refuse(kNotBmp, base::strcat("The file is ", file.size(), " bytes long, too short for a bitmap's headers."));
-  check.width = base::getU32(&file[kWidthAt]);
-  const auto height = static_cast<std::int32_t>(base::getU32(&file[kHeightAt]));
+  base::Reader header(file, kWidthAt);
+  const auto width = header.u32(), rawHeight = header.u32();
+  const auto planes = header.u16(), bits = header.u16();
+  const auto compression = header.u32();
+  if (!width || !rawHeight || !planes || !bits || !compression)
+    return refuse(kNotBmp, base::strcat("The file is ", file.size(), " bytes long, too short for a bitmap's headers."));
+  check.width = *width;
+  const auto height = static_cast<std::int32_t>(*rawHeight);
   // A top-down bitmap stores its height negative.
   check.height = height < 0 ? 0u - static_cast<std::uint32_t>(height) : static_cast<std::uint32_t>(height);
-  if (const auto planes = base::getU16(&file[kPlanesAt]); planes != 1)
-    return refuse(kNotOnePlane, base::strcat("The bitmap has ", planes, " planes."));
-  if (const auto bits = base::getU16(&file[kBitsAt]); bits != 8)
-    return refuse(kNot256, base::strcat("The bitmap has ", bits, " bits per pixel; 256 colours take 8."));
-  if (const auto compression = base::getU32(&file[kCompressionAt]); compression != 0)
-    return refuse(kCompressed, base::strcat("The bitmap's compression is ", compression, "; only 0 (none) is taken."));
+  if (*planes != 1) return refuse(kNotOnePlane, base::strcat("The bitmap has ", *planes, " planes."));
+  if (*bits != 8) return refuse(kNot256, base::strcat("The bitmap has ", *bits, " bits per pixel; 256 colours take 8."));
+  if (*compression != 0)
+    return refuse(kCompressed, base::strcat("The bitmap's compression is ", *compression, "; only 0 (none) is taken."));
   check.ok = true;
   return check;
 }
@@ -166,7 +171,7 @@ ui::Outcome Gritpress::chooseInput(Side side, const fs::path& file) {
 }
 
 ui::Outcome Gritpress::browseOutput() {
-  const fs::path current = pathFromUtf8(boxes.output);
+  const fs::path current = base::pathFromUtf8(boxes.output);
   auto file = ui_.saveFile({kOutputTitle, kGravelFilter, current.parent_path(), base::displayPath(current.filename())});
   if (!file) return ui::Outcome::Cancelled;
   boxes.output = base::displayPath(*file);
@@ -176,7 +181,7 @@ ui::Outcome Gritpress::browseOutput() {
 std::optional<fs::path> Gritpress::acceptedOutput(ui::Outcome& why) {
   why = ui::Outcome::Refused;
   for (;;) {
-    const fs::path path = pathFromUtf8(boxes.output);
+    const fs::path path = base::pathFromUtf8(boxes.output);
     const std::string name = base::displayPath(path.filename());
     const bool blank = boxes.output.find_first_not_of(" \t") == std::string::npos;
     if (blank || name.empty() || name == "." || name == ".." || (endsWithGrv(name) && name.size() == 4)) {
@@ -212,7 +217,7 @@ std::optional<fs::path> Gritpress::acceptedOutput(ui::Outcome& why) {
 
 std::optional<base::Bytes> Gritpress::rereadInput(Side side) {
   Input& input = inputs_[static_cast<std::size_t>(side)];
-  const fs::path file = pathFromUtf8(input.path);
+  const fs::path file = base::pathFromUtf8(input.path);
   auto data = base::readFile(file, kMaxBitmapBytes);
   if (!data) {
     tell(base::strcat(side == Side::Top ? kErrorGetFile1 : kErrorGetFile2, readFailureClass(file)), data.error().message);

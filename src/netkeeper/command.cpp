@@ -3,7 +3,9 @@
 #include <memory>
 #include <ostream>
 
+#include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "netkeeper/netkeeper.hpp"
 #include "netkeeper/water_command.hpp"
 #include "ui/json.hpp"
@@ -26,13 +28,11 @@ struct GeneOptions {
   bool json = false;
 };
 
-std::filesystem::path pathOf(const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); }
-
 // The file a verb works on must be given as a file: without one the window would say "File differs".
 int runKind(const std::string& file, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Netkeeper tool(cli);
-  const Kind* kind = tool.recognise(pathOf(file));
+  const Kind* kind = tool.recognise(base::pathFromUtf8(file));
   if (!kind) {
     if (!cli.showedMessage()) cli.message(kFileDiffers);
     return ui::kExitRefused;
@@ -44,7 +44,7 @@ int runKind(const std::string& file, ui::CommandContext& context) {
 int runFish(const FishOptions& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Netkeeper tool(cli);
-  if (!tool.startFish(pathOf(options.file))) return ui::kExitRefused;
+  if (!tool.startFish(base::pathFromUtf8(options.file))) return ui::kExitRefused;
   FishBoxes boxes;
   auto tick = [](const std::optional<std::string>& option, bool& flag, std::string& text) {
     flag = option.has_value();
@@ -82,7 +82,7 @@ int runGenes(const GeneOptions& options, ui::CommandContext& context) {
   boxes.fileName = options.name;
   ui::CliUi cli(context.err);
   Netkeeper tool(cli);
-  if (!tool.startSplicing(pathOf(options.file))) return ui::kExitRefused;
+  if (!tool.startSplicing(base::pathFromUtf8(options.file))) return ui::kExitRefused;
   const auto outcome = tool.confirmGenes(boxes);
   if (outcome != ui::Outcome::Done) return ui::kExitRefused;
   std::error_code ec;
@@ -92,7 +92,7 @@ int runGenes(const GeneOptions& options, ui::CommandContext& context) {
 int runGeneList(const GeneOptions& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Netkeeper tool(cli, context.codePage);
-  auto list = tool.geneList(pathOf(options.file));
+  auto list = tool.geneList(base::pathFromUtf8(options.file));
   if (!list) {
     if (cli.showedMessage()) return ui::kExitRefused;  // the file could not be read
     if (options.json) context.out << "null\n";

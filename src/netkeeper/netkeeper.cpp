@@ -6,6 +6,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "tankfile/records.hpp"
 #include "ui/number_box.hpp"
 #include "ui/paths.hpp"
@@ -70,20 +71,13 @@ EditSet takeEditSet(FishBoxes& boxes) {
 }
 
 std::string lastFourCharacters(const std::filesystem::path& file) {
-  const std::string name = fileNameText(file);
-  std::size_t at = name.size();
-  for (int characters = 0; characters < 4 && at > 0;) {
-    --at;
-    if ((static_cast<unsigned char>(name[at]) & 0xC0) != 0x80) ++characters;  // not a UTF-8 continuation byte
-  }
-  return name.substr(at);
+  return std::string(base::utf8Suffix(fileNameText(file), 4));
 }
 
 std::filesystem::path outputPath(const std::filesystem::path& folder, std::string_view name, std::string_view ending) {
   const std::string file = base::strcat(name, ending);
-  if (folder.empty()) return std::filesystem::path(std::u8string(file.begin(), file.end()));
-  const std::string joined = ui::joinFolder(base::displayPath(folder), file);
-  return std::filesystem::path(std::u8string(joined.begin(), joined.end()));
+  if (folder.empty()) return base::pathFromUtf8(file);
+  return base::pathFromUtf8(ui::joinFolder(base::displayPath(folder), file));
 }
 
 bool Netkeeper::load(const std::filesystem::path& file) {

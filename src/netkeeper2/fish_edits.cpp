@@ -1,8 +1,10 @@
 #include "netkeeper2/fish_edits.hpp"
 
-#include "netkeeper2/wtk_records.hpp"
+#include "wtkfile/records.hpp"
 
 namespace netkeeper2 {
+
+using namespace wtkfile;
 
 namespace {
 

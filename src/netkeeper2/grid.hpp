@@ -10,9 +10,12 @@
 
 #include "base/bytes.hpp"
 #include "base/codepage.hpp"
-#include "netkeeper2/wtk_records.hpp"
+#include "wtkfile/records.hpp"
 
 namespace netkeeper2 {
+
+// The extended-edition tank's records and fields, as every flow here names them.
+using namespace wtkfile;
 
 inline constexpr std::size_t kGridColumns = 10;
 inline constexpr std::size_t kMaxGridRows = 501;

@@ -11,7 +11,6 @@
 #include "base/codepage.hpp"
 #include "netkeeper2/fish_edits.hpp"
 #include "netkeeper2/grid.hpp"
-#include "netkeeper2/wtk_records.hpp"
 #include "ui/ui.hpp"
 
 namespace netkeeper2 {

@@ -1,31 +1,22 @@
 #include "orbisk/bitmap_image.hpp"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
-
-#include <climits>
+#include "orbisk/bitmap_preview.hpp"
 
 namespace orbisk {
 
-base::Result<QImage> decodeBitmap(base::ByteSpan bytes) {
-  if (bytes.size() > INT_MAX) return base::fail("The bitmap is too large to show.");
-  const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  QBuffer buffer;
-  buffer.setData(data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, "BMP");
-  QImage image = reader.read();
-  if (image.isNull()) return base::fail("The bitmap cannot be decoded: " + reader.errorString().toStdString() + ".");
-  return image;
+QImage toQImage(const image::Picture& picture) {
+  QImage qimage(picture.width, picture.height, picture.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  for (int y = 0; y < picture.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(qimage.scanLine(y));
+    for (int x = 0; x < picture.width; ++x) line[x] = picture.at(x, y);
+  }
+  return qimage;
 }
 
-base::Result<base::Bytes> pngBytes(const QImage& image) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return base::fail("The picture cannot be coded as PNG.");
-  return base::Bytes(png.begin(), png.end());
+base::Result<QImage> decodeBitmap(base::ByteSpan bytes) {
+  auto picture = decodeListedBitmap(bytes);
+  if (!picture) return std::unexpected(picture.error());
+  return toQImage(*picture);
 }
 
 }  // namespace orbisk

@@ -1,17 +1,18 @@
 #pragma once
-// A listed bitmap decoded for showing or for a PNG: any bitmap Qt reads, run-length
-// compressed ones included. Needs Qt's Gui module, not a display.
+// A listed bitmap as Qt's picture for the preview window, decoded by the same decoder as the
+// command line's preview (bitmap_preview.hpp).
 #include <QImage>
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "image/bmp_decode.hpp"
 
 namespace orbisk {
 
-// Fails with a message when Qt cannot decode the bytes as a bitmap.
-base::Result<QImage> decodeBitmap(base::ByteSpan bytes);
+// The decoded pixels as Qt's picture.
+QImage toQImage(const image::Picture& picture);
 
-// The image as PNG bytes.
-base::Result<base::Bytes> pngBytes(const QImage& image);
+// Fails with the message decodeListedBitmap gives.
+base::Result<QImage> decodeBitmap(base::ByteSpan bytes);
 
 }  // namespace orbisk

@@ -5,6 +5,8 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "image/png_write.hpp"
+#include "orbisk/bitmap_preview.hpp"
 #include "orbisk/midi_render.hpp"
 #include "orbisk/orbisk.hpp"
 #include "orbisk/preview.hpp"
@@ -13,9 +15,6 @@
 #include "ui/cli_ui.hpp"
 #include "ui/json.hpp"
 #include "ui/wrote.hpp"
-#ifdef ORBISK_WITH_IMAGES
-#include "orbisk/bitmap_image.hpp"
-#endif
 
 namespace orbisk {
 
@@ -132,12 +131,11 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Orbisk tool(cli, std::filesystem::current_path());
   if (auto code = scanForOne(options, Kind::Bitmap, "bitmap to preview", tool, context)) return *code;
-#ifdef ORBISK_WITH_IMAGES
   PreviewFolder folder(std::filesystem::current_path());  // bitmaps never use it
   Preview preview(tool, folder, {});
   auto shown = preview.show(*options.index);
-  base::Result<QImage> image = shown ? decodeBitmap(shown->bitmap) : std::unexpected(shown.error());
-  base::Result<base::Bytes> png = image ? pngBytes(*image) : std::unexpected(image.error());
+  base::Result<image::Picture> picture = shown ? decodeListedBitmap(shown->bitmap) : std::unexpected(shown.error());
+  base::Result<base::Bytes> png = picture ? image::pngBytes(*picture) : std::unexpected(picture.error());
   if (!png) {
     context.err << kPreviewFailed << '\n' << png.error().message << '\n';
     return ui::kExitRefused;
@@ -147,14 +145,9 @@ int runPreview(const Options& options, ui::CommandContext& context) {
     context.err << written.error().message << '\n';
     return ui::kExitRefused;
   }
-  context.out << "Wrote " << base::displayPath(out) << " (" << image->width() << " x " << image->height() << " pixels, "
+  context.out << "Wrote " << base::displayPath(out) << " (" << picture->width << " x " << picture->height << " pixels, "
               << base::withThousands(png->size()) << " bytes)\n";
   return ui::kExitDone;
-#else
-  context.err << "This brinkit was built without the windows (BRINKIT_GUI=OFF): the preview verb needs their image "
-                 "readers to decode bitmaps.\n";
-  return ui::kExitRefused;
-#endif
 }
 
 int runRender(const Options& options, ui::CommandContext& context) {

@@ -1,11 +1,11 @@
 #include "orbisk/orbisk.hpp"
 
-#include <unistd.h>
-
 #include <system_error>
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/system.hpp"
+#include "base/utf8.hpp"
 
 namespace orbisk {
 namespace {
@@ -18,10 +18,6 @@ bool isFile(const std::filesystem::path& path) {
 bool isFolder(const std::filesystem::path& path) {
   std::error_code ec;
   return !path.empty() && std::filesystem::is_directory(path, ec);
-}
-
-std::filesystem::path fromText(const std::string& text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 // Passes on only Stop: a saved resource's bytes do not move the bar.
@@ -50,7 +46,7 @@ std::string foundMessage(std::size_t count) {
 
 Orbisk::Orbisk(ui::Ui& ui, std::filesystem::path programFolder) : ui_(ui), programFolder_(std::move(programFolder)) {
   std::error_code ec;
-  if (isFolder(programFolder_) && ::access(programFolder_.c_str(), W_OK) == 0)
+  if (base::isWritableFolder(programFolder_))
     outputFolder_ = programFolder_;
   else
     outputFolder_ = std::filesystem::current_path(ec);
@@ -59,7 +55,7 @@ Orbisk::Orbisk(ui::Ui& ui, std::filesystem::path programFolder) : ui_(ui), progr
 void Orbisk::selectFile() {
   ui::FileDialogSpec spec;
   spec.filter = kFileFilter;
-  auto current = fromText(fileName).parent_path();
+  auto current = base::pathFromUtf8(fileName).parent_path();
   spec.startFolder = isFolder(current) ? current : programFolder_;
   if (auto chosen = ui_.openFile(spec)) fileName = base::displayPath(*chosen);
 }
@@ -73,7 +69,7 @@ void Orbisk::changeFolder() {
 }
 
 std::optional<std::filesystem::path> Orbisk::beginFind() {
-  auto path = fromText(fileName);
+  auto path = base::pathFromUtf8(fileName);
   if (!isFile(path)) {
     ui_.message(kBadFileName, {.title = "Error", .detail = {}});
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/copy_folder.hpp"
 #include "base/error.hpp"
 
 namespace orbisk {
@@ -39,6 +40,7 @@ class PreviewFolder {
 
  private:
   std::filesystem::path programFolder_, fallbackRoot_;
+  std::optional<base::CopyFolder> copy_;
   std::optional<std::filesystem::path> folder_;
   bool removed_ = false;
 };

@@ -10,7 +10,9 @@
 
 #include "base/file_io.hpp"
 #include "base/files.hpp"
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 
 namespace orbisk {
 namespace {
@@ -198,32 +200,20 @@ std::string_view kindWord(Kind kind) {
 
 // Counts and cuts in characters, so a UTF-8 name is never cut inside a character.
 std::string resourceName(std::string_view scannedFileName, std::size_t sequence, std::string_view extension) {
-  auto prefix = [](std::string_view text, std::size_t characters) {
-    std::size_t at = 0, count = 0;
-    while (at < text.size() && count < characters) {
-      ++at;
-      while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
-      ++count;
-    }
-    return text.substr(0, at);
-  };
   auto dot = scannedFileName.find('.');
-  std::size_t d = 0;  // 1-based character position of the first "."
-  if (dot != std::string_view::npos) {
-    for (std::size_t i = 0; i <= dot; ++i)
-      if ((static_cast<unsigned char>(scannedFileName[i]) & 0xC0) != 0x80) ++d;
-  }
+  // 1-based character position of the first "."
+  const std::size_t d = dot == std::string_view::npos ? 0 : base::utf8Length(scannedFileName.substr(0, dot + 1));
   std::string_view stem;
   if (d == 1)
     stem = {};
   else if (d >= 2 && d <= 4)
-    stem = prefix(scannedFileName, d - 1);
+    stem = base::utf8Prefix(scannedFileName, d - 1);
   else
-    stem = prefix(scannedFileName, 4);
+    stem = base::utf8Prefix(scannedFileName, 4);
   std::string number = std::to_string(sequence);
   if (number.size() < 4) number.insert(0, 4 - number.size(), '0');
   std::string name = base::strcat(stem, number, extension);
-  return std::string(prefix(name, 12));
+  return std::string(base::utf8Prefix(name, 12));
 }
 
 std::string listLine(const Resource& resource) {
@@ -244,19 +234,21 @@ std::string listLine(const Resource& resource) {
 
 std::uint64_t bitmapSize(base::ByteSpan data, std::uint64_t at) {
   if (!fits(data, at, 54)) return 0;
-  const std::uint8_t* p = data.data() + at;
-  if (p[0] != 'B' || p[1] != 'M') return 0;
-  std::uint32_t size = base::getU32(p + 2);
+  // Fields of the 54 bytes just checked: the reads cannot fail, and a failure would refuse.
+  auto u16 = [&](std::size_t k) { return base::readU16(data, at + k).value_or(0); };
+  auto u32 = [&](std::size_t k) { return base::readU32(data, at + k).value_or(0xFFFFFFFF); };
+  if (u16(0) != ('B' | 'M' << 8)) return 0;
+  std::uint32_t size = u32(2);
   if (size >= 16777216 || size < 54) return 0;  // below 54 cannot hold its own headers
-  if (base::getU32(p + 10) >= 4096) return 0;
-  if (base::getU32(p + 14) >= 100) return 0;
-  if (base::getU16(p + 26) != 1) return 0;
-  if (base::getU32(p + 30) > 2) return 0;
+  if (u32(10) >= 4096) return 0;
+  if (u32(14) >= 100) return 0;
+  if (u16(26) != 1) return 0;
+  if (u32(30) > 2) return 0;
   return size;
 }
 
 bool bitmapCompressed(base::ByteSpan data, std::uint64_t at) {
-  return fits(data, at, 34) && base::getU32(data.data() + at + 30) != 0;
+  return base::readU32(data, at + 30).value_or(0) != 0;
 }
 
 bool waveCandidate(base::ByteSpan data, std::uint64_t at) {
@@ -265,8 +257,8 @@ bool waveCandidate(base::ByteSpan data, std::uint64_t at) {
 }
 
 std::uint64_t waveSize(base::ByteSpan data, std::uint64_t at) {
-  if (!fits(data, at, 8)) return 0;
-  return std::uint64_t{base::getU32(data.data() + at + 4)} + 8;
+  auto size = base::readU32(data, at + 4);
+  return size ? std::uint64_t{*size} + 8 : 0;
 }
 
 bool midiCandidate(base::ByteSpan data, std::uint64_t at) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
 
 namespace orbisk {
@@ -20,21 +21,27 @@ base::Result<WaveInfo> readWaveInfo(base::ByteSpan wave) {
   WaveInfo info;
   bool haveFormat = false;
   std::uint64_t at = 12;
-  while (wave.size() - std::min<std::uint64_t>(at, wave.size()) >= 8) {
-    const std::uint8_t* header = wave.data() + at;
-    const std::uint64_t size = base::getU32(header + 4);
+  while (at < wave.size()) {
+    base::Reader chunk(wave, at);
+    auto tag = chunk.bytes(4, "chunk header");
+    auto chunkSize = chunk.u32("chunk header");
+    if (!tag || !chunkSize) break;  // fewer than 8 bytes left: no further chunk
+    const std::uint64_t size = *chunkSize;
     const std::uint64_t body = at + 8;
-    if (std::memcmp(header, "fmt ", 4) == 0) {
-      if (size < 16 || wave.size() - body < 16) return base::fail("The wave's format chunk is too short.");
-      const std::uint8_t* f = wave.data() + body;
-      info.formatTag = base::getU16(f);
-      info.channels = base::getU16(f + 2);
-      info.sampleRate = base::getU32(f + 4);
-      info.byteRate = base::getU32(f + 8);
-      info.blockAlign = base::getU16(f + 12);
-      info.bitsPerSample = base::getU16(f + 14);
+    if (std::memcmp(tag->data(), "fmt ", 4) == 0) {
+      auto formatTag = chunk.u16(), channels = chunk.u16();
+      auto sampleRate = chunk.u32(), byteRate = chunk.u32();
+      auto blockAlign = chunk.u16(), bitsPerSample = chunk.u16();
+      if (size < 16 || !formatTag || !channels || !sampleRate || !byteRate || !blockAlign || !bitsPerSample)
+        return base::fail("The wave's format chunk is too short.");
+      info.formatTag = *formatTag;
+      info.channels = *channels;
+      info.sampleRate = *sampleRate;
+      info.byteRate = *byteRate;
+      info.blockAlign = *blockAlign;
+      info.bitsPerSample = *bitsPerSample;
       haveFormat = true;
-    } else if (std::memcmp(header, "data", 4) == 0) {
+    } else if (std::memcmp(tag->data(), "data", 4) == 0) {
       if (!haveFormat) return base::fail("The wave's sound data comes before its format.");
       info.dataOffset = body;
       info.dataBytes = std::min<std::uint64_t>(size, wave.size() - body);

@@ -4,11 +4,14 @@
 #include <ostream>
 
 #include "base/strcat.hpp"
-#include "pelletry/food_file.hpp"
+#include "foodfile/foodfile.hpp"
 #include "pelletry/pelletry.hpp"
 #include "ui/cli_ui.hpp"
 
 namespace pelletry {
+
+using foodfile::kMaxFrames;
+using foodfile::kMaxKind;
 
 namespace {
 

@@ -5,7 +5,8 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
-#include "pelletry/food_file.hpp"
+#include "base/utf8.hpp"
+#include "foodfile/foodfile.hpp"
 #include "resfile/resfile.hpp"
 #include "ui/number_box.hpp"
 #include "ui/overwrite.hpp"
@@ -13,22 +14,13 @@
 namespace pelletry {
 
 namespace fs = std::filesystem;
+using namespace foodfile;
 
 namespace {
 
 constexpr double kTwipsPerPixel = 15;
 
-bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
-
 const char* codePageName(base::CodePage page) { return page == base::CodePage::Cp932 ? "932" : "1252"; }
-
-// Characters as the memo box counts them: UTF-16 units, so one beyond the basic plane counts two.
-std::size_t boxCharacters(std::string_view utf8) {
-  std::size_t count = 0;
-  for (const char byte : utf8)
-    if (startsCharacter(byte)) count += static_cast<unsigned char>(byte) >= 0xF0 ? 2 : 1;
-  return count;
-}
 
 }  // namespace
 
@@ -42,15 +34,13 @@ std::string memoAsStored(std::string_view typed) {
   return stored;
 }
 
-std::size_t memoCharacters(std::string_view typed) { return boxCharacters(memoAsStored(typed)); }
+std::size_t memoCharacters(std::string_view typed) { return base::utf16Length(memoAsStored(typed)); }
 
 fs::path withFoodExtension(const fs::path& chosen) {
   const std::string name = chosen.string();
-  // The byte where the third character from the end starts.
-  std::size_t at = name.size(), seen = 0;
-  while (at > 0 && seen < 3)
-    if (startsCharacter(name[--at])) ++seen;
-  if (seen == 3 && name[at] == '.') return fs::path(name.substr(0, at) + ".fd");
+  const std::string_view lastThree = base::utf8Suffix(name, 3);
+  if (base::utf8Length(lastThree) == 3 && lastThree.front() == '.')
+    return fs::path(name.substr(0, name.size() - lastThree.size()) + ".fd");
   return fs::path(name + ".fd");
 }
 

@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "foodfile/foodfile.hpp"
 #include "pelletry/artwork.hpp"
-#include "pelletry/food_file.hpp"
 #include "pelletry/preview_window.hpp"
 #include "pelletry/widgets.hpp"
 #include "ui/qt/code_page_menu.hpp"
@@ -28,6 +28,8 @@
 #include "ui/wrote.hpp"
 
 namespace pelletry {
+
+using foodfile::kMaxKind;
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/zero_extended.hpp"
 
 namespace resfile {
 
@@ -49,7 +50,7 @@ std::uint32_t Writer::append(ByteSpan data) {
 
 std::uint32_t Writer::appendBitmap(ByteSpan bitmap) {
   auto offset = static_cast<std::uint32_t>(file_.size() - kHeaderSize);
-  base::appendU32(file_, bitmap.size() >= 6 ? base::getU32(&bitmap[2]) : 0);
+  base::appendU32(file_, base::readU32(bitmap, 2).value_or(0));
   base::appendBytes(file_, bitmap);
   return offset;
 }
@@ -109,7 +110,7 @@ base::Result<Bytes> Writer::finish(const MapSpec& map) && {
 }
 
 std::uint32_t mapOffset(ByteSpan file) {
-  return base::getU24(std::array{base::byteOrZero(file, 4), base::byteOrZero(file, 5), base::byteOrZero(file, 6)}.data());
+  return base::ZeroExtended(file).u24(4);
 }
 
 base::Result<std::vector<Reference>> readReferences(ByteSpan file) {
@@ -132,9 +133,12 @@ base::Result<std::vector<Reference>> readReferences(ByteSpan file) {
       return fail("The resource map lists more reference entries than it has room for.");
     for (std::uint32_t r = 0; r <= *lastRef; ++r) {
       std::size_t at = std::size_t{M} + kMapTypeListOffset + *firstRef + kReferenceEntrySize * r;
-      if (!base::fits(file, at, kReferenceEntrySize))
+      base::Reader fields(file, at);
+      auto id = fields.u16(), nameOffset = fields.u16();
+      auto dataOffset = fields.u24();
+      if (!base::fits(file, at, kReferenceEntrySize) || !id || !nameOffset || !dataOffset)
         return fail(strcat("A reference entry of type ", type.text(), " runs past the end of the file."));
-      refs.push_back({type, base::getU16(&file[at]), base::getU16(&file[at + 2]), base::getU24(&file[at + 4])});
+      refs.push_back({type, *id, *nameOffset, *dataOffset});
     }
   }
   return refs;

@@ -6,9 +6,7 @@
 #include "base/file_io.hpp"
 #include "scalepaint/scalepaint.hpp"
 #include "ui/cli_ui.hpp"
-#ifdef SCALEPAINT_PNG
 #include "scalepaint/preview_png.hpp"
-#endif
 
 namespace scalepaint {
 
@@ -55,7 +53,6 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   tool.setCodePage(context.codePage);
   tool.source = options.source;
   if (!options.source.empty() && !loadPalette(tool, cli, options)) return ui::kExitRefused;
-#ifdef SCALEPAINT_PNG
   auto result = tool.preview();
   if (result.outcome != ui::Outcome::Done) return ui::kExitRefused;
   context.out << "Kind: " << (result.kindName.empty() ? std::string("none found") : "\"" + result.kindText + "\"") << " (column offset "
@@ -73,11 +70,6 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   }
   std::error_code ec;
   return ui::reportWrite(context, ui::Outcome::Done, options.png, static_cast<std::size_t>(fs::file_size(options.png, ec)), "");
-#else
-  if (!tool.source.empty()) context.err << "This brinkit was built without Qt: the preview needs the window build.\n";
-  else tool.preview();
-  return ui::kExitRefused;
-#endif
 }
 
 int runPalette(const Options& options, ui::CommandContext& context) {

@@ -1,7 +1,6 @@
 #pragma once
-// The palette table: for each of the 256 pixel indices, the index that takes its place. The
-// window keeps it as the 256 cells of its grid (row r holds entry r - 1 as text); every action
-// reads the cells when it runs. A palette file holds the table as 256 text lines.
+// The palette table as the window keeps it: the 256 cells of its grid (row r holds entry r - 1
+// as text); every action reads the cells when it runs. The table and its file are palettefile's.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,19 +8,22 @@
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "palettefile/palettefile.hpp"
 
 namespace scalepaint {
 
-constexpr std::size_t kEntries = 256;
+using palettefile::identityTable;
+using palettefile::kEntries;
+using palettefile::kMaxPaletteFileSize;
+using palettefile::paletteFileText;
+using palettefile::parsePaletteFile;
+using palettefile::Table;
 
 // The grid's cells as typed, entry 0 first.
 using Cells = std::array<std::string, kEntries>;
-// A table that may be applied or saved: every entry 0-255.
-using Table = std::array<std::uint8_t, kEntries>;
 
 // INIT: row r holds r - 1.
 Cells identityCells();
-Table identityTable();
 
 // FILL: every cell takes the leading number of `firstCell` ("12abc" is 12, "" is 0), not
 // rounded, in its shortest decimal form ("7.50" gives "7.5").
@@ -42,17 +44,5 @@ enum class EntryZero { FromCell, Forced };
 base::Result<Table> readCells(const Cells& cells, EntryZero zero);
 
 Cells cellsOf(const Table& table);
-
-// The palette file: line n holds entry n - 1 as " N " and CR LF.
-std::string paletteFileText(const Table& table);
-
-// Reads a palette file: 256 lines, each holding one whole number (blanks around it and
-// anything after a comma ignored; lines past the 256th are not read). A short file, a line
-// without a whole number or an entry outside 0-255 is refused with the reason ("line 3 holds
-// \"abc\", not a whole number"), to follow the file's name in a message.
-base::Result<Table> parsePaletteFile(base::ByteSpan file);
-
-// The longest palette file read: 256 lines with room for blanks and comments.
-constexpr std::size_t kMaxPaletteFileSize = 1 << 20;
 
 }  // namespace scalepaint

@@ -5,6 +5,7 @@
 
 #include "base/files.hpp"
 #include "base/strcat.hpp"
+#include "base/zero_extended.hpp"
 #include "scalepaint/recolour.hpp"
 
 namespace scalepaint {
@@ -104,7 +105,7 @@ std::optional<FrameInfo> firstFrameInfo(const PreviewSource& source) {
   std::optional<FrameInfo> info;
   const base::ByteSpan data = source.data;
   walkFrames(data, {*source.setStart, source.setByteCount}, [&](const FrameSpot& frame) {
-    info = FrameInfo{base::getU16(&data[frame.header + 6]), base::getU16(&data[frame.header + 4])};
+    info = FrameInfo{base::ZeroExtended(data).u16(frame.header + 6), base::ZeroExtended(data).u16(frame.header + 4)};
     return false;  // only the first frame
   });
   return info;
@@ -122,7 +123,7 @@ PreviewImage drawPreview(const PreviewSource& source, const Table& table) {
   if (!first) return image;
 
   const auto palette = displayPalette();
-  const int width = base::getU16(&data[first->header + 6]);
+  const int width = base::ZeroExtended(data).u16(first->header + 6);
   const int wrapAt = kLeftColumn + width;
   int x = kLeftColumn + kindOffset(source.kindName), y = kTopRow;
   auto put = [&](std::uint8_t value) {

@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
+#include "base/zero_extended.hpp"
 #include "fishfile/animation_set.hpp"
 #include "resfile/resfile.hpp"
 
 namespace scalepaint {
-
-namespace {
-
-// Bytes past the end read as 0: an entry or count cut off by the file's end ends the walk.
-std::uint32_t u24OrZero(base::ByteSpan file, std::size_t at) {
-  return base::byteOrZero(file, at) | (base::byteOrZero(file, at + 1) << 8) | (base::byteOrZero(file, at + 2) << 16);
-}
-
-}  // namespace
 
 ResourceWalk::ResourceWalk(base::ByteSpan file) : file_(file) {
   const std::size_t mapStart = resfile::mapOffset(file);
@@ -24,7 +16,7 @@ ResourceWalk::ResourceWalk(base::ByteSpan file) : file_(file) {
   }
   entry_ = mapStart;
   for (std::size_t i = mapStart; i + 1 < file.size(); ++i) {
-    if (file[i] == 0xFF && file[i + 1] == 0xFF) {
+    if (base::ZeroExtended(file).u16(i) == 0xFFFF) {
       entry_ = i;
       break;
     }
@@ -34,13 +26,13 @@ ResourceWalk::ResourceWalk(base::ByteSpan file) : file_(file) {
 std::optional<ResourceSpot> ResourceWalk::next() {
   if (done_) return std::nullopt;
   entry_ += resfile::kReferenceEntrySize;
-  const std::uint32_t dataOffset = entry_ > file_.size() ? 0 : u24OrZero(file_, entry_ + 2);
+  const std::uint32_t dataOffset = entry_ > file_.size() ? 0 : base::ZeroExtended(file_).u24(entry_ + 2);
   const std::size_t countAt = std::size_t{dataOffset} + resfile::kHeaderSize;
   if (dataOffset == 0 || countAt > file_.size()) {
     done_ = true;
     return std::nullopt;
   }
-  return ResourceSpot{countAt + 4, u24OrZero(file_, countAt)};
+  return ResourceSpot{countAt + 4, base::ZeroExtended(file_).u24(countAt)};
 }
 
 std::optional<ResourceSpot> ResourceWalk::nextAnimationSet() {

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "base/bytes.hpp"
+#include "base/zero_extended.hpp"
 #include "scalepaint/palette.hpp"
 #include "ui/ui.hpp"
 
@@ -87,17 +88,19 @@ RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table, ui
 
 template <class Visit>
 void walkFrames(base::ByteSpan file, const ResourceSpot& set, Visit&& visit) {
+  // The walk reads the fish file's way: bytes past its end count as 0.
+  const base::ZeroExtended view(file);
   const std::size_t d = set.dataStart;
-  const std::size_t budget = std::size_t{base::byteOrZero(file, d)} * base::byteOrZero(file, d + 2) + 10;
+  const std::size_t budget = std::size_t{view.u8(d)} * view.u8(d + 2) + 10;
   const std::size_t end = std::min(d + set.byteCount, file.size());
   std::size_t h = d + 4;
   for (std::size_t j = 0; j <= budget; ++j) {
     if (h + 14 > end) return;
-    const std::size_t length = base::getU16(&file[h + 10]);
+    const std::size_t length = view.u16(h + 10);
     if (h + 14 + length > end) return;
     if (!visit(FrameSpot{h, length})) return;
     h += 14 + length;
-    if (h + 6 <= end && file[h + 4] == 0 && file[h + 5] == 0) h += 2;
+    if (h + 6 <= end && view.u16(h + 4) == 0) h += 2;
   }
 }
 

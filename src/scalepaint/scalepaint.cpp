@@ -2,6 +2,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "resfile/resfile.hpp"
 #include "ui/overwrite.hpp"
 #include "ui/paths.hpp"
@@ -11,8 +12,6 @@ namespace scalepaint {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path pathFromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
 
 std::string latin1ToUtf8(std::string_view bytes) {
   std::string text;
@@ -104,7 +103,7 @@ MakeResult Scalepaint::make() {
     return result;
   }
   ui::BusyPointer busy(ui_);
-  const fs::path sourcePath = pathFromUtf8(source);
+  const fs::path sourcePath = base::pathFromUtf8(source);
   auto bytes = base::readFile(sourcePath, kMaxSourceSize);
   if (!bytes) {
     ui_.message(bytes.error().message, {.title = {}, .detail = "Nothing was written."});
@@ -125,7 +124,7 @@ MakeResult Scalepaint::make() {
     ui_.message("Type the file to write in the Destinate box.", {.title = {}, .detail = "Nothing was written."});
     return result;
   }
-  const fs::path target = pathFromUtf8(destination);
+  const fs::path target = base::pathFromUtf8(destination);
   if (!ui::mayWrite(ui_, target)) {
     result.outcome = ui::Outcome::Cancelled;
     return result;
@@ -144,7 +143,7 @@ PreviewResult Scalepaint::preview() {
   PreviewResult result;
   if (!haveSource()) return result;
   ui::BusyPointer busy(ui_);
-  auto loaded = loadPreviewSource(pathFromUtf8(source));
+  auto loaded = loadPreviewSource(base::pathFromUtf8(source));
   if (!loaded) {
     ui_.message(loaded.error().message);
     return result;

@@ -19,7 +19,7 @@
 #include "base/codepage.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
-#include "scalepaint/preview_png.hpp"
+#include "scalepaint/preview_qimage.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/qt_ui.hpp"

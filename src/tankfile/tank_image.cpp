@@ -21,11 +21,6 @@ base::Result<TankImage> TankImage::load(const std::filesystem::path& path) {
   return TankImage(std::move(*bytes));
 }
 
-std::uint32_t TankImage::u32At(Offset at) const {
-  return static_cast<std::uint32_t>(byteAt(at)) | (static_cast<std::uint32_t>(byteAt(at + 1)) << 8) |
-         (static_cast<std::uint32_t>(byteAt(at + 2)) << 16) | (static_cast<std::uint32_t>(byteAt(at + 3)) << 24);
-}
-
 void TankImage::clear(Offset at, std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) bytes_[static_cast<std::size_t>(at) + i] = 0;
 }

@@ -10,6 +10,7 @@
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "base/zero_extended.hpp"
 
 namespace tankfile {
 
@@ -19,7 +20,7 @@ inline constexpr std::size_t kImageLimit = 10'000'000;
 
 // Offsets are signed because some fields lie before a record (N - 36), which may be before the
 // start of a small file.
-using Offset = std::int64_t;
+using Offset = base::ZeroExtended::Offset;
 
 class TankImage {
  public:
@@ -30,15 +31,15 @@ class TankImage {
 
   std::size_t fileLength() const { return bytes_.size(); }
   base::ByteSpan bytes() const { return bytes_; }
+  // The file's bytes with zeros past its end, as the tank's rules read them.
+  base::ZeroExtended view() const { return base::ZeroExtended(bytes()); }
 
   // Whether the count bytes from `at` all lie inside the file.
-  bool holds(Offset at, std::size_t count = 1) const {
-    return at >= 0 && static_cast<std::uint64_t>(at) <= bytes_.size() && count <= bytes_.size() - static_cast<std::size_t>(at);
-  }
+  bool holds(Offset at, std::size_t count = 1) const { return view().holds(at, count); }
   // The byte at `at`, or 0 outside the file.
-  std::uint8_t byteAt(Offset at) const { return holds(at) ? bytes_[static_cast<std::size_t>(at)] : 0; }
+  std::uint8_t byteAt(Offset at) const { return view().u8(at); }
   // The little-endian 32-bit value at `at`; bytes outside the file count as 0.
-  std::uint32_t u32At(Offset at) const;
+  std::uint32_t u32At(Offset at) const { return view().u32(at); }
 
   // Writers: the caller has checked holds(at, width).
   void setByte(Offset at, std::uint8_t value) { bytes_[static_cast<std::size_t>(at)] = value; }

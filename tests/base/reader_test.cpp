@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "base/reader.hpp"
+#include "base/utf8.hpp"
+#include "base/zero_extended.hpp"
 
 namespace {
 
@@ -56,6 +58,28 @@ TEST(Reader, ErrorNamesWhatWasBeingRead) {
   ASSERT_FALSE(value.has_value());
   EXPECT_NE(value.error().message.find("byte count"), std::string::npos);
   EXPECT_FALSE(base::readU16(data, 5).has_value());
+}
+
+// The view reads zeros around the data, also at offsets whose neighbours would overflow.
+TEST(ZeroExtended, ReadsZerosOutsideTheData) {
+  const Bytes data = {0x01, 0x02, 0x03};
+  const base::ZeroExtended view(data);
+  EXPECT_EQ(view.u16(2), 0x0003u);
+  EXPECT_EQ(view.u24(0), 0x030201u);
+  EXPECT_EQ(view.u32(-1), 0x03020100u);
+  EXPECT_EQ(view.u32(INT64_MAX), 0u);
+  EXPECT_EQ(view.u32(INT64_MIN), 0u);
+  EXPECT_FALSE(view.holds(INT64_MAX, 1));
+}
+
+TEST(Utf8, CountsAndCutsWholeCharacters) {
+  const std::string text = "a\xE9\xA4\x8C.\xE9\xA3\x9F";  // "a", a 3-byte character, ".", another
+  EXPECT_EQ(base::utf8Length(text), 4u);
+  EXPECT_EQ(base::utf8Prefix(text, 2), "a\xE9\xA4\x8C");
+  EXPECT_EQ(base::utf8Suffix(text, 2), ".\xE9\xA3\x9F");
+  EXPECT_EQ(base::utf8Prefix(text, 9), text);
+  EXPECT_EQ(base::utf8Suffix(text, 9), text);
+  EXPECT_EQ(base::utf8Prefix("\x80\x80x", 1), "\x80\x80");  // the first byte always starts one
 }
 
 }  // namespace

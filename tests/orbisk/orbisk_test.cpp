@@ -1,6 +1,5 @@
 // orbisk's Find and Save as the person meets them: the messages, the questions, the files.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -143,7 +142,7 @@ TEST_F(OrbiskFlow, SaveNeedsTheOutputFolderAndTheScannedFile) {
 }
 
 TEST_F(OrbiskFlow, ScannedFileIsOnlyRead) {
-  ::chmod(scanned.c_str(), 0444);
+  fs::permissions(scanned, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   auto orb = tool();
   ASSERT_EQ(orb.find(), ui::Outcome::Done);
   EXPECT_EQ(orb.save({0, 1, 2}).written.size(), 3u);

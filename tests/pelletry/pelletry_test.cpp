@@ -8,7 +8,6 @@
 
 #include "base/bytes.hpp"
 #include "base/file_io.hpp"
-#include "pelletry/food_file.hpp"
 #include "pelletry/pelletry.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"

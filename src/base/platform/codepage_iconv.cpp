@@ -5,6 +5,7 @@
 
 #include "base/codepage.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 
 namespace base {
 namespace {
@@ -13,9 +14,7 @@ const char* iconvName(CodePage page) { return page == CodePage::Cp932 ? "CP932" 
 
 // The UTF-8 character that starts at `at`, for messages.
 std::string characterAt(std::string_view utf8, std::size_t at) {
-  std::size_t end = at + 1;
-  while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
-  return std::string(utf8.substr(at, end - at));
+  return std::string(utf8Prefix(utf8.substr(at), 1));
 }
 
 struct Converter {

@@ -11,7 +11,7 @@
 
 #include "base/bytes.hpp"
 
-namespace netkeeper2 {
+namespace wtkfile {
 
 inline constexpr std::size_t kMaxTankSize = 200'000;
 inline constexpr std::size_t kFirstRecordScanStart = 500;
@@ -76,4 +76,4 @@ std::uint32_t ageMinutes(double days);
 // A number box read as a whole number: halves to even.
 double wholeNumber(double value);
 
-}  // namespace netkeeper2
+}  // namespace wtkfile

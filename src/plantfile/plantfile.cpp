@@ -1,11 +1,12 @@
-#include "fernwright/plant_file.hpp"
+#include "plantfile/plantfile.hpp"
 
 #include <array>
 
 #include "base/strcat.hpp"
+#include "base/zero_extended.hpp"
 #include "resfile/resfile.hpp"
 
-namespace fernwright {
+namespace plantfile {
 
 namespace {
 
@@ -56,9 +57,8 @@ base::Result<void> checkBitmap(const char* what, base::ByteSpan bitmap) {
 }  // namespace
 
 FrontSize frontSize(base::ByteSpan front) {
-  auto signed16 = [&](std::size_t at) {
-    return static_cast<int>(static_cast<std::int16_t>(base::byteOrZero(front, at) | (base::byteOrZero(front, at + 1) << 8)));
-  };
+  const base::ZeroExtended view(front);
+  auto signed16 = [&](std::size_t at) { return static_cast<int>(static_cast<std::int16_t>(view.u16(at))); };
   return {signed16(22), signed16(18)};
 }
 
@@ -125,4 +125,4 @@ base::Result<Bytes> buildPlantFile(const PlantInputs& in) {
   return std::move(writer).finish(map);
 }
 
-}  // namespace fernwright
+}  // namespace plantfile

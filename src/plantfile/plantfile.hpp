@@ -7,7 +7,7 @@
 #include "base/bytes.hpp"
 #include "base/error.hpp"
 
-namespace fernwright {
+namespace plantfile {
 
 constexpr int kMinPlantId = 128, kMaxPlantId = 32766;
 constexpr std::size_t kMaxNameBytes = 32;
@@ -40,4 +40,4 @@ int reducedSize(int size);
 // file's 24-bit offsets.
 base::Result<base::Bytes> buildPlantFile(const PlantInputs& inputs);
 
-}  // namespace fernwright
+}  // namespace plantfile

@@ -15,7 +15,7 @@
 #include "base/codepage.hpp"
 #include "base/error.hpp"
 
-namespace pelletry {
+namespace foodfile {
 
 inline constexpr std::size_t kKindCount = 13;
 inline constexpr int kMaxKind = 12;
@@ -55,4 +55,4 @@ struct FoodInputs {
 // field (6 bytes), a frame number past 65535, and a file too long for the 24-bit offsets.
 base::Result<base::Bytes> buildFoodFile(const FoodInputs& inputs);
 
-}  // namespace pelletry
+}  // namespace foodfile

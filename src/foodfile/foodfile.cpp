@@ -1,4 +1,4 @@
-#include "pelletry/food_file.hpp"
+#include "foodfile/foodfile.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include "base/strcat.hpp"
 #include "resfile/resfile.hpp"
 
-namespace pelletry {
+namespace foodfile {
 
 namespace {
 
@@ -147,4 +147,4 @@ base::Result<Bytes> buildFoodFile(const FoodInputs& in) {
   return std::move(writer).finish(map);
 }
 
-}  // namespace pelletry
+}  // namespace foodfile

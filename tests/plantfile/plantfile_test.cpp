@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "fernwright/plant_file.hpp"
+#include "plantfile/plantfile.hpp"
 
 namespace {
 
 using base::Bytes;
-using fernwright::PlantInputs;
+using plantfile::PlantInputs;
 
 void set16(Bytes& b, std::size_t at, std::uint32_t v) {
   b.at(at) = static_cast<std::uint8_t>(v & 0xFF);
@@ -159,7 +159,7 @@ struct Example {
 };
 
 Bytes build(const Example& example) {
-  auto file = fernwright::buildPlantFile(example.inputs());
+  auto file = plantfile::buildPlantFile(example.inputs());
   EXPECT_TRUE(file) << (file ? "" : file.error().message);
   return file ? *file : Bytes{};
 }
@@ -213,7 +213,7 @@ TEST(PlantFile, ReducedRecordIsTwoThirdsOfTheFrontView) {
 
   const std::pair<int, int> sizes[] = {{200, 132}, {150, 99}, {100, 66}, {64, 42}, {0, 0}, {1, 1},
                                        {25, 16},   {75, 50},  {125, 82}, {32767, 21626}};
-  for (const auto& [size, reduced] : sizes) EXPECT_EQ(fernwright::reducedSize(size), reduced) << size;
+  for (const auto& [size, reduced] : sizes) EXPECT_EQ(plantfile::reducedSize(size), reduced) << size;
 }
 
 TEST(PlantFile, DescriptionOfFullLengthFillsItsField) {
@@ -244,7 +244,7 @@ TEST(PlantFile, BitmapsAreCopiedWholeWithTheCountTheyClaim) {
 
 TEST(PlantFile, RefusesWhatCannotBeLaidOut) {
   auto refusal = [](const Example& example) {
-    auto file = fernwright::buildPlantFile(example.inputs());
+    auto file = plantfile::buildPlantFile(example.inputs());
     return file ? std::string("(built)") : file.error().message;
   };
   Example example;

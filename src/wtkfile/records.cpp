@@ -1,11 +1,13 @@
-#include "netkeeper2/wtk_records.hpp"
+#include "wtkfile/records.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
 
-namespace netkeeper2 {
+#include "base/zero_extended.hpp"
+
+namespace wtkfile {
 
 const std::array<std::string_view, 36> kKindNames = {
     "NEON",       "JULII",      "TOGECHOU",         "POWDERBLUE",  "YOSUJI",         "RURI",
@@ -17,9 +19,9 @@ const std::array<std::string_view, 36> kKindNames = {
 
 namespace {
 
-bool bytesAre(base::ByteSpan image, std::size_t at, std::initializer_list<int> pattern) {
+bool bytesAre(base::ZeroExtended image, std::size_t at, std::initializer_list<int> pattern) {
   for (int expected : pattern) {
-    if (expected >= 0 && base::byteOrZero(image, at) != expected) return false;
+    if (expected >= 0 && image.u8(at) != expected) return false;
     ++at;
   }
   return true;
@@ -35,48 +37,52 @@ std::optional<std::size_t> lastScanOffset(base::ByteSpan image) {
 
 }  // namespace
 
-std::optional<std::string_view> kindAt(base::ByteSpan image, std::size_t k) {
+std::optional<std::string_view> kindAt(base::ByteSpan bytes, std::size_t k) {
+  const base::ZeroExtended image(bytes);
   for (auto name : kKindNames) {
     bool same = true;
     for (std::size_t j = 0; j < name.size() && same; ++j)
-      same = base::byteOrZero(image, k + j) == static_cast<std::uint8_t>(name[j]);
+      same = image.u8(k + j) == static_cast<std::uint8_t>(name[j]);
     if (same) return name;
   }
   return std::nullopt;
 }
 
-std::optional<Record> findFirstRecord(base::ByteSpan image) {
-  auto last = lastScanOffset(image);
+std::optional<Record> findFirstRecord(base::ByteSpan bytes) {
+  const base::ZeroExtended image(bytes);
+  auto last = lastScanOffset(bytes);
   if (!last) return std::nullopt;
   for (std::size_t i = kFirstRecordScanStart; i <= *last; ++i) {
-    if (image[i] != 0x80 || !bytesAre(image, i, {0x80, 0x3F, kAny, 0, 0, 0, 1})) continue;
-    if (auto kind = kindAt(image, i + 10)) return Record{i + 10, *kind};
+    if (image.u8(i) != 0x80 || !bytesAre(image, i, {0x80, 0x3F, kAny, 0, 0, 0, 1})) continue;
+    if (auto kind = kindAt(bytes, i + 10)) return Record{i + 10, *kind};
   }
   return std::nullopt;
 }
 
-std::optional<Record> findNextRecord(base::ByteSpan image, std::size_t k) {
-  auto last = lastScanOffset(image);
+std::optional<Record> findNextRecord(base::ByteSpan bytes, std::size_t k) {
+  const base::ZeroExtended image(bytes);
+  auto last = lastScanOffset(bytes);
   if (!last) return std::nullopt;
   for (std::size_t i = k; i <= *last; ++i) {
-    if (image[i] != 0x80 || image[i + 1] != 0x3F) continue;
+    if (image.u8(i) != 0x80 || image.u8(i + 1) != 0x3F) continue;
     if (bytesAre(image, i, {0x80, 0x3F, kAny, 0, 0, 0, 0}))
-      if (auto kind = kindAt(image, i + 11)) return Record{i + 11, *kind};
+      if (auto kind = kindAt(bytes, i + 11)) return Record{i + 11, *kind};
     if (bytesAre(image, i, {0x80, 0x3F, 0, 0, 0, 0, 1}))
-      if (auto kind = kindAt(image, i + 10)) return Record{i + 10, *kind};
+      if (auto kind = kindAt(bytes, i + 10)) return Record{i + 10, *kind};
   }
   return std::nullopt;
 }
 
-NameBlock readNameBlock(base::ByteSpan image, std::size_t k) {
+NameBlock readNameBlock(base::ByteSpan bytes, std::size_t k) {
+  const base::ZeroExtended image(bytes);
   auto firstZero = [&](std::size_t from, std::size_t end) {
     for (std::size_t at = from; at < end; ++at)
-      if (base::byteOrZero(image, k + at) == 0) return at;
+      if (image.u8(k + at) == 0) return at;
     return end;
   };
   auto text = [&](std::size_t from, std::size_t end) {
     std::string out;
-    for (std::size_t at = from; at < end; ++at) out.push_back(static_cast<char>(base::byteOrZero(image, k + at)));
+    for (std::size_t at = from; at < end; ++at) out.push_back(static_cast<char>(image.u8(k + at)));
     return out;
   };
   const std::size_t kindEnd = firstZero(0, 32);
@@ -86,23 +92,19 @@ NameBlock readNameBlock(base::ByteSpan image, std::size_t k) {
   return {text(0, kindEnd), text(nickStart, nickEnd)};
 }
 
-std::optional<Base> findBase(base::ByteSpan image, std::size_t k) {
+std::optional<Base> findBase(base::ByteSpan bytes, std::size_t k) {
+  const base::ZeroExtended image(bytes);
   for (std::size_t d = 96; d <= 224; ++d) {
     const std::size_t at = k + d;
     if (bytesAre(image, at, {0x64, 0, 0, 0})) return Base{at, BaseKind::Male};
     if (bytesAre(image, at, {0x9C, 0xFF, 0xFF, 0xFF})) return Base{at, BaseKind::Female};
-    if (base::byteOrZero(image, at) == 0 && base::byteOrZero(image, at + 1) != 0 &&
-        base::byteOrZero(image, at + 2) != 0 && bytesAre(image, at + 3, {0xFF, 0xFF}))
+    if (image.u8(at) == 0 && image.u8(at + 1) != 0 && image.u8(at + 2) != 0 && bytesAre(image, at + 3, {0xFF, 0xFF}))
       return Base{at + 1, BaseKind::Egg};
   }
   return std::nullopt;
 }
 
-std::uint32_t readU32(base::ByteSpan image, std::size_t at) {
-  std::uint8_t bytes[4];
-  for (std::size_t j = 0; j < 4; ++j) bytes[j] = base::byteOrZero(image, at + j);
-  return base::getU32(bytes);
-}
+std::uint32_t readU32(base::ByteSpan image, std::size_t at) { return base::ZeroExtended(image).u32(at); }
 
 std::int32_t readI32(base::ByteSpan image, std::size_t at) { return std::bit_cast<std::int32_t>(readU32(image, at)); }
 
@@ -134,4 +136,4 @@ std::uint32_t ageMinutes(double days) {
   return static_cast<std::uint32_t>(std::min(whole, static_cast<double>(kMaxAgeDays))) * 1440u;
 }
 
-}  // namespace netkeeper2
+}  // namespace wtkfile

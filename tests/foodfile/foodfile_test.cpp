@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
-#include "pelletry/food_file.hpp"
+#include "foodfile/foodfile.hpp"
 
 namespace {
 
@@ -159,7 +159,7 @@ Bytes multiFrameFile(std::string_view name, std::string_view memo, std::uint32_t
 
 Bytes build(std::string name, std::string memo, std::uint16_t R, int kind, const Bytes& picture, const std::vector<Bytes>& frames) {
   std::vector<base::ByteSpan> spans(frames.begin(), frames.end());
-  auto file = pelletry::buildFoodFile({std::move(name), std::move(memo), R, kind, picture, spans});
+  auto file = foodfile::buildFoodFile({std::move(name), std::move(memo), R, kind, picture, spans});
   EXPECT_TRUE(file) << (file ? "" : file.error().message);
   return file ? *file : Bytes{};
 }
@@ -193,23 +193,23 @@ TEST(PelletryFoodFile, TwoAndTenFramesUseTheMultiFrameLayout) {
 }
 
 TEST(PelletryFoodFile, ResourceNumbersFromTheId) {
-  EXPECT_EQ(pelletry::resourceNumber(0), 10000);
-  EXPECT_EQ(pelletry::resourceNumber(1), 10100);
-  EXPECT_EQ(pelletry::resourceNumber(127), 22700);
-  EXPECT_EQ(pelletry::resourceNumber(12.125), 11212);  // 11212.5: the half goes to even
-  EXPECT_EQ(pelletry::resourceNumber(12.375), 11238);
-  EXPECT_EQ(pelletry::resourceNumber(12.34), 11234);
+  EXPECT_EQ(foodfile::resourceNumber(0), 10000);
+  EXPECT_EQ(foodfile::resourceNumber(1), 10100);
+  EXPECT_EQ(foodfile::resourceNumber(127), 22700);
+  EXPECT_EQ(foodfile::resourceNumber(12.125), 11212);  // 11212.5: the half goes to even
+  EXPECT_EQ(foodfile::resourceNumber(12.375), 11238);
+  EXPECT_EQ(foodfile::resourceNumber(12.34), 11234);
 
   // ID 0: R = 10000 (bytes 10 27) in the header, the parameter block and the map.
   const Bytes picture = bitmap(100, 4);
-  const Bytes zero = build("a", "", pelletry::resourceNumber(0), 0, picture, {bitmap(50, 5)});
+  const Bytes zero = build("a", "", foodfile::resourceNumber(0), 0, picture, {bitmap(50, 5)});
   EXPECT_EQ(slice(zero, 260 + 546, 2), (Bytes{0x10, 0x27}));
   EXPECT_EQ(slice(zero, 812 + 20, 2), (Bytes{0x10, 0x27}));
 
   // ID 127 with 25 frames: the 25th frame carries 22724.
   std::vector<Bytes> frames;
   for (unsigned k = 0; k < 25; ++k) frames.push_back(bitmap(40 + k, 20 + k));
-  const Bytes full = build("b", "", pelletry::resourceNumber(127), 5, picture, frames);
+  const Bytes full = build("b", "", foodfile::resourceNumber(127), 5, picture, frames);
   EXPECT_EQ(full, multiFrameFile("b", "", 22700, 5, picture, frames));
   const std::size_t M = base::getU32(&full[4]);
   EXPECT_EQ(base::getU16(&full[M + 86 + 12 * 30]), 22724);
@@ -224,7 +224,7 @@ TEST(PelletryFoodFile, EveryKindPresetWithRInBytes20And21) {
     EXPECT_EQ(slice(build("k", "", 12300, kind, picture, {frame}), 812, 26), expected) << "kind " << kind;
     EXPECT_EQ(slice(build("k", "", 12300, kind, picture, {frame, frame}), 260, 26), expected) << "kind " << kind;
     // The preset itself leaves bytes 20-21 zero; R goes there.
-    const auto preset = pelletry::kindPreset(kind);
+    const auto preset = foodfile::kindPreset(kind);
     EXPECT_EQ(preset[0], kind + 1);
     EXPECT_EQ(preset[20] | preset[21], 0);
   }
@@ -232,7 +232,7 @@ TEST(PelletryFoodFile, EveryKindPresetWithRInBytes20And21) {
 
 TEST(PelletryFoodFile, TextsInTheirFields) {
   // A double-byte character takes two bytes and counts two in the length byte.
-  auto name = pelletry::encodeAnsiText("エサA", base::CodePage::Cp932);
+  auto name = foodfile::encodeAnsiText("エサA", base::CodePage::Cp932);
   ASSERT_TRUE(name);
   EXPECT_EQ(*name, "\x83\x47\x83\x54" "A");
   const Bytes picture = bitmap(70, 8), frame = bitmap(70, 9);
@@ -247,15 +247,15 @@ TEST(PelletryFoodFile, TextsInTheirFields) {
   EXPECT_EQ(fullTexts[302 + 33], 0);  // the byte between name and memo
 
   // A character outside the code page is refused, never written as '?'.
-  EXPECT_FALSE(pelletry::encodeAnsiText("\xE2\x82\xAC", base::CodePage::Cp932));  // the euro sign
-  EXPECT_EQ(*pelletry::encodeAnsiText("caf\xC3\xA9", base::CodePage::Cp1252), "caf\xE9");
+  EXPECT_FALSE(foodfile::encodeAnsiText("\xE2\x82\xAC", base::CodePage::Cp932));  // the euro sign
+  EXPECT_EQ(*foodfile::encodeAnsiText("caf\xC3\xA9", base::CodePage::Cp1252), "caf\xE9");
 }
 
 TEST(PelletryFoodFile, RefusesWhatWouldSpillOrCannotBeStored) {
   const Bytes picture = bitmap(70, 8), frame = bitmap(70, 9), tiny = {'B', 'M', 5, 0, 0};
   auto attempt = [&](std::string name, std::string memo, int kind, const Bytes& pic, std::vector<Bytes> frames) {
     std::vector<base::ByteSpan> spans(frames.begin(), frames.end());
-    auto file = pelletry::buildFoodFile({std::move(name), std::move(memo), 10000, kind, pic, spans});
+    auto file = foodfile::buildFoodFile({std::move(name), std::move(memo), 10000, kind, pic, spans});
     return file ? std::string() : file.error().message;
   };
   EXPECT_EQ(attempt(std::string(33, 'n'), "", 0, picture, {frame}), "The food name takes 33 bytes; its field holds 32.");
@@ -278,10 +278,10 @@ TEST(PelletryFoodFile, ABitmapsCountComesFromItsSizeFieldItsBytesFromItsLength) 
 }
 
 TEST(PelletryFoodFile, BitmapCheck) {
-  EXPECT_TRUE(pelletry::checkBitmap(bitmap(6, 1)));
-  EXPECT_EQ(pelletry::checkBitmap(Bytes{'B', 'M', 1}).error().message,
+  EXPECT_TRUE(foodfile::checkBitmap(bitmap(6, 1)));
+  EXPECT_EQ(foodfile::checkBitmap(Bytes{'B', 'M', 1}).error().message,
             "is 3 bytes long, too short for a bitmap (its size field is bytes 2-5).");
-  EXPECT_EQ(pelletry::checkBitmap(Bytes{'P', 'K', 6, 0, 0, 0}).error().message,
+  EXPECT_EQ(foodfile::checkBitmap(Bytes{'P', 'K', 6, 0, 0, 0}).error().message,
             "is not a bitmap: it does not start with \"BM\".");
 }
 

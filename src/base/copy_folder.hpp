@@ -1,0 +1,46 @@
+#pragma once
+// A folder of one running copy's own inside a folder that every copy shares (finwright's work
+// folders under "RidoZovidor", orbisk's preview folders under "OrbTemp"): two copies never mix
+// their files, and one copy's exit never takes away what another still uses.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "base/error.hpp"
+
+namespace base {
+
+class CopyFolder {
+ public:
+  // Names a folder inside `shared`: `prefix` and 12 random hexadecimal digits. make() makes it.
+  CopyFolder(std::filesystem::path shared, std::string prefix);
+  // Removes the folder with everything in it, and the shared folder when nothing else is left
+  // there, unless release() ran.
+  ~CopyFolder();
+  CopyFolder(const CopyFolder&) = delete;
+  CopyFolder& operator=(const CopyFolder&) = delete;
+
+  // Makes the shared folder (with the folders above it) when missing, then this copy's, under
+  // a new name until one is new.
+  Result<void> make();
+  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& shared() const { return shared_; }
+
+  // Removes everything in the folder, making it again when it went missing.
+  std::error_code clear() const;
+
+  enum class Contents { Removed, Kept };
+  // Removes the folder (with everything in it, or only when it is empty), then the shared
+  // folder when nothing else is left in it. Returns the folder that had to stay for something
+  // this copy did not put there: its own (contents kept), or the shared one holding more than
+  // other copies' folders.
+  std::optional<std::filesystem::path> release(Contents contents);
+
+ private:
+  std::filesystem::path shared_, path_;
+  std::string prefix_;
+  bool released_ = false;
+};
+
+}  // namespace base

@@ -1,0 +1,294 @@
+#include "image/bmp_decode.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <utility>
+
+#include "base/strcat.hpp"
+
+namespace image {
+
+namespace {
+
+using Kind = BmpError::Kind;
+using base::getU16;
+using base::getU32;
+
+std::unexpected<BmpError> refuse(Kind kind, std::string message) {
+  return std::unexpected(BmpError{kind, std::move(message)});
+}
+
+// The bytes read front to back; a read past the end is refused, a seek past the end is
+// ignored (the position stays where it was).
+class Cursor {
+ public:
+  explicit Cursor(base::ByteSpan data) : data_(data) {}
+  std::size_t position() const { return pos_; }
+  std::size_t remaining() const { return data_.size() - pos_; }
+  bool atEnd() const { return pos_ >= data_.size(); }
+  void seek(std::size_t position) {
+    if (position <= data_.size()) pos_ = position;
+  }
+  const std::uint8_t* take(std::size_t count) {
+    if (count > remaining()) return nullptr;
+    const std::uint8_t* at = data_.data() + pos_;
+    pos_ += count;
+    return at;
+  }
+  bool byte(std::uint8_t& value) {
+    if (atEnd()) return false;
+    value = data_[pos_++];
+    return true;
+  }
+
+ private:
+  base::ByteSpan data_;
+  std::size_t pos_ = 0;
+};
+
+constexpr std::uint32_t kOldHeader = 12, kWinHeader = 40, kOs2Header = 64, kWin4Header = 108, kWin5Header = 124;
+constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+
+struct Header {
+  std::uint32_t size = 0;
+  std::int64_t width = 0, height = 0;
+  std::uint16_t planes = 0, bits = 0;
+  std::uint32_t compression = kRgb, colorsUsed = 0;
+};
+
+constexpr std::uint32_t opaque(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+  return 0xFF000000u | (red & 0xFF) << 16 | (green & 0xFF) << 8 | (blue & 0xFF);
+}
+
+// One colour channel of a 16- or 32-bit pixel: the masked bits scaled to 0-255 the way the
+// windows have always shown them (a 5-bit channel's 31 is 248).
+struct Channel {
+  std::uint32_t mask = 0;
+  int shift = 0;
+  std::uint32_t scale = 0;
+
+  static std::optional<Channel> of(std::uint32_t mask) {
+    Channel channel{mask, 0, 0};
+    while (mask && !(mask & 1)) {
+      ++channel.shift;
+      mask >>= 1;
+    }
+    if (mask == 0xFFFFFFFFu) return std::nullopt;
+    channel.scale = 256 / (mask + 1);
+    return channel;
+  }
+  std::uint32_t operator()(std::uint32_t value) const { return ((value & mask) >> shift) * scale; }
+};
+
+std::uint32_t rowBytes(std::int64_t width, int bits) {
+  return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
+}
+
+// Run-length codes of 8 or 4 bits a pixel into `indexes`: rows of `stride` bytes, the bottom
+// row last (as the codes fill them from the bottom). A run never passes the end of the
+// bottom row, as the windows' decoder always had it; a jump stays inside the picture.
+std::expected<void, BmpError> decodeRunLength(Cursor& in, int bits, std::int64_t width, std::int64_t height,
+                                              std::size_t stride, std::vector<std::uint8_t>& indexes) {
+  const auto rowStart = [&](std::int64_t y) { return static_cast<std::size_t>(height - y - 1) * stride; };
+  const std::size_t end = rowStart(0) + static_cast<std::size_t>(width);
+  const auto cut = [] { return refuse(Kind::Truncated, "its run-length codes end in the middle of a code"); };
+  std::int64_t x = 0, y = 0;
+  std::size_t p = rowStart(0);
+  std::uint8_t code = 0;
+  while (y < height) {
+    if (!in.byte(code)) break;  // codes ending without the end mark leave the rest at colour 0
+    if (code == 0) {
+      std::uint8_t escape = 0;
+      if (!in.byte(escape) || escape == 1) break;  // the end of the bitmap
+      if (escape == 0) {                           // the end of a line
+        x = 0;
+        ++y;
+        if (y < height) p = rowStart(y);
+      } else if (escape == 2) {  // a jump right and up
+        std::uint8_t dx = 0, dy = 0;
+        if (!in.byte(dx) || !in.byte(dy)) return cut();
+        x += dx;
+        y += dy;
+        if (x >= width) x = width - 1;
+        if (y >= height) y = height - 1;
+        p = rowStart(y) + static_cast<std::size_t>(x);
+      } else {  // escape pixels follow as they are
+        std::size_t count = std::min<std::size_t>(escape, end > p ? end - p : 0);
+        if (bits == 8) {
+          const std::uint8_t* run = in.take(count);
+          if (!run) return refuse(Kind::Unreadable, "a run of its pixels ends early");
+          std::copy(run, run + count, indexes.begin() + static_cast<std::ptrdiff_t>(p));
+          if (count & 1) in.seek(in.position() + 1);  // runs are padded to whole words
+        } else {
+          const std::uint8_t* run = in.take((count + 1) / 2);
+          if (!run) return cut();
+          for (std::size_t i = 0; i < count; ++i) indexes[p + i] = (i & 1) ? run[i / 2] & 0x0F : run[i / 2] >> 4;
+          if ((((count & 3) + 1) & 2) == 2) in.seek(in.position() + 1);
+        }
+        x += static_cast<std::int64_t>(count);
+        p += count;
+      }
+    } else {  // `code` pixels of one colour (two alternating colours at 4 bits)
+      std::size_t count = std::min<std::size_t>(code, end > p ? end - p : 0);
+      std::uint8_t colour = 0;
+      if (!in.byte(colour)) return cut();
+      for (std::size_t i = 0; i < count; ++i)
+        indexes[p + i] = bits == 8 ? colour : (i & 1) ? colour & 0x0F : colour >> 4;
+      x += static_cast<std::int64_t>(count);
+      p += count;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::expected<Picture, BmpError> decodeBmp(base::ByteSpan file) {
+  Cursor in(file);
+  const std::uint8_t* fileHeader = in.take(14);
+  if (!fileHeader) return refuse(Kind::Unreadable, "it is shorter than a bitmap's file header");
+  if (fileHeader[0] != 'B' || fileHeader[1] != 'M') return refuse(Kind::Unreadable, "it does not start with \"BM\"");
+  const std::uint32_t pixelOffset = getU32(fileHeader + 10);
+
+  Header header;
+  const std::uint8_t* at = in.take(4);
+  if (!at) return refuse(Kind::Unreadable, "its info header is cut short");
+  header.size = getU32(at);
+  const bool full = header.size == kWinHeader || header.size == kOs2Header || header.size == kWin4Header ||
+                    header.size == kWin5Header;
+  if (full) {
+    if (!(at = in.take(36))) return refuse(Kind::Unreadable, "its info header is cut short");
+    header.width = static_cast<std::int32_t>(getU32(at));
+    header.height = static_cast<std::int32_t>(getU32(at + 4));
+    header.planes = getU16(at + 8);
+    header.bits = getU16(at + 10);
+    header.compression = getU32(at + 12);
+    header.colorsUsed = getU32(at + 28);
+  } else {  // any other size is read as the old 12-byte header
+    if (!(at = in.take(8))) return refuse(Kind::Unreadable, "its info header is cut short");
+    header.width = static_cast<std::int16_t>(getU16(at));
+    header.height = static_cast<std::int16_t>(getU16(at + 2));
+    header.planes = getU16(at + 4);
+    header.bits = getU16(at + 6);
+  }
+  const int bits = header.bits;
+  const std::uint32_t compression = header.compression;
+  if (!(bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32))
+    return refuse(Kind::Unreadable, base::strcat("it has ", bits, " bits a pixel"));
+  if (header.planes != 1) return refuse(Kind::Unreadable, base::strcat("it has ", header.planes, " colour planes"));
+  if (!(compression == kRgb || (bits == 4 && compression == kRle4) || (bits == 8 && compression == kRle8) ||
+        ((bits == 16 || bits == 32) && compression == kBitFields)))
+    return refuse(Kind::Unreadable, base::strcat("its compression ", compression, " is unknown for ", bits, " bits a pixel"));
+  const std::int64_t width = header.width;
+  const std::int64_t height = header.height < 0 ? -header.height : header.height;
+  if (width <= 0 || height == 0)
+    return refuse(Kind::Unreadable, base::strcat("its size is ", header.width, " x ", header.height, " pixels"));
+  if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxBmpPixels)
+    return refuse(Kind::TooLarge, base::strcat("it is suspiciously large: ", width, " x ", height, " pixels (at most ",
+                                               kMaxBmpPixels, " are shown)"));
+  if (in.atEnd()) return refuse(Kind::Unreadable, "nothing follows its headers");
+
+  // Bit-field masks follow the 40 bytes of the header (inside a longer header).
+  std::uint32_t masks[4] = {0, 0, 0, 0};
+  if (header.size >= kWin4Header || (compression == kBitFields && (bits == 16 || bits == 32))) {
+    const std::size_t count = header.size >= kWin4Header ? (header.size == kWin5Header ? 4 + 1 + 9 + 3 + 4 : 4 + 1 + 9 + 3) : 3;
+    if (!(at = in.take(count * 4))) return refuse(Kind::Unreadable, "its colour masks are cut short");
+    for (std::size_t i = 0; i < std::min<std::size_t>(count, 4); ++i) masks[i] = getU32(at + 4 * i);
+  }
+  // Uncompressed 32-bit pixels carry alpha only with the usual mask in a long header.
+  const bool alpha = compression == kBitFields ? masks[3] != 0 : bits == 32 && masks[3] == 0xFF000000u;
+
+  // The palette follows the header.
+  std::vector<std::uint32_t> palette;
+  std::optional<Channel> red, green, blue, alphaChannel;
+  if (bits <= 8) {
+    const std::uint32_t colours = header.colorsUsed ? header.colorsUsed : 1u << bits;
+    if (colours > 256) return refuse(Kind::Unreadable, base::strcat("its palette claims ", colours, " colours"));
+    in.seek(14 + header.size);
+    const std::size_t entry = header.size == kOldHeader ? 3 : 4;
+    for (std::uint32_t i = 0; i < colours; ++i) {
+      if (!(at = in.take(entry)) || in.atEnd()) return refuse(Kind::Unreadable, "its palette is cut short");
+      palette.push_back(opaque(at[2], at[1], at[0]));
+    }
+  } else if (compression == kBitFields) {
+    red = Channel::of(masks[0]), green = Channel::of(masks[1]), blue = Channel::of(masks[2]);
+    alphaChannel = Channel::of(masks[3]);
+    if (!red || !green || !blue || !alphaChannel) return refuse(Kind::Unreadable, "a colour mask covers all 32 bits");
+  } else if (bits == 16) {
+    red = Channel{0x7C00, 7, 1}, green = Channel{0x03E0, 2, 1}, blue = Channel{0x001F, 0, 8};
+  } else {
+    red = Channel{0xFF0000, 16, 1}, green = Channel{0xFF00, 8, 1}, blue = Channel{0xFF, 0, 1};
+    alphaChannel = Channel::of(masks[3]);
+  }
+
+  // The pixels start at the offset the file header gives, unless that lies behind or past
+  // the end.
+  if (pixelOffset <= INT_MAX && pixelOffset > in.position()) in.seek(pixelOffset);
+
+  Picture picture;
+  picture.width = static_cast<int>(width);
+  picture.height = static_cast<int>(height);
+  picture.alpha = alpha;
+  picture.pixels.assign(static_cast<std::size_t>(width * height), alpha ? 0u : 0xFF000000u);
+  const auto rowOf = [&](std::int64_t stored) {  // the picture row of the stored row `stored`
+    return static_cast<std::size_t>(header.height < 0 ? stored : height - 1 - stored);
+  };
+
+  if (bits <= 8) {
+    // Palette indices first, in rows of `stride` bytes as stored bottom-up.
+    const std::size_t stride = (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
+    std::vector<std::uint8_t> indexes(stride * static_cast<std::size_t>(height), 0);
+    if (compression == kRle8 || compression == kRle4) {
+      if (auto decoded = decodeRunLength(in, bits, width, height, stride, indexes); !decoded)
+        return std::unexpected(decoded.error());
+    } else {
+      // Rows the data ends before stay colour 0; the row it ends in keeps the whole bytes
+      // that are there at 1 and 8 bits a pixel (read straight into place), none at 4.
+      const std::uint32_t bytes = rowBytes(width, bits);
+      for (std::int64_t row = 0; row < height && !in.atEnd(); ++row) {
+        const std::size_t have = std::min<std::size_t>(bytes, in.remaining());
+        const std::uint8_t* source = in.take(have);
+        if (have < bytes && bits == 4) break;
+        std::uint8_t* target = indexes.data() + static_cast<std::size_t>(height - 1 - row) * stride;
+        const std::size_t pixels = bits == 8 ? std::min<std::size_t>(have, static_cast<std::size_t>(width))
+                                   : bits == 4 ? static_cast<std::size_t>(width)
+                                               : std::min<std::size_t>(have * 8, static_cast<std::size_t>(width));
+        for (std::size_t i = 0; i < pixels; ++i) {
+          target[i] = bits == 8   ? source[i]
+                      : bits == 4 ? static_cast<std::uint8_t>((i & 1) ? source[i / 2] & 0x0F : source[i / 2] >> 4)
+                                  : static_cast<std::uint8_t>((source[i / 8] >> (7 - i % 8)) & 1);
+        }
+      }
+    }
+    // Memory rows are bottom-up; a top-down bitmap was stored the other way round.
+    for (std::int64_t row = 0; row < height; ++row) {
+      const std::uint8_t* source = indexes.data() + static_cast<std::size_t>(height - 1 - row) * stride;
+      std::uint32_t* target = picture.pixels.data() + rowOf(row) * static_cast<std::size_t>(width);
+      for (std::int64_t x = 0; x < width; ++x) {
+        const std::uint8_t index = source[x];
+        target[x] = index < palette.size() ? palette[index] : 0xFF000000u;
+      }
+    }
+    return picture;
+  }
+
+  // Rows the data ends before stay 0 (black, or transparent with an alpha mask).
+  const std::uint32_t bytes = rowBytes(width, bits);
+  const std::int64_t rows = std::min<std::int64_t>(height, static_cast<std::int64_t>(in.remaining() / bytes));
+  const std::size_t step = static_cast<std::size_t>(bits / 8);
+  for (std::int64_t row = 0; row < rows; ++row) {
+    const std::uint8_t* source = in.take(bytes);
+    std::uint32_t* target = picture.pixels.data() + rowOf(row) * static_cast<std::size_t>(width);
+    for (std::int64_t x = 0; x < width; ++x, source += step) {
+      std::uint32_t c = source[0] | std::uint32_t{source[1]} << 8;
+      if (bits > 16) c |= std::uint32_t{source[2]} << 16;
+      if (bits > 24) c |= std::uint32_t{source[3]} << 24;
+      const std::uint32_t a = alpha ? (*alphaChannel)(c) : 0xFF;
+      target[x] = (a & 0xFF) << 24 | ((*red)(c) & 0xFF) << 16 | ((*green)(c) & 0xFF) << 8 | ((*blue)(c) & 0xFF);
+    }
+  }
+  return picture;
+}
+
+}  // namespace image
