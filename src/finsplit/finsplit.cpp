@@ -36,14 +36,23 @@ CutResult Finsplit::cutFile(const std::filesystem::path& fishFile) {
   auto data = base::readFile(fishFile, fishfile::kMaxFishFileSize);
   if (!data) return refuse(data.error().message);
 
-  // Decode everything first, so a malformed frame leaves the folder untouched.
-  auto checked = cutFishFile(*data, [](std::size_t, base::ByteSpan) -> base::Result<void> { return {}; });
+  // Decode everything first, so a malformed frame leaves the folder untouched. Stop works
+  // until then; once the bitmaps are being written, the cut finishes, so that the folder never
+  // holds the frames of two fish.
+  bool stopped = false;
+  auto checked = cutFishFile(*data, [&](std::size_t, base::ByteSpan) -> base::Result<void> {
+    if (!ui_.stopRequested()) return {};
+    stopped = true;
+    return base::fail("Stopped.");
+  });
+  if (stopped) return {ui::Outcome::Cancelled, 0};
   if (!checked) return refuse(base::strcat("Cannot cut ", base::displayPath(fishFile), ": ", checked.error().message));
 
   const std::string folder = saveFolder_.string();
   auto written = cutFishFile(*data, [&](std::size_t number, base::ByteSpan bitmap) {
-    ui_.progress(number, *checked);
-    return base::writeFileAtomically(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp"), bitmap);
+    auto ok = base::writeFileAtomically(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp"), bitmap);
+    ui_.progress(number + 1, *checked);
+    return ok;
   });
   if (!written) return refuse(written.error().message);
   return {ui::Outcome::Done, *written};

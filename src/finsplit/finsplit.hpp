@@ -32,7 +32,8 @@ class Finsplit {
   // The cut button: the "OPEN" dialog, then the cut of the chosen file.
   CutResult cut();
   // Cuts a fish file into the save folder as "0000.bmp", "0001.bmp" … Nothing is written
-  // unless every frame decodes; each bitmap is written atomically.
+  // unless every frame decodes; each bitmap is written atomically. Stop while the frames are
+  // decoded ends it as cancelled, having written nothing; progress counts the bitmaps written.
   CutResult cutFile(const std::filesystem::path& fishFile);
 
  private:

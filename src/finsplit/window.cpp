@@ -28,16 +28,16 @@ QString droppedFile(const QMimeData* data) {
 }  // namespace
 
 Window::Window(const std::filesystem::path& saveFolder, QWidget* parent)
-    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, saveFolder) {
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), worker_(*ownUi_), flow_(worker_.ui(), saveFolder) {
   build();
 }
 
 Window::Window(ui::Ui& ui, const std::filesystem::path& saveFolder, QWidget* parent)
-    : QWidget(parent), flow_(ui, saveFolder) {
+    : QWidget(parent), worker_(ui), flow_(worker_.ui(), saveFolder) {
   build();
 }
 
-Window::~Window() = default;
+Window::~Window() { worker_.shutDown(); }
 
 void Window::build() {
   setWindowTitle(ui::toQString(windowCaption()));
@@ -67,13 +67,19 @@ void Window::build() {
 }
 
 void Window::setFolder() {
+  if (worker_.running()) return;
   flow_.setFolder();
   showSaveFolder();
 }
 
-void Window::cut() { showResult(flow_.cut()); }
+// The cut runs on the worker thread, one at a time; its result shows when it is done.
+void Window::cut() {
+  worker_.start([this] { result_ = flow_.cut(); }, [this] { showResult(result_); });
+}
 
-void Window::cutFile(const std::filesystem::path& fishFile) { showResult(flow_.cutFile(fishFile)); }
+void Window::cutFile(const std::filesystem::path& fishFile) {
+  worker_.start([this, fishFile] { result_ = flow_.cutFile(fishFile); }, [this] { showResult(result_); });
+}
 
 void Window::showSaveFolder() { saveFolder_->setPath(ui::fromPath(flow_.saveFolder())); }
 

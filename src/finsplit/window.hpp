@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "finsplit/finsplit.hpp"
+#include "ui/qt/worker.hpp"
 
 class QLabel;
 
@@ -31,6 +32,8 @@ class Window : public QWidget {
   void setFolder();
   void cut();
   void cutFile(const std::filesystem::path& fishFile);
+  // For tests: waits until a running cut is done and shown.
+  bool waitUntilIdle() { return worker_.waitUntilIdle(); }
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -42,7 +45,9 @@ class Window : public QWidget {
   void showResult(const CutResult& result);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  ui::Worker worker_;              // runs Cut; the flow talks through its Ui
   Finsplit flow_;
+  CutResult result_;               // the last cut's, written by the worker
   ui::PathLabel* saveFolder_ = nullptr;
   QLabel* status_ = nullptr;
 };

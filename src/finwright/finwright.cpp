@@ -101,7 +101,9 @@ BuildResult Finwright::buildTo(const fs::path& output) {
   auto icon = base::readFile(iconPath_, kWorkBufferSize);
   if (!icon) return fail(icon.error());
   if (auto ok = base::writeFileAtomically(work / "007.dat", *icon); !ok) return fail(ok.error());
-  if (auto ok = encodeFrames(imageFolder_, work); !ok) return fail(ok.error());
+  auto encoded = encodeFrames(imageFolder_, work, ui_);
+  if (!encoded) return fail(encoded.error());
+  if (!*encoded) return {ui::Outcome::Cancelled, {}, 0};  // stopped: nothing written
   if (auto ok = buildAnimationSets(work); !ok) return fail(ok.error());
 
   fishfile::FishTexts texts;

@@ -82,7 +82,8 @@ class Finwright {
 
   Boxes boxes;
 
-  // Build: the checks in order, the "MAKE FISH" dialog, then the build.
+  // Build: the checks in order, the "MAKE FISH" dialog, then the build, which reports its
+  // progress through the Ui and stops (Cancelled, the output untouched) when asked.
   BuildResult build();
 
   const std::filesystem::path& workFolder() const { return work_.path(); }

@@ -70,8 +70,9 @@ base::Result<Bytes> encodeFrameBitmap(base::ByteSpan bitmap) {
   return fishfile::makeFrameRecord(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), *stream);
 }
 
-base::Result<void> encodeFrames(const fs::path& imageFolder, const fs::path& work) {
+base::Result<bool> encodeFrames(const fs::path& imageFolder, const fs::path& work, ui::Progress& progress) {
   for (std::size_t n = 0; n < kFrames; ++n) {
+    if (progress.stopRequested()) return false;
     const std::string name = fishfile::frameName(n);
     const fs::path path = imageFolder / (name + ".bmp");
     if (ui::fileState(path) != ui::FileState::Plain) return fail("There is not a image file.");
@@ -79,9 +80,10 @@ base::Result<void> encodeFrames(const fs::path& imageFolder, const fs::path& wor
     if (!bitmap) return std::unexpected(bitmap.error());
     auto record = encodeFrameBitmap(*bitmap);
     if (!record) return fail(strcat("The frame ", base::displayPath(path), " cannot be used: ", record.error().message, "."));
-    if (auto ok = base::writeFileAtomically(work / name, *record); !ok) return ok;
+    if (auto ok = base::writeFileAtomically(work / name, *record); !ok) return std::unexpected(ok.error());
+    progress.progress(n + 1, kFrames);
   }
-  return {};
+  return true;
 }
 
 base::Result<void> buildAnimationSets(const fs::path& work) {

@@ -9,6 +9,7 @@
 #include "base/bytes.hpp"
 #include "base/error.hpp"
 #include "fishfile/fish_assembly.hpp"
+#include "ui/ui.hpp"
 
 namespace finwright {
 
@@ -27,8 +28,10 @@ base::Result<base::Bytes> encodeFrameBitmap(base::ByteSpan bitmap);
 
 // Encodes "0000.bmp" … "0143.bmp" of the image folder into "0000" … "0143" in the work
 // folder. A frame that is missing or not a plain file ends it with "There is not a image
-// file."; a malformed one with a message naming it.
-base::Result<void> encodeFrames(const std::filesystem::path& imageFolder, const std::filesystem::path& work);
+// file."; a malformed one with a message naming it. Progress counts the frames; Stop ends it
+// between frames, and it returns false.
+base::Result<bool> encodeFrames(const std::filesystem::path& imageFolder, const std::filesystem::path& work,
+                                ui::Progress& progress = ui::noProgress());
 
 // "008.dat" … "011.dat" from the frame records: 8, 6, 2 and 2 animations of 8 frames.
 base::Result<void> buildAnimationSets(const std::filesystem::path& work);

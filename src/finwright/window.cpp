@@ -94,16 +94,16 @@ Dropped dropped(const QMimeData* data) {
 }  // namespace
 
 Window::Window(const std::filesystem::path& startFolder, QWidget* parent)
-    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, startFolder) {
+    : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), worker_(*ownUi_), flow_(worker_.ui(), startFolder) {
   makeControls();
 }
 
 Window::Window(ui::Ui& ui, const std::filesystem::path& startFolder, QWidget* parent)
-    : QWidget(parent), flow_(ui, startFolder) {
+    : QWidget(parent), worker_(ui), flow_(worker_.ui(), startFolder) {
   makeControls();
 }
 
-Window::~Window() = default;
+Window::~Window() { worker_.shutDown(); }
 
 void Window::makeControls() {
   setWindowTitle(ui::toQString(windowCaption()));
@@ -111,7 +111,8 @@ void Window::makeControls() {
 
   // The code page the texts are written in.
   auto* menuBar = new QMenuBar(this);
-  ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
+  codePage_ = flow_.codePage();
+  ui::addCodePageMenu(menuBar, codePage_, [this](base::CodePage page) { codePage_ = page; });
 
   // The boxes with their captions on the left, the preview and the buttons on the right, the
   // status below. The captions are made last.
@@ -190,33 +191,40 @@ void Window::makeControls() {
 }
 
 void Window::icon() {
+  if (worker_.running()) return;
   flow_.icon();
   showIcon();
 }
 
 void Window::chooseIcon(const std::filesystem::path& file) {
+  if (worker_.running()) return;
   flow_.chooseIcon(file);
   showIcon();
 }
 
 void Window::setFolder() {
+  if (worker_.running()) return;
   flow_.setFolder();
   showImageFolder();
 }
 
 void Window::setImageFolder(const std::filesystem::path& folder) {
+  if (worker_.running()) return;
   flow_.setImageFolder(folder);
   showImageFolder();
 }
 
 void Window::build() {
+  if (worker_.running()) return;  // one build at a time
   flow_.boxes = {.id = id_->text().toStdString(),
                  .name = name_->text().toStdString(),
                  .latin = latin_->text().toStdString(),
                  .genre = genre_->text().toStdString(),
                  .habitat = habitat_->text().toStdString(),
                  .description = description_->toPlainText().toStdString()};
-  showResult(flow_.build());
+  flow_.setCodePage(codePage_);  // the menu's choice, taken here, not while a build runs
+  // Off the GUI thread: the window stays responsive, the progress window offers Stop.
+  worker_.start([this] { result_ = flow_.build(); }, [this] { showResult(result_); });
 }
 
 void Window::showIcon() {

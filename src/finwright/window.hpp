@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "finwright/finwright.hpp"
+#include "ui/qt/worker.hpp"
 
 class QActionGroup;
 class QLabel;
@@ -35,7 +36,10 @@ class Window : public QWidget {
   // The buttons' actions.
   void icon();
   void setFolder();
+  // Builds on a worker thread; the result shows when it is done.
   void build();
+  // For tests: waits until a running build is done and shown.
+  bool waitUntilIdle() { return worker_.waitUntilIdle(); }
   // What a drop (or the command line's presets) does.
   void chooseIcon(const std::filesystem::path& file);
   void setImageFolder(const std::filesystem::path& folder);
@@ -51,7 +55,10 @@ class Window : public QWidget {
   void showResult(const BuildResult& result);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  ui::Worker worker_;              // runs Build; the flow talks through its Ui
   Finwright flow_;
+  BuildResult result_;             // the last build's, written by the worker
+  base::CodePage codePage_ = base::CodePage::Cp932;  // the code page menu's choice
   QLabel* iconPreview_ = nullptr;
   ui::PathLabel* imageFolder_ = nullptr;
   QLineEdit* id_ = nullptr;

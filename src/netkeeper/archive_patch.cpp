@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "base/file_io.hpp"
+#include "base/files.hpp"
 #include "base/strcat.hpp"
 
 namespace netkeeper {
@@ -22,6 +23,30 @@ std::optional<std::uintmax_t> readableLength(const fs::path& file) {
   const auto size = fs::file_size(file, ec);
   if (ec) return std::nullopt;
   return size;
+}
+
+// copyFileAtomically's copy, piece by piece with progress (`before` bytes already done of
+// `total`) and Stop between pieces. False when stopped: `to` stays as it was.
+base::Result<bool> copyWithProgress(const fs::path& from, const fs::path& to, const base::PieceChange& change,
+                                    ui::Progress& progress, std::uint64_t before, std::uint64_t total) {
+  auto source = base::ReadOnlyFile::open(from);
+  if (!source) return std::unexpected(source.error());
+  auto writer = base::AtomicWriter::create(to);
+  if (!writer) return std::unexpected(writer.error());
+  base::Bytes piece(std::size_t{1} << 20);
+  for (std::uint64_t offset = 0; offset < source->size();) {
+    if (progress.stopRequested()) return false;  // the unfinished copy goes with the writer
+    auto got = source->readAt(offset, piece);
+    if (!got) return std::unexpected(got.error());
+    if (*got == 0) return base::fail(base::strcat("Cannot read ", base::displayPath(from), ": it ended early."));
+    std::span<std::uint8_t> part(piece.data(), *got);
+    if (change) change(offset, part);
+    if (auto ok = writer->write(part); !ok) return std::unexpected(ok.error());
+    offset += *got;
+    progress.progress(before + offset, total);
+  }
+  if (auto ok = writer->commit(); !ok) return std::unexpected(ok.error());
+  return true;
 }
 
 }  // namespace
@@ -45,12 +70,16 @@ ui::Outcome ArchivePatch::erase(const fs::path& archive, const EraseChoice& choi
     return ui::Outcome::Refused;
   }
   const fs::path backup = backupPath(archive);
-  if (readableLength(backup).value_or(0) != *archiveLength) {
-    if (auto made = base::copyFileAtomically(archive, backup); !made) {
+  const bool needBackup = readableLength(backup).value_or(0) != *archiveLength;
+  const std::uint64_t total = (needBackup ? 2 : 1) * *archiveLength;
+  if (needBackup) {
+    auto made = copyWithProgress(archive, backup, {}, ui_, 0, total);
+    if (!made) {
       ui_.message(base::strcat("The backup ", base::displayPath(backup), " could not be made, so the archive was left as it was. ",
                                made.error().message));
       return ui::Outcome::Refused;
     }
+    if (!*made) return ui::Outcome::Cancelled;  // stopped: neither file changed
   }
   // Every erase starts from the backup: only the ranges chosen now are blank afterwards.
   auto blank = [&choice](std::uint64_t offset, std::span<std::uint8_t> piece) {
@@ -61,11 +90,12 @@ ui::Outcome ArchivePatch::erase(const fs::path& archive, const EraseChoice& choi
       if (from < to) std::memset(piece.data() + (from - offset), 0, static_cast<std::size_t>(to - from));
     }
   };
-  if (auto written = base::copyFileAtomically(backup, archive, blank); !written) {
+  auto written = copyWithProgress(backup, archive, blank, ui_, needBackup ? *archiveLength : 0, total);
+  if (!written) {
     ui_.message(base::strcat("The archive ", base::displayPath(archive), " was left as it was. ", written.error().message));
     return ui::Outcome::Refused;
   }
-  return ui::Outcome::Done;
+  return *written ? ui::Outcome::Done : ui::Outcome::Cancelled;
 }
 
 ui::Outcome ArchivePatch::undo(const fs::path& archive) {

@@ -34,9 +34,11 @@ bool isArchiveName(const std::filesystem::path& file);
 class ArchivePatch {
  public:
   explicit ArchivePatch(ui::Ui& ui) : ui_(ui) {}
+  ui::Ui& ui() const { return ui_; }
   // "Erase": a backup is made when there is none of the archive's length; then the archive is
-  // rewritten from the backup with the chosen ranges zero. Cancelled when no range is chosen.
-  // A backup that cannot be made or read leaves the archive as it was, and is told.
+  // rewritten from the backup with the chosen ranges zero. Cancelled when no range is chosen,
+  // and when Stop ends the copying (the archive as it was). A backup that cannot be made or
+  // read leaves the archive as it was, and is told. Progress counts the bytes copied.
   ui::Outcome erase(const std::filesystem::path& archive, const EraseChoice& choice);
   // "Undo": the backup copied over the archive, when it has the archive's length; otherwise
   // "There is not original file" and the archive is not touched.

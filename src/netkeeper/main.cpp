@@ -2,13 +2,11 @@
 // genes.
 #include <QAbstractButton>
 #include <QCommandLineOption>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 
 #include "netkeeper/window.hpp"
 #include "ui/qt/qt_ui.hpp"
-#include "ui/qt/single_instance.hpp"
 #include "ui/qt/window_app.hpp"
 
 namespace {
@@ -21,6 +19,23 @@ void tick(QWidget& dialog, const QString& list, bool genes) {
     if (auto* box = dialog.findChild<QAbstractButton*>(name)) box->setChecked(true);
     else std::fprintf(stderr, "No box \"%s\" to tick.\n", item.toUtf8().constData());
   }
+}
+
+// The window --show names, as Start, Splicing, Gene or Option would open it; none when the
+// name is unknown or the window has nothing to show.
+std::unique_ptr<QWidget> windowToShow(netkeeper::Window& window, const QString& which) {
+  if (which == QLatin1String("fish")) return window.fishDialog();
+  if (which == QLatin1String("splicing")) return window.splicingDialog();
+  if (which == QLatin1String("water")) return window.waterDialog();
+  if (which == QLatin1String("option")) return window.optionDialog();
+  if (which == QLatin1String("genes")) {
+    window.gene();
+    QWidget* list = window.geneListWindow();
+    if (list) list->setParent(nullptr);
+    return std::unique_ptr<QWidget>(list);
+  }
+  std::fprintf(stderr, "Unknown window \"%s\": give fish, splicing, genes, water or option.\n", which.toUtf8().constData());
+  return nullptr;
 }
 
 }  // namespace
@@ -41,61 +56,28 @@ int main(int argc, char** argv) {
       QStringLiteral("tick"),
       QStringLiteral("With --show fish or splicing: tick these boxes (\"Age,Sex\", or gene numbers \"1,8\")."),
       QStringLiteral("LIST"));
-  QCoreApplication::setApplicationName(QString::fromUtf8(netkeeper::kCaption));  // the message boxes' title
-
-  std::unique_ptr<ui::SingleInstance> guard;
-  std::unique_ptr<netkeeper::Window> mainWindow;  // kept while --show shows one of its windows
-  return ui::runWindowApp(
-      argc, argv, {folderOption, fileOption, tankOption, showOption, tickOption}, [&](const QCommandLineParser& options) {
-        std::filesystem::path folder;
-        if (options.isSet(folderOption)) folder = ui::toPath(options.value(folderOption));
-        QString selected;
-        if (options.isSet(fileOption)) {
-          const QFileInfo file(options.value(fileOption));
-          folder = ui::toPath(file.absolutePath());
-          selected = file.fileName();
-        }
-        auto window = std::make_unique<netkeeper::Window>(folder);
-        if (options.isSet(tankOption)) window->setTankMode(true);
-        if (!selected.isEmpty() && !window->selectFile(selected))
-          std::fprintf(stderr, "%s is not in the file list.\n", selected.toUtf8().constData());
-
-        // Pictures and descriptions never meet a running copy: only a real start is guarded.
-        const bool looking = options.isSet(QStringLiteral("screenshot")) || options.isSet(QStringLiteral("describe"));
-        if (!looking) {
-          guard = std::make_unique<ui::SingleInstance>(QStringLiteral("netkeeper"));
-          if (!guard->acquired()) {
-            netkeeper::showAlreadyOpen(nullptr);
-            return std::unique_ptr<QWidget>();  // the program ends
-          }
-        }
-
-        if (!options.isSet(showOption)) return std::unique_ptr<QWidget>(std::move(window));
-        const QString which = options.value(showOption);
-        std::unique_ptr<QWidget> shown;
-        if (which == QLatin1String("fish")) {
-          shown = window->fishDialog();
-        } else if (which == QLatin1String("splicing")) {
-          shown = window->splicingDialog();
-        } else if (which == QLatin1String("water")) {
-          shown = window->waterDialog();
-        } else if (which == QLatin1String("option")) {
-          shown = window->optionDialog();
-        } else if (which == QLatin1String("genes")) {
-          window->gene();
-          if (auto* list = window->geneListWindow()) {
-            list->setParent(nullptr);
-            shown.reset(list);
-          }
-        } else {
-          std::fprintf(stderr, "Unknown window \"%s\": give fish, splicing, genes, water or option.\n", which.toUtf8().constData());
-        }
-        if (!shown) return std::unique_ptr<QWidget>(std::move(window));
-        if (options.isSet(tickOption)) tick(*shown, options.value(tickOption), which == QLatin1String("splicing"));
-        shown->setParent(nullptr, Qt::Window);
-        mainWindow = std::move(window);
-        // The main window goes before the application does.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&mainWindow] { mainWindow.reset(); });
-        return shown;
-      });
+  ui::WindowApp app;
+  app.options = {folderOption, fileOption, tankOption, showOption, tickOption};
+  app.boxTitle = QString::fromUtf8(netkeeper::kCaption);
+  app.singleInstance = QStringLiteral("netkeeper");
+  app.makeWindow = [&](const QCommandLineParser& options) -> std::unique_ptr<QWidget> {
+    std::filesystem::path folder;
+    if (options.isSet(folderOption)) folder = ui::toPath(options.value(folderOption));
+    QString selected;
+    if (options.isSet(fileOption)) {
+      const QFileInfo file(options.value(fileOption));
+      folder = ui::toPath(file.absolutePath());
+      selected = file.fileName();
+    }
+    auto window = std::make_unique<netkeeper::Window>(folder);
+    if (options.isSet(tankOption)) window->setTankMode(true);
+    if (!selected.isEmpty() && !window->selectFile(selected))
+      std::fprintf(stderr, "%s is not in the file list.\n", selected.toUtf8().constData());
+    if (!options.isSet(showOption)) return window;
+    auto shown = windowToShow(*window, options.value(showOption));
+    if (!shown) return window;
+    if (options.isSet(tickOption)) tick(*shown, options.value(tickOption), options.value(showOption) == QLatin1String("splicing"));
+    return ui::showOnItsOwn(std::move(window), std::move(shown));
+  };
+  return ui::runWindowApp(argc, argv, app);
 }

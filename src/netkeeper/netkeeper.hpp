@@ -44,8 +44,6 @@ inline constexpr const char* kGeneListFont = "Courier New";
 
 // The messages.
 inline constexpr const char* kFileDiffers = "File differs";
-inline constexpr const char* kAlreadyOpen = "This application has already been open";
-inline constexpr const char* kLoadErrorTitle = "ロードエラー";
 
 // The Fish Infomation dialog's boxes as typed: a tick box and its text each.
 struct FishBoxes {

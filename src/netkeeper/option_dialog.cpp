@@ -37,7 +37,7 @@ ArchivePicker::ArchivePicker(const std::filesystem::path& start, QWidget* parent
 }
 
 OptionDialog::OptionDialog(ArchivePatch& patch, std::filesystem::path pickerStart, QWidget* parent)
-    : QDialog(parent), patch_(patch), pickerStart_(std::move(pickerStart)) {
+    : QDialog(parent), worker_(patch.ui()), patch_(worker_.ui()), pickerStart_(std::move(pickerStart)) {
   setObjectName(QStringLiteral("frmOption"));
   setWindowTitle(QString::fromLatin1(kOptionCaption));
   const std::string tip = base::strcat("Click to choose ", kArchiveName);
@@ -79,15 +79,24 @@ void OptionDialog::chooseArchive() {
 }
 
 void OptionDialog::erase() {
-  if (archive_.isEmpty()) return;
+  if (archive_.isEmpty() || worker_.running()) return;
   EraseChoice choice{};
   for (std::size_t r = 0; r < choice.size(); ++r) choice[r] = ranges_[r]->isChecked();
-  if (patch_.erase(ui::toPath(archive_), choice) == ui::Outcome::Cancelled) return;  // no range ticked
-  accept();
+  worker_.start([this, archive = ui::toPath(archive_), choice] { erased_ = patch_.erase(archive, choice); },
+                [this] {
+                  if (erased_ != ui::Outcome::Cancelled) accept();  // no range ticked, or stopped: stays open
+                });
+}
+
+OptionDialog::~OptionDialog() { worker_.shutDown(); }
+
+void OptionDialog::reject() {
+  if (worker_.running()) return;
+  QDialog::reject();
 }
 
 void OptionDialog::undo() {
-  if (archive_.isEmpty()) return;
+  if (archive_.isEmpty() || worker_.running()) return;
   if (patch_.undo(ui::toPath(archive_)) == ui::Outcome::Done) accept();
 }
 

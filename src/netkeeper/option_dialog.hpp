@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "netkeeper/archive_patch.hpp"
+#include "ui/qt/worker.hpp"
 
 class QCheckBox;
 class QLabel;
@@ -40,17 +41,26 @@ class OptionDialog : public QDialog {
 
  public:
   OptionDialog(ArchivePatch& patch, std::filesystem::path pickerStart, QWidget* parent = nullptr);
+  ~OptionDialog() override;
 
   // Takes an archive as the picker hands it back (empty: none); Erase and Undo follow it.
   void setArchive(const QString& path);
   QString archive() const { return archive_; }
   // Opens the picker modally.
   void chooseArchive();
+  // Erase runs on a worker thread (the progress window offers Stop); the dialog closes when
+  // it is done, and stays open when it was stopped or no range is ticked.
   void erase();
   void undo();
+  // For tests: waits until a running Erase is done.
+  bool waitUntilIdle() { return worker_.waitUntilIdle(); }
+  // Escape and the close box wait while Erase runs (its progress window has Stop).
+  void reject() override;
 
  private:
-  ArchivePatch& patch_;
+  ui::Worker worker_;  // the patch's Ui, reached from the worker thread
+  ArchivePatch patch_;  // the given patch's, talking through the worker
+  ui::Outcome erased_ = ui::Outcome::Cancelled;
   std::filesystem::path pickerStart_;
   QString archive_;
   std::array<QCheckBox*, kEraseRanges.size()> ranges_{};

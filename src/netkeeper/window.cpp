@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -214,11 +213,6 @@ void Window::gene() {
 void Window::closeEvent(QCloseEvent* event) {
   if (geneList_) geneList_->close();  // closing the main window ends the program
   QWidget::closeEvent(event);
-}
-
-void showAlreadyOpen(QWidget* parent) {
-  QMessageBox box(QMessageBox::Warning, text(kLoadErrorTitle), text(kAlreadyOpen), QMessageBox::Ok, parent);
-  box.exec();
 }
 
 }  // namespace netkeeper

@@ -100,8 +100,4 @@ class Window : public QWidget {
   GeneListWindow* geneList_ = nullptr;
 };
 
-// The message when another copy runs: "This application has already been open", titled
-// "ロードエラー", with the exclamation icon.
-void showAlreadyOpen(QWidget* parent);
-
 }  // namespace netkeeper

@@ -109,7 +109,7 @@ std::string noSoundFontMessage(const std::vector<fs::path>& folders) {
 }
 
 base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& soundFont, const fs::path& wave,
-                                      const ScanControl& control) {
+                                      ui::Progress& progress) {
   auto info = readMidiInfo(midi);
   if (!info) return std::unexpected(info.error());
   if (info->lengthMs() > kMaxRenderMs)
@@ -160,8 +160,8 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& sound
     }
     if (auto ok = out->write(base::ByteSpan(bytes.data(), count * 2)); !ok) return std::unexpected(ok.error());
     done += static_cast<std::uint64_t>(frames);
-    if (control.progress) control.progress(done, rendered.frames);
-    if (control.stopRequested && control.stopRequested()) return base::fail("Stopped.");
+    progress.progress(done, rendered.frames);
+    if (progress.stopRequested()) return base::fail("Stopped.");
   }
   fluid.fluid_player_stop(player.get());
   if (auto ok = out->commit(); !ok) return std::unexpected(ok.error());

@@ -33,9 +33,9 @@ struct RenderedWave {
 // Renders the MIDI file in `midi` with the SoundFont into `wave` (written atomically), as many
 // frames as the MIDI file's playing time (readMidiInfo) takes at kRenderRate. Fails with a
 // message when the MIDI file cannot be read or plays longer than kMaxRenderMs, when the
-// SoundFont cannot be loaded, or when the wave cannot be written; control.stopRequested ends it
-// (writing nothing), control.progress gets frames done / frames.
+// SoundFont cannot be loaded, or when the wave cannot be written; progress.stopRequested() ends it
+// (writing nothing), progress.progress() gets frames done / frames.
 base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const std::filesystem::path& soundFont,
-                                      const std::filesystem::path& wave, const ScanControl& control = {});
+                                      const std::filesystem::path& wave, ui::Progress& progress = ui::noProgress());
 
 }  // namespace orbisk

@@ -20,6 +20,16 @@ bool isFolder(const std::filesystem::path& path) {
   return !path.empty() && std::filesystem::is_directory(path, ec);
 }
 
+// Passes on only Stop: a saved resource's bytes do not move the bar.
+class StopOnly : public ui::Progress {
+ public:
+  explicit StopOnly(ui::Progress& inner) : inner_(inner) {}
+  bool stopRequested() override { return inner_.stopRequested(); }
+
+ private:
+  ui::Progress& inner_;
+};
+
 }  // namespace
 
 std::array<int, 4> tabStops(const std::array<int, 4>& widths) {
@@ -83,13 +93,13 @@ ui::Outcome Orbisk::finishFind(const std::filesystem::path& scanned, const base:
   return ui::Outcome::Done;
 }
 
-ui::Outcome Orbisk::find(const ScanControl& control) {
+ui::Outcome Orbisk::find(ui::Progress& progress) {
   auto path = beginFind();
   if (!path) return ui::Outcome::Refused;
   base::Result<ScanResult> result;
   {
     ui::BusyPointer busy(ui_);
-    result = scanFile(*path, kind, control);
+    result = scanFile(*path, kind, progress);
   }
   return finishFind(*path, result);
 }
@@ -101,7 +111,7 @@ std::vector<std::string> Orbisk::listLines() const {
   return lines;
 }
 
-SaveReport Orbisk::save(const std::vector<std::size_t>& selected, const ScanControl& control) {
+SaveReport Orbisk::save(const std::vector<std::size_t>& selected, ui::Progress& progress) {
   SaveReport report;
   if (!isFolder(outputFolder_)) {
     ui_.message(kNoOutputFolder, {.title = "Error", .detail = {}});
@@ -128,9 +138,8 @@ SaveReport Orbisk::save(const std::vector<std::size_t>& selected, const ScanCont
           ui_.ask(overwriteQuestion(target), ui::Buttons::YesNoCancel) != ui::Answer::Yes) {
         report.skipped.push_back(target);
       } else {
-        ScanControl copyControl;
-        copyControl.stopRequested = control.stopRequested;
-        auto saved = saveResource(scanned_, resource, target, copyControl);
+        StopOnly copyProgress(progress);  // the bar counts resources, not bytes
+        auto saved = saveResource(scanned_, resource, target, copyProgress);
         if (!saved) {
           ui_.message(saved.error().message, {.title = "Error", .detail = {}});
           report.outcome = ui::Outcome::Refused;
@@ -149,13 +158,13 @@ SaveReport Orbisk::save(const std::vector<std::size_t>& selected, const ScanCont
         }
       }
     }
-    if (control.progress) control.progress(i + 1, resources_.size());
-    if (control.stopRequested && control.stopRequested()) {
+    progress.progress(i + 1, resources_.size());
+    if (progress.stopRequested()) {
       report.stopped = true;
       break;
     }
   }
-  if (control.progress) control.progress(0, resources_.size());
+  progress.progress(0, resources_.size());
   return report;
 }
 

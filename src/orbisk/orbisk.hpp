@@ -6,9 +6,9 @@
 //
 // Threads: find() does everything on the calling thread. The window runs the scan itself on a
 // worker thread by splitting it: beginFind() on the GUI thread (checks, may show the error),
-// scanFile(*path, kind, control) on the worker (no Ui use), finishFind(result) back on the GUI
+// scanFile(*path, kind, progress) on the worker (no Ui use), finishFind(result) back on the GUI
 // thread (keeps the list, shows the report). save() runs on the thread that owns the Ui (it may
-// ask questions); its control is called between resources and between copied chunks, where the
+// ask questions); its progress is called between resources and between copied chunks, where the
 // window may process pending events.
 #include <array>
 #include <cstddef>
@@ -91,7 +91,7 @@ class Orbisk {
 
   // Find Ressources, all on this thread: beginFind, scanFile, finishFind. Busy while it runs.
   // Refused when the file name is bad; Done otherwise (found or not, stopped or not).
-  ui::Outcome find(const ScanControl& control = {});
+  ui::Outcome find(ui::Progress& progress = ui::noProgress());
   // The first half: the path to scan, or nullopt after showing kBadFileName.
   std::optional<std::filesystem::path> beginFind();
   // The second half: keeps the resources (a failed scan empties the list and shows its error)
@@ -107,8 +107,8 @@ class Orbisk {
   // Save selected Ressource: the resources at the given indexes (out-of-range ones ignored),
   // in list order, into the output folder. kNoOutputFolder when it does not exist; an existing
   // target is asked about (Yes/No/Cancel; only Yes replaces it); a resource running past the
-  // file's end is written with the bytes there and said. control.progress(done, count).
-  SaveReport save(const std::vector<std::size_t>& selected, const ScanControl& control = {});
+  // file's end is written with the bytes there and said. progress.progress(done, count).
+  SaveReport save(const std::vector<std::size_t>& selected, ui::Progress& progress = ui::noProgress());
 
  private:
   ui::Ui& ui_;

@@ -85,8 +85,8 @@ base::Result<ShownSound> Preview::writeSound(const Resource& resource) {
   return sound;
 }
 
-base::Result<fs::path> Preview::render(const PendingRender& job, const ScanControl& control) {
-  auto rendered = renderMidi(job.midi, job.soundFont, job.wave, control);
+base::Result<fs::path> Preview::render(const PendingRender& job, ui::Progress& progress) {
+  auto rendered = renderMidi(job.midi, job.soundFont, job.wave, progress);
   if (!rendered) return std::unexpected(rendered.error());
   return job.wave;
 }

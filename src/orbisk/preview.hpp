@@ -68,7 +68,7 @@ class Preview {
   void reset() { index_.reset(); }
 
   // Renders a shown MIDI sound's wave; any thread may run it. Returns the wave to play.
-  static base::Result<std::filesystem::path> render(const PendingRender& job, const ScanControl& control = {});
+  static base::Result<std::filesystem::path> render(const PendingRender& job, ui::Progress& progress = ui::noProgress());
 
  private:
   base::Result<ShownSound> writeSound(const Resource& resource);

@@ -231,9 +231,9 @@ void PreviewWindow::startRender(PendingRender job) {
   const unsigned generation = ++renderGeneration_;
   setNote(QStringLiteral("Rendering the MIDI sound…"));
   renderThread_ = QThread::create([this, generation, job = std::move(job)] {
-    ScanControl control;
-    control.stopRequested = [this] { return renderStop_.load(); };
-    control.progress = [this, generation](std::uint64_t done, std::uint64_t total) {
+    ui::ProgressCallbacks progress;
+    progress.stop = [this] { return renderStop_.load(); };
+    progress.report = [this, generation](std::uint64_t done, std::uint64_t total) {
       const int percent = total == 0 ? 100 : static_cast<int>(done * 100 / total);
       if (renderPercent_.exchange(percent) == percent) return;
       QMetaObject::invokeMethod(
@@ -244,7 +244,7 @@ void PreviewWindow::startRender(PendingRender job) {
           },
           Qt::QueuedConnection);
     };
-    renderResult_ = Preview::render(job, control);
+    renderResult_ = Preview::render(job, progress);
   });
   connect(renderThread_, &QThread::finished, this, [this, generation] { renderFinished(generation); });
   renderThread_->start();

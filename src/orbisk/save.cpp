@@ -14,7 +14,7 @@ constexpr std::size_t kChunk = 1u << 20;
 }  // namespace
 
 base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, const Resource& resource,
-                                         const std::filesystem::path& target, const ScanControl& control) {
+                                         const std::filesystem::path& target, ui::Progress& progress) {
   auto in = base::ReadOnlyFile::open(scanned);
   if (!in) return std::unexpected(in.error());
   const std::uint64_t fileSize = in->size();
@@ -32,8 +32,8 @@ base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, c
     if (*n == 0) break;  // the file got shorter since the scan
     if (auto ok = out->write(std::span(buffer).first(*n)); !ok) return std::unexpected(ok.error());
     done += *n;
-    if (control.progress) control.progress(done, resource.size);
-    if (control.stopRequested && control.stopRequested()) {
+    progress.progress(done, resource.size);
+    if (progress.stopRequested()) {
       saved.stopped = true;  // the unfinished file goes with the writer
       return saved;
     }

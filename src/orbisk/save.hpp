@@ -16,9 +16,9 @@ struct SavedResource {
 };
 
 // Copies resource.size bytes from resource.start of `scanned` (fewer when the file ends
-// first) to `target`, replacing it atomically. control.progress gets bytes copied / size.
+// first) to `target`, replacing it atomically. progress.progress() gets bytes copied / size.
 base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, const Resource& resource,
-                                         const std::filesystem::path& target, const ScanControl& control = {});
+                                         const std::filesystem::path& target, ui::Progress& progress = ui::noProgress());
 
 }  // namespace orbisk
 

@@ -81,8 +81,8 @@ Signature signatureOf(Kind kind) {
 
 class Scanner {
  public:
-  Scanner(base::ByteSpan data, std::string_view fileName, Kind kind, const ScanControl& control)
-      : data_(data), fileName_(fileName), kind_(kind), control_(control), sig_(signatureOf(kind)) {}
+  Scanner(base::ByteSpan data, std::string_view fileName, Kind kind, ui::Progress& progress)
+      : data_(data), fileName_(fileName), kind_(kind), progress_(progress), sig_(signatureOf(kind)) {}
 
   ScanResult run() {
     ScanResult result;
@@ -119,13 +119,13 @@ class Scanner {
       result.resources.push_back(
           Resource{at, size, resourceName(fileName_, result.resources.size(), extension), kind_});
       from = at + size;
-      if (control_.progress) control_.progress(std::min<std::uint64_t>(from, data_.size()), data_.size());
-      if (control_.stopRequested && control_.stopRequested()) {
+      progress_.progress(std::min<std::uint64_t>(from, data_.size()), data_.size());
+      if (progress_.stopRequested()) {
         result.stopped = true;
         break;
       }
     }
-    if (control_.progress) control_.progress(0, data_.size());
+    progress_.progress(0, data_.size());
     return result;
   }
 
@@ -154,8 +154,8 @@ class Scanner {
     while (p < limit) {
       // Progress and STOP every kReportEvery bytes searched, however many candidates there are.
       if (p >= nextReport_) {
-        if (control_.progress) control_.progress(p, size);
-        if (control_.stopRequested && control_.stopRequested()) return kStopped;
+        progress_.progress(p, size);
+        if (progress_.stopRequested()) return kStopped;
         nextReport_ = p + kReportEvery;
       }
       std::size_t chunkEnd = std::min<std::size_t>(limit, nextReport_);
@@ -173,7 +173,7 @@ class Scanner {
   base::ByteSpan data_;
   std::string_view fileName_;
   Kind kind_;
-  const ScanControl& control_;
+  ui::Progress& progress_;
   Signature sig_;
   std::uint64_t nextReport_ = kReportEvery;
 };
@@ -283,14 +283,14 @@ std::uint64_t midiSize(base::ByteSpan data, std::uint64_t at) {
   return track - at;
 }
 
-ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, const ScanControl& control) {
-  return Scanner(data, fileName, kind, control).run();
+ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, ui::Progress& progress) {
+  return Scanner(data, fileName, kind, progress).run();
 }
 
-base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, const ScanControl& control) {
+base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, ui::Progress& progress) {
   auto mapped = base::MappedFile::map(file);
   if (!mapped) return std::unexpected(mapped.error());
-  return scanBytes(mapped->bytes(), file.filename().string(), kind, control);
+  return scanBytes(mapped->bytes(), file.filename().string(), kind, progress);
 }
 
 }  // namespace orbisk

@@ -17,6 +17,7 @@
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "ui/ui.hpp"
 
 namespace orbisk {
 
@@ -47,14 +48,9 @@ std::string resourceName(std::string_view scannedFileName, std::size_t sequence,
 // tab, size with "," between groups of three, right-aligned in 10 (a longer one shown whole).
 std::string listLine(const Resource& resource);
 
-// How a scan (or a save) reports progress and learns that STOP was pressed. Both may be empty.
-// A scan calls them from the thread it runs on (a worker thread in the window), every few
-// megabytes and after each finding, never per byte.
-struct ScanControl {
-  std::function<void(std::uint64_t done, std::uint64_t total)> progress;
-  std::function<bool()> stopRequested;
-};
-
+// A scan reports progress (bytes scanned / file size) and asks whether to stop from the thread
+// it runs on (a worker thread in the window), every few megabytes and after each finding,
+// never per byte.
 struct ScanResult {
   std::vector<Resource> resources;  // in the order found
   bool stopped = false;             // STOP ended the scan early; resources holds those found so far
@@ -62,11 +58,11 @@ struct ScanResult {
 };
 
 // Scans bytes already in memory; fileName gives the resources' names. Never fails.
-ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, const ScanControl& control = {});
+ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, ui::Progress& progress = ui::noProgress());
 
 // Maps the file read-only and scans it. Fails (with a message naming the file) when the file
 // does not exist or cannot be read.
-base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, const ScanControl& control = {});
+base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, ui::Progress& progress = ui::noProgress());
 
 // The signature tests, exposed for the tests: each takes the whole file and a candidate offset
 // and reads the bytes it needs wherever they lie (a test needing bytes past the end rejects).

@@ -20,8 +20,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
-#include <condition_variable>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -33,87 +31,6 @@
 #include "ui/qt/qt_ui.hpp"
 
 namespace orbisk {
-
-// The flow's Ui as the worker thread may use it: a call from the worker runs on the GUI thread
-// while the worker waits for its answer. Messages may be held back for a moment, so that the
-// report after a scan appears over a window that has already left its busy state.
-class GuiThreadUi : public ui::Ui {
- public:
-  GuiThreadUi(ui::Ui& inner, QObject* guiObject) : inner_(inner), guiObject_(guiObject) {}
-
-  void holdMessages() { holding_ = true; }
-  void releaseMessages() {
-    holding_ = false;
-    std::vector<std::pair<std::string, ui::MessageStyle>> held;
-    held.swap(held_);
-    for (const auto& [text, style] : held) inner_.message(text, style);
-  }
-  // Answers every waiting and later call from the worker with "cancelled", for good: the
-  // window is going away and shows nothing more.
-  void cancel() {
-    std::lock_guard lock(mutex_);
-    cancelled_ = true;
-    answered_.notify_all();
-  }
-
-  void message(std::string_view text, const ui::MessageStyle& style) override {
-    onGuiThread<bool>(
-        [this, text = std::string(text), style] {
-          if (holding_)
-            held_.emplace_back(text, style);
-          else
-            inner_.message(text, style);
-          return true;
-        },
-        false);
-  }
-  ui::Answer ask(std::string_view text, ui::Buttons buttons) override {
-    return onGuiThread<ui::Answer>([this, text = std::string(text), buttons] { return inner_.ask(text, buttons); },
-                                   ui::Answer::Cancel);
-  }
-  std::optional<std::filesystem::path> openFile(const ui::FileDialogSpec& spec) override {
-    return onGuiThread<std::optional<std::filesystem::path>>([this, spec] { return inner_.openFile(spec); }, {});
-  }
-  std::optional<std::filesystem::path> saveFile(const ui::FileDialogSpec& spec) override {
-    return onGuiThread<std::optional<std::filesystem::path>>([this, spec] { return inner_.saveFile(spec); }, {});
-  }
-  std::optional<std::filesystem::path> chooseFolder(const std::filesystem::path& start) override {
-    return onGuiThread<std::optional<std::filesystem::path>>([this, start] { return inner_.chooseFolder(start); }, {});
-  }
-  // The window shows its busy state itself, around the whole scan or save.
-  void setBusy(bool) override {}
-
- private:
-  template <class R>
-  R onGuiThread(std::function<R()> call, R cancelled) {
-    if (QThread::currentThread() == guiObject_->thread()) return call();
-    auto answer = std::make_shared<std::optional<R>>();
-    {
-      std::lock_guard lock(mutex_);
-      if (cancelled_) return cancelled;
-    }
-    QMetaObject::invokeMethod(
-        guiObject_,
-        [this, call = std::move(call), answer] {
-          R value = call();
-          std::lock_guard lock(mutex_);
-          *answer = std::move(value);
-          answered_.notify_all();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock lock(mutex_);
-    answered_.wait(lock, [&] { return answer->has_value() || cancelled_; });
-    return answer->has_value() ? std::move(**answer) : cancelled;
-  }
-
-  ui::Ui& inner_;
-  QObject* guiObject_;
-  bool holding_ = false;  // GUI thread only
-  std::vector<std::pair<std::string, ui::MessageStyle>> held_;
-  std::mutex mutex_;
-  std::condition_variable answered_;
-  bool cancelled_ = false;
-};
 
 namespace {
 
@@ -153,8 +70,8 @@ Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
     : QWidget(parent),
       ownUi_(std::make_unique<FormUi>(this)),
       ui_(*ownUi_),
-      threadUi_(std::make_unique<GuiThreadUi>(ui_, this)),
-      flow_(*threadUi_, programFolder),
+      worker_(ui_),
+      flow_(worker_.ui(), programFolder),
       previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
       previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
   makeControls();
@@ -163,8 +80,8 @@ Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
 Window::Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* parent)
     : QWidget(parent),
       ui_(ui),
-      threadUi_(std::make_unique<GuiThreadUi>(ui_, this)),
-      flow_(*threadUi_, programFolder),
+      worker_(ui_),
+      flow_(worker_.ui(), programFolder),
       previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
       previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
   makeControls();
@@ -174,15 +91,13 @@ Window::~Window() {
   // The preview window uses the preview's flow: it goes first.
   delete previewWindow_;
   previewWindow_ = nullptr;
-  if (!worker_) return;
-  stopFlag_ = true;
-  threadUi_->cancel();
-  worker_->wait();
-  delete worker_;
+  if (!worker_.running()) return;
+  worker_.shutDown();
   if (busy_) ui_.setBusy(false);
 }
 
 void Window::makeControls() {
+  worker_.showProgress = [this](std::uint64_t done, std::uint64_t total) { showProgress(done, total); };
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromUtf8(kCaption));
   setAcceptDrops(true);
@@ -321,7 +236,7 @@ void Window::changeFolder() {
 
 void Window::showOutputFolder() { outputFolder_->setText(ui::fromPath(flow_.outputFolder())); }
 
-void Window::stop() { stopFlag_ = true; }
+void Window::stop() { worker_.stop(); }
 
 void Window::find() {
   if (busy_) return;
@@ -333,15 +248,15 @@ void Window::find() {
   // A new list: what the preview shows belongs to the old one.
   previewWindow_->close();
   previewFlow_->reset();
-  stopFlag_ = false;
   progress_->setRange(0, 100);
   progress_->setValue(0);
+  percent_ = true;
   setBusy(true);
   const Kind kind = flow_.kind;
-  runOnWorker([this, file = *file, kind] { scanResult_ = scanFile(file, kind, control(true)); },
+  worker_.start([this, file = *file, kind] { scanResult_ = scanFile(file, kind, worker_.ui()); },
               [this, file = *file] {
                 // The list is filled and the window idle before the report's box appears.
-                threadUi_->holdMessages();
+                worker_.holdMessages();
                 flow_.finishFind(file, *scanResult_);
                 scanResult_.reset();
                 progress_->setValue(0);
@@ -355,7 +270,7 @@ void Window::find() {
                   list_->setCurrentItem(list_->topLevelItem(static_cast<int>(*pending)));
                   previewLine(static_cast<int>(*pending));
                 }
-                threadUi_->releaseMessages();
+                worker_.releaseMessages();
               });
 }
 
@@ -369,50 +284,21 @@ void Window::save() {
     flow_.save(selected);  // writes nothing and says the folder is missing
     return;
   }
-  stopFlag_ = false;
   progress_->setRange(0, std::max(1, list_->topLevelItemCount()));
   progress_->setValue(0);
+  percent_ = false;
   setBusy(true);
-  runOnWorker([this, selected] { flow_.save(selected, control(false)); },
+  worker_.start([this, selected] { flow_.save(selected, worker_.ui()); },
               [this] {
                 setBusy(false);
                 progress_->setValue(0);
               });
 }
 
-void Window::runOnWorker(std::function<void()> work, std::function<void()> done) {
-  worker_ = QThread::create(std::move(work));
-  connect(worker_, &QThread::finished, this, [this, done = std::move(done)] {
-    worker_->wait();
-    worker_->deleteLater();
-    worker_ = nullptr;
-    done();
-  });
-  worker_->start();
-}
-
-ScanControl Window::control(bool percent) {
-  return {.progress =
-              [this, percent](std::uint64_t done, std::uint64_t total) {
-                progressDone_ = done;
-                progressTotal_ = total;
-                // One update waiting on the GUI thread at a time; it shows the latest figures.
-                if (progressPending_.exchange(true)) return;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, percent] {
-                      progressPending_ = false;
-                      if (busy_) showProgress(progressDone_, progressTotal_, percent);
-                    },
-                    Qt::QueuedConnection);
-              },
-          .stopRequested = [this] { return stopFlag_.load(); }};
-}
-
-void Window::showProgress(std::uint64_t done, std::uint64_t total, bool percent) {
-  if (total == 0) return;
+void Window::showProgress(std::uint64_t done, std::uint64_t total) {
+  if (!busy_ || total == 0) return;
   done = std::min(done, total);
-  if (percent) {
+  if (percent_) {
     progress_->setValue(static_cast<int>(static_cast<double>(done) * 100.0 / static_cast<double>(total)));
     return;
   }

@@ -5,7 +5,6 @@
 // thread; STOP and the progress bar work meanwhile, and every message box and question is
 // shown on the GUI thread. Closing the window removes the preview's temp folder.
 #include <QWidget>
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -15,17 +14,16 @@
 #include "orbisk/orbisk.hpp"
 #include "orbisk/preview.hpp"
 #include "orbisk/preview_folder.hpp"
+#include "ui/qt/worker.hpp"
 
 class QComboBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QThread;
 class QTreeWidget;
 
 namespace orbisk {
 
-class GuiThreadUi;
 class PreviewWindow;
 
 class Window : public QWidget {
@@ -78,23 +76,17 @@ class Window : public QWidget {
   void lineClicked();
   void selectLine(int line, bool selected);
   void showOutputFolder();
-  // Runs work on a worker thread; then, back on the GUI thread, done.
-  void runOnWorker(std::function<void()> work, std::function<void()> done);
   // Progress reported from the worker: percent of the scanned file, or resources saved.
-  ScanControl control(bool percent);
-  void showProgress(std::uint64_t done, std::uint64_t total, bool percent);
+  void showProgress(std::uint64_t done, std::uint64_t total);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   ui::Ui& ui_;                     // the window's own or the one handed in
-  std::unique_ptr<GuiThreadUi> threadUi_;
+  ui::Worker worker_;  // scans and saves; the flow talks through its Ui
   Orbisk flow_;
 
-  std::atomic<bool> stopFlag_{false};
-  std::atomic<bool> progressPending_{false};
-  std::atomic<std::uint64_t> progressDone_{0}, progressTotal_{0};
   bool busy_ = false;
+  bool percent_ = true;  // the bar shows percent of the scanned file, or resources saved
   std::optional<std::size_t> pendingPreview_;
-  QThread* worker_ = nullptr;
   std::optional<base::Result<ScanResult>> scanResult_;
 
   QLineEdit* fileName_ = nullptr;

@@ -1,6 +1,5 @@
 // scalepaint: recolours every fish animation of a fish or tank file through a palette table.
 #include <QCommandLineOption>
-#include <QCoreApplication>
 #include <filesystem>
 #include <system_error>
 
@@ -21,8 +20,10 @@ int main(int argc, char** argv) {
                                          QStringLiteral("Start with the palette file FILE.dat in the grid."),
                                          QStringLiteral("FILE.dat"));
   const QCommandLineOption previewOption(QStringLiteral("preview"), QStringLiteral("Draw the preview at start."));
-  QCoreApplication::setApplicationName(QString::fromUtf8(scalepaint::kProgramName));  // the message boxes' title
-  return ui::runWindowApp(argc, argv, {sourceOption, paletteOption, previewOption}, [&](const QCommandLineParser& options) {
+  ui::WindowApp app;
+  app.options = {sourceOption, paletteOption, previewOption};
+  app.boxTitle = QString::fromUtf8(scalepaint::kProgramName);
+  app.makeWindow = [&](const QCommandLineParser& options) {
     std::error_code ec;
     auto window = std::make_unique<scalepaint::Window>(std::filesystem::current_path(ec), kEdition);
     if (options.isSet(sourceOption))
@@ -30,5 +31,6 @@ int main(int argc, char** argv) {
     if (options.isSet(paletteOption)) window->openPaletteFile(ui::toPath(options.value(paletteOption)));
     if (options.isSet(previewOption) && kEdition.preview) window->preview();
     return window;
-  });
+  };
+  return ui::runWindowApp(argc, argv, app);
 }

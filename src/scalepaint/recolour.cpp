@@ -1,5 +1,7 @@
 #include "scalepaint/recolour.hpp"
 
+#include <algorithm>
+
 #include "base/zero_extended.hpp"
 #include "fishfile/animation_set.hpp"
 #include "resfile/resfile.hpp"
@@ -61,12 +63,17 @@ std::size_t recolourAnimationSet(std::span<std::uint8_t> file, const ResourceSpo
   return frames;
 }
 
-RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table) {
+RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table, ui::Progress& progress) {
   RecolourReport report;
   ResourceWalk walk(file);
   while (auto set = walk.nextAnimationSet()) {
+    if (progress.stopRequested()) {
+      report.stopped = true;
+      break;
+    }
     report.frames += recolourAnimationSet(file, *set, table);
     ++report.sets;
+    progress.progress(std::min<std::uint64_t>(set->dataStart + set->byteCount, file.size()), file.size());
   }
   return report;
 }

@@ -10,6 +10,7 @@
 #include "base/bytes.hpp"
 #include "base/zero_extended.hpp"
 #include "scalepaint/palette.hpp"
+#include "ui/ui.hpp"
 
 namespace scalepaint {
 
@@ -71,6 +72,7 @@ bool walkRuns(base::ByteSpan stream, Literal&& literal, Skip&& skip);
 struct RecolourReport {
   std::size_t sets = 0;
   std::size_t frames = 0;
+  bool stopped = false;  // Stop ended the walk; the sets before were recoloured
 };
 
 // Recolours one set: every literal pixel byte and skip value byte v of its sound frames
@@ -78,8 +80,9 @@ struct RecolourReport {
 // set.
 std::size_t recolourAnimationSet(std::span<std::uint8_t> file, const ResourceSpot& set, const Table& table);
 
-// Recolours every animation set the walk finds.
-RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table);
+// Recolours every animation set the walk finds. Progress is the walk's position in the file;
+// Stop ends it between sets.
+RecolourReport recolourFile(std::span<std::uint8_t> file, const Table& table, ui::Progress& progress = ui::noProgress());
 
 // ---------------------------------------------------------------------------------------------
 

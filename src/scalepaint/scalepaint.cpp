@@ -114,7 +114,11 @@ MakeResult Scalepaint::make() {
                 {.title = {}, .detail = "Nothing was written."});
     return result;
   }
-  result.recoloured = recolourFile(*bytes, *table);
+  result.recoloured = recolourFile(*bytes, *table, ui_);
+  if (result.recoloured.stopped) {  // nothing was written: as if cancelled
+    result.outcome = ui::Outcome::Cancelled;
+    return result;
+  }
 
   if (destination.empty()) {
     ui_.message("Type the file to write in the Destinate box.", {.title = {}, .detail = "Nothing was written."});

@@ -67,16 +67,19 @@ void PreviewSurface::paintEvent(QPaintEvent*) {
 }
 
 Window::Window(const std::filesystem::path& currentFolder, const Edition& edition, QWidget* parent)
-    : QMainWindow(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_, currentFolder, edition) {
+    : QMainWindow(parent),
+      ownUi_(std::make_unique<ui::QtUi>(this)),
+      worker_(*ownUi_),
+      flow_(worker_.ui(), currentFolder, edition) {
   makeControls();
 }
 
 Window::Window(ui::Ui& ui, const std::filesystem::path& currentFolder, const Edition& edition, QWidget* parent)
-    : QMainWindow(parent), flow_(ui, currentFolder, edition) {
+    : QMainWindow(parent), worker_(ui), flow_(worker_.ui(), currentFolder, edition) {
   makeControls();
 }
 
-Window::~Window() = default;
+Window::~Window() { worker_.shutDown(); }
 
 void Window::makeControls() {
   setObjectName(QStringLiteral("frmScalePaint"));
@@ -182,44 +185,56 @@ void Window::readBoxes() {
 }
 
 void Window::openPalette() {
+  if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
   if (flow_.openPalette() == ui::Outcome::Done) setGridCells(flow_.cells);
 }
 
 void Window::openPaletteFile(const std::filesystem::path& file) {
+  if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
   if (flow_.openPaletteFile(file) == ui::Outcome::Done) setGridCells(flow_.cells);
 }
 
 void Window::savePalette() {
+  if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
   flow_.savePalette();
 }
 
 void Window::init() {
+  if (worker_.running()) return;  // MAKE is using the flow
   flow_.init();
   setGridCells(flow_.cells);
 }
 
 void Window::fill() {
+  if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
   flow_.fill();
   setGridCells(flow_.cells);
 }
 
 void Window::chooseSource() {
+  if (worker_.running()) return;  // MAKE is using the flow
   if (flow_.chooseSource() == ui::Outcome::Done) source_->setPath(utf8(flow_.source));
 }
 
 void Window::setSource(const std::filesystem::path& file) {
+  if (worker_.running()) return;  // MAKE is using the flow
   flow_.source = base::displayPath(file);
   source_->setPath(utf8(flow_.source));
 }
 
 void Window::make() {
+  if (worker_.running()) return;  // one MAKE at a time
   readBoxes();
   status_->clear();
-  const MakeResult result = flow_.make();
+  // Off the GUI thread: the window stays responsive, the progress window offers Stop.
+  worker_.start([this] { makeResult_ = flow_.make(); }, [this] { showMade(makeResult_); });
+}
+
+void Window::showMade(const MakeResult& result) {
   if (result.outcome != ui::Outcome::Done) return;
   status_->setText(utf8(base::strcat("Recoloured ", result.recoloured.sets,
                                              result.recoloured.sets == 1 ? " animation set" : " animation sets",
@@ -228,6 +243,7 @@ void Window::make() {
 }
 
 void Window::preview() {
+  if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
   status_->clear();
   const PreviewResult result = flow_.preview();

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "scalepaint/scalepaint.hpp"
+#include "ui/qt/worker.hpp"
 
 #include <QTableWidget>
 
@@ -71,6 +72,7 @@ class Window : public QMainWindow {
   void init();
   void fill();
   void chooseSource();
+  // MAKE runs on a worker thread; while it runs, the other actions wait.
   void make();
   void preview();
   // A source chosen another way (dropped, or given at start).
@@ -79,6 +81,9 @@ class Window : public QMainWindow {
   // The grid's rows 1-256 as typed, and writing them.
   Cells gridCells() const;
   void setGridCells(const Cells& cells);
+
+  // For tests: waits until a running MAKE is done and shown.
+  bool waitUntilIdle() { return worker_.waitUntilIdle(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -90,9 +95,12 @@ class Window : public QMainWindow {
   void makeMenus();
   // Before an action: the flow takes the boxes as they are now.
   void readBoxes();
+  void showMade(const MakeResult& result);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
+  ui::Worker worker_;              // runs MAKE; the flow talks through its Ui
   Scalepaint flow_;
+  MakeResult makeResult_;          // the last MAKE's, written by the worker
   PreviewSurface* surface_ = nullptr;
   PaletteGrid* grid_ = nullptr;
   ui::ChoosingPathLabel* source_ = nullptr;

@@ -13,6 +13,7 @@ class ScriptedUi : public Ui {
   // Scripting.
   std::deque<std::optional<std::filesystem::path>> openAnswers, saveAnswers, folderAnswers;
   std::deque<Answer> questionAnswers;
+  bool stopPressed = false;  // what stopRequested() answers
 
   // What the flow showed, in order.
   std::vector<std::string> messages;
@@ -28,6 +29,7 @@ class ScriptedUi : public Ui {
   std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
   std::optional<std::filesystem::path> chooseFolder(const std::filesystem::path& start) override;
   void setBusy(bool busy) override;
+  bool stopRequested() override { return stopPressed; }
 };
 
 }  // namespace ui

@@ -3,7 +3,9 @@
 // command line answers dialogs from its options and prints messages, tests script both.
 // Texts are UTF-8.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,18 +30,47 @@ struct FileDialogSpec {
 // What a user action came to, for callers that need to know (the command line's exit code).
 enum class Outcome { Done, Cancelled, Refused };
 
-class Ui {
+// The one channel through which long work (a scan, a build, a cut, a copy) says how far it
+// has come and learns that the person pressed Stop. Work calls progress() every so often, never
+// per byte, and asks stopRequested() at points where it can end cleanly; stopped work writes
+// nothing, so every file it would have replaced stays as it was. The defaults ignore both: the
+// command line never stops. In the windows the work runs on a worker thread (ui/qt/worker.hpp)
+// whose Ui shows the progress and answers Stop.
+class Progress {
  public:
-  virtual ~Ui() = default;
+  virtual ~Progress() = default;
+  virtual void progress(std::uint64_t /*done*/, std::uint64_t /*total*/) {}
+  virtual bool stopRequested() { return false; }
+};
+
+// Reports nowhere and never stops: the default where a function takes a Progress.
+inline Progress& noProgress() {
+  static Progress none;
+  return none;
+}
+
+// A Progress made of two functions, either of which may be empty (tests, or work that keeps
+// its own stop flag).
+class ProgressCallbacks : public Progress {
+ public:
+  std::function<void(std::uint64_t done, std::uint64_t total)> report;
+  std::function<bool()> stop;
+
+  void progress(std::uint64_t done, std::uint64_t total) override {
+    if (report) report(done, total);
+  }
+  bool stopRequested() override { return stop && stop(); }
+};
+
+// A Ui is also the Progress of the flow that talks through it.
+class Ui : public Progress {
+ public:
   virtual void message(std::string_view text, const MessageStyle& style = {}) = 0;
   virtual Answer ask(std::string_view text, Buttons buttons) = 0;
   virtual std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) = 0;
   virtual std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) = 0;
   virtual std::optional<std::filesystem::path> chooseFolder(const std::filesystem::path& start) = 0;
   virtual void setBusy(bool busy) = 0;
-  // Long work reports its progress and asks whether to stop; the defaults ignore both.
-  virtual void progress(std::size_t /*done*/, std::size_t /*total*/) {}
-  virtual bool stopRequested() { return false; }
 };
 
 // Shows the busy pointer for its lifetime, whichever way the action ends.

@@ -60,10 +60,11 @@ TEST_F(FinsplitFlow, CutAsksWithTheOpenDialogAndWritesEveryFrameBack) {
   }
 }
 
-TEST_F(FinsplitFlow, CancelledDialogIsQuietAndWritesNothing) {
+TEST_F(FinsplitFlow, CancelledDialogOrStopIsQuietAndWritesNothing) {
   finsplit::Finsplit tool(ui, out);
-  auto result = tool.cut();
-  EXPECT_EQ(result.outcome, ui::Outcome::Cancelled);
+  EXPECT_EQ(tool.cut().outcome, ui::Outcome::Cancelled);
+  ui.stopPressed = true;
+  EXPECT_EQ(tool.cutFile(fish).outcome, ui::Outcome::Cancelled);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(fileCount(out), 0u);
 }

@@ -75,12 +75,14 @@ TEST_F(FinsplitWindow, CutTellsHowManyBitmapsWereWrittenAndStaysQuietWhenCancell
   const QString before = text("lblStatus");
 
   click("cmdCut");  // the OPEN dialog is cancelled
+  ASSERT_TRUE(window.waitUntilIdle());  // the cut runs on a worker thread
   EXPECT_EQ(text("lblStatus"), before);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.dialogs[0].title, "OPEN");
 
   ui.openAnswers.push_back(fish);
   click("cmdCut");
+  ASSERT_TRUE(window.waitUntilIdle());
   EXPECT_EQ(text("lblStatus"), QStringLiteral("144 bitmaps written"));
   EXPECT_TRUE(fs::exists(folder.path() / "0000.bmp"));
   EXPECT_TRUE(fs::exists(folder.path() / "0143.bmp"));
@@ -97,12 +99,14 @@ TEST_F(FinsplitWindow, ADroppedFileIsCutWithoutAskingAndAFailureIsTold) {
 
   drop(fish);
   EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(out / "0143.bmp"); }, 2000));  // the cut runs once the drop is over
+  ASSERT_TRUE(window.waitUntilIdle());
   EXPECT_EQ(text("lblStatus"), QStringLiteral("144 bitmaps written"));
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(ui.messages.empty());
 
   drop(out);  // a folder, not a fish file
   EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }, 2000));
+  ASSERT_TRUE(window.waitUntilIdle());
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_TRUE(text("lblStatus").isEmpty()) << text("lblStatus").toStdString();
 }

@@ -157,6 +157,16 @@ TEST_F(FinwrightBuild, BuildFailuresAreToldAndLeaveTheOutputUntouched) {
     EXPECT_NE(ui.messages[0].find(message), std::string::npos) << ui.messages[0];
     EXPECT_EQ(*base::readFile(output, 100), (Bytes{1, 2, 3}));
   };
+  // Stop, pressed during the frames: quiet, like a cancel.
+  {
+    auto builder = readyBuilder();
+    ui.saveAnswers.push_back(output);
+    ui.stopPressed = true;
+    EXPECT_EQ(builder->build().outcome, ui::Outcome::Cancelled);
+    ui.stopPressed = false;
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(*base::readFile(output, 100), (Bytes{1, 2, 3}));
+  }
   // A missing frame, found only after the library was unpacked.
   fs::rename(frames / "0077.bmp", folder.path() / "0077.bmp");
   expectRefused("There is not a image file.");

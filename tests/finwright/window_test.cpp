@@ -37,6 +37,11 @@ class FinwrightWindow : public ::testing::Test {
   QPlainTextEdit* description() { return control<QPlainTextEdit>("txtDescription"); }
   bool previewShown() { return !control<QLabel>("imgIcon")->pixmap().isNull(); }
   void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+  // Build runs on a worker thread: this waits until its result shows.
+  void build() {
+    click("cmdBuild");
+    EXPECT_TRUE(window.waitUntilIdle());
+  }
 
   fs::path writeIcon() {
     const fs::path icon = folder.path() / "icon.bmp";
@@ -176,7 +181,7 @@ TEST_F(FinwrightWindow, BuildTakesWhatTheBoxesHold) {
   description()->setPlainText(QString::fromStdString(texts.description));
   const fs::path output = folder.path() / "sample.fsh";
   ui.saveAnswers = {output};
-  click("cmdBuild");
+  build();
   ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
   auto written = base::readFile(output, 1'000'000);
   ASSERT_TRUE(written);
@@ -188,7 +193,7 @@ TEST_F(FinwrightWindow, BuildTakesWhatTheBoxesHold) {
 
   // A refused build clears that report; its message box says why.
   box("txtID")->setText(QStringLiteral("128"));
-  click("cmdBuild");
+  build();
   EXPECT_EQ(ui.messages, std::vector<std::string>{"ID is 0 - 127"});
   EXPECT_TRUE(text("lblStatus").isEmpty());
   EXPECT_EQ(ui.dialogs.size(), 1u);  // no second MAKE FISH dialog
@@ -199,12 +204,12 @@ TEST_F(FinwrightWindow, TheCodePageMenuChoosesHowTextsAreWritten) {
   box("txtFishName")->setText(QString::fromUtf8("Caf\u00e9"));  // no single byte holds it in code page 932
   const fs::path output = folder.path() / "cafe.fsh";
   ui.saveAnswers = {output, output};
-  click("cmdBuild");
+  build();
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_FALSE(fs::exists(output));
 
   control<QAction>("mnuCodePage1252")->trigger();
-  click("cmdBuild");
+  build();
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_TRUE(fs::exists(output));
 }

@@ -53,10 +53,13 @@ TEST_F(ArchivePatchTest, EachEraseStartsFromTheBackup) {
   EXPECT_EQ(read(backup), original);
 }
 
-TEST_F(ArchivePatchTest, EraseWithoutARangeTouchesNothing) {
+TEST_F(ArchivePatchTest, EraseWithoutARangeOrStoppedTouchesNothing) {
   EXPECT_EQ(patch.erase(archive, {}), ui::Outcome::Cancelled);
+  ui.stopPressed = true;
+  EXPECT_EQ(patch.erase(archive, {true, true, true, true}), ui::Outcome::Cancelled);
   EXPECT_FALSE(fs::exists(backup));
   EXPECT_EQ(read(archive), original);
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ArchivePatchTest, UndoPutsTheBackupBack) {

@@ -118,6 +118,7 @@ TEST(OptionWindow, EraseAndUndoWaitForAnArchiveChosenInThePicker) {
 
   test::findControl<QCheckBox>(dialog, "chkFilterLayout")->setChecked(true);
   erase->click();
+  ASSERT_TRUE(dialog.waitUntilIdle());  // Erase runs on a worker thread
   EXPECT_FALSE(dialog.isVisible());
   auto patched = *base::readFile(archive, 1 << 20);
   auto expected = original;

@@ -19,6 +19,7 @@
 #include "qt/support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/single_instance.hpp"
 #include "ui/scripted_ui.hpp"
 
 namespace {
@@ -257,7 +258,7 @@ TEST(AlreadyOpen, IsAnExclamationUnderTheLoadErrorTitle) {
     EXPECT_EQ(box->icon(), QMessageBox::Warning);
     box->accept();
   });
-  netkeeper::showAlreadyOpen(nullptr);
+  ui::showAlreadyOpen(nullptr);
   EXPECT_TRUE(seen);
   QTest::qWait(50);
 }

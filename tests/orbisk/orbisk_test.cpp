@@ -183,8 +183,8 @@ TEST(OrbiskSaveResource, StreamsInChunksAndStopsCleanly) {
   EXPECT_EQ(readAll(folder.path() / "a.wav"), sound);
 
   writeAll(folder.path() / "b.wav", Bytes{7});
-  orbisk::ScanControl stop;
-  stop.stopRequested = [] { return true; };
+  ui::ProgressCallbacks stop;
+  stop.stop = [] { return true; };
   saved = orbisk::saveResource(folder.path() / "big.bin", resource, folder.path() / "b.wav", stop);
   ASSERT_TRUE(saved.has_value());
   EXPECT_TRUE(saved->stopped);

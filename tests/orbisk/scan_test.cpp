@@ -300,8 +300,8 @@ TEST(OrbiskStop, KeepsWhatWasFound) {
   Bytes data;
   for (int i = 0; i < 5; ++i) append(data, orbisk_test::wave(10));
   int asked = 0;
-  orbisk::ScanControl control;
-  control.stopRequested = [&] { return ++asked >= 2; };
+  ui::ProgressCallbacks control;
+  control.stop = [&] { return ++asked >= 2; };
   auto result = orbisk::scanBytes(data, "s.x", Kind::Wave, control);
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(result.resources.size(), 2u);
@@ -312,13 +312,13 @@ TEST(OrbiskStop, HonouredAmongManyCandidates) {
   Bytes data(20u << 20);
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = i % 2 == 0 ? 'B' : 'M';
   int reports = 0;
-  orbisk::ScanControl control;
-  control.progress = [&](std::uint64_t done, std::uint64_t total) {
+  ui::ProgressCallbacks control;
+  control.report = [&](std::uint64_t done, std::uint64_t total) {
     EXPECT_EQ(total, data.size());
     EXPECT_LE(done, total);
     ++reports;
   };
-  control.stopRequested = [&] { return reports >= 2; };
+  control.stop = [&] { return reports >= 2; };
   auto result = orbisk::scanBytes(data, "s.x", Kind::Bitmap, control);
   EXPECT_TRUE(result.stopped);
   EXPECT_TRUE(result.resources.empty());

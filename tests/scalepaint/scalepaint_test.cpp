@@ -119,8 +119,12 @@ TEST_F(ScalepaintFlow, MakeWritesTheRecolouredCopyAskingBeforeReplacing) {
   EXPECT_TRUE(ui.wasBusy);
   EXPECT_EQ(ui.busyDepth, 0);
 
-  // Replacing asks; No keeps the file.
+  // Replacing asks; No keeps the file, and so does Stop, without asking.
   for (auto& cell : tool.cells) cell = "1";
+  ui.stopPressed = true;
+  EXPECT_EQ(tool.make().outcome, ui::Outcome::Cancelled);
+  ui.stopPressed = false;
+  EXPECT_TRUE(ui.questions.empty());
   ui.questionAnswers = {ui::Answer::No};
   EXPECT_EQ(tool.make().outcome, ui::Outcome::Cancelled);
   EXPECT_EQ(ui.questions, Messages{out.string() + "  already exists.\nDo you want to replace it?"});

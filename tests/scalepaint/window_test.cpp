@@ -46,6 +46,11 @@ class ScalepaintWindow : public ::testing::Test {
   QAction* entry(QWidget& window, const char* name) { return control<QAction>(window, name); }
   QTableWidget* grid(QWidget& window) { return control<QTableWidget>(window, "vaSpread1"); }
   void click(QWidget& window, const char* name) { QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton); }
+  // MAKE runs on a worker thread: this waits until its result shows.
+  void make(scalepaint::Window& window) {
+    click(window, "Command1");
+    EXPECT_TRUE(window.waitUntilIdle());
+  }
 
   test::TempFolder folder;
   ui::ScriptedUi ui;
@@ -135,7 +140,7 @@ TEST_F(ScalepaintWindow, SaveAndOpenThroughTheMenu) {
 
 TEST_F(ScalepaintWindow, MakeWritesWhereText1Says) {
   scalepaint::Window window(ui, folder.path());
-  click(window, "Command1");
+  make(window);
   EXPECT_EQ(ui.messages, Messages{"Source Aquarium ?"});
 
   ui.openAnswers = {source};
@@ -146,11 +151,11 @@ TEST_F(ScalepaintWindow, MakeWritesWhereText1Says) {
   const fs::path out = folder.path() / "blue.fsh";
   control<QLineEdit>(window, "Text1")->setText(ui::fromPath(out));
   grid(window)->item(1, 0)->setText(QStringLiteral("300"));
-  click(window, "Command1");
+  make(window);
   EXPECT_EQ(ui.messages.back(), "Row 2 of the palette holds \"300\": every entry must be a whole number from 0 to 255.");
   EXPECT_FALSE(fs::exists(out));
   grid(window)->item(1, 0)->setText(QStringLiteral("1"));
-  click(window, "Command1");
+  make(window);
   auto written = base::readFile(out, 1 << 22);
   ASSERT_TRUE(written);
   EXPECT_EQ(*written, sample);

@@ -82,7 +82,7 @@ std::optional<std::filesystem::path> chosen(const QString& file) {
   return toPath(file);
 }
 
-int clampToInt(std::size_t value) { return static_cast<int>(std::min<std::size_t>(value, INT_MAX)); }
+int clampToInt(std::uint64_t value) { return static_cast<int>(std::min<std::uint64_t>(value, INT_MAX)); }
 
 }  // namespace
 
@@ -144,7 +144,7 @@ void QtUi::setBusy(bool busy) {
   }
 }
 
-void QtUi::progress(std::size_t done, std::size_t total) {
+void QtUi::progress(std::uint64_t done, std::uint64_t total) {
   if (total == 0) return;
   if (!progress_) {
     progress_ = new QProgressDialog(parent_);
@@ -170,7 +170,13 @@ bool QtUi::stopRequested() {
 }
 
 void QtUi::closeProgress() {
-  if (progress_) delete progress_.data();
+  if (!progress_) return;
+  // Possibly called from inside the progress window's own event processing (work on a worker
+  // thread ends while it updates): it goes once that is over.
+  QProgressDialog* closing = progress_;
+  progress_ = nullptr;
+  closing->hide();
+  closing->deleteLater();
 }
 
 }  // namespace ui

@@ -37,7 +37,7 @@ class QtUi : public Ui {
   void setBusy(bool busy) override;
   // A progress window appears when long work has run for a moment; it closes when the work's
   // busy pointer goes away. It offers Stop once the work asks stopRequested().
-  void progress(std::size_t done, std::size_t total) override;
+  void progress(std::uint64_t done, std::uint64_t total) override;
   bool stopRequested() override;
 
  private:

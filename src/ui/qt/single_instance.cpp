@@ -1,6 +1,7 @@
 #include "ui/qt/single_instance.hpp"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace ui {
@@ -14,6 +15,12 @@ SingleInstance::SingleInstance(const QString& name, const QString& folder) {
   // Held for as long as the program runs: never stale by age, only when its process is gone.
   lock_->setStaleLockTime(0);
   acquired_ = lock_->tryLock(0);
+}
+
+void showAlreadyOpen(QWidget* parent) {
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kLoadErrorTitle), QString::fromUtf8(kAlreadyOpen), QMessageBox::Ok,
+                  parent);
+  box.exec();
 }
 
 }  // namespace ui

@@ -6,7 +6,16 @@
 #include <QString>
 #include <memory>
 
+class QWidget;
+
 namespace ui {
+
+inline constexpr const char* kAlreadyOpen = "This application has already been open";
+inline constexpr const char* kLoadErrorTitle = "ロードエラー";
+
+// The box a second copy shows before it ends: "This application has already been open",
+// titled "ロードエラー", with the exclamation icon.
+void showAlreadyOpen(QWidget* parent);
 
 class SingleInstance {
  public:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 #include "ui/qt/describe.hpp"
+#include "ui/qt/single_instance.hpp"
 
 namespace ui {
 
@@ -66,11 +68,60 @@ void useJapaneseCapableFont() {
   }
 }
 
+bool savePicture(QWidget& widget, const QString& file) {
+  // Written beside the target and renamed over it, like every file the tools write.
+  const QPixmap picture = widget.grab();
+  QSaveFile out(file);
+  if (out.open(QIODevice::WriteOnly) && picture.save(&out, "PNG") && out.commit()) return true;
+  print(stderr, QStringLiteral("Cannot write the screenshot %1.\n").arg(QFileInfo(file).absoluteFilePath()));
+  return false;
+}
+
+void screenshotLater(QObject* context, int delayMs, const QString& file, std::function<QWidget*()> which,
+                     const QString& whyNone) {
+  QTimer::singleShot(delayMs, context, [file, which = std::move(which), whyNone] {
+    QWidget* shown = which();
+    if (!shown) {
+      print(stderr, whyNone + QLatin1Char('\n'));
+      QApplication::exit(kExitFailed);
+      return;
+    }
+    const bool saved = savePicture(*shown, file);
+    if (auto* dialog = qobject_cast<QDialog*>(shown); dialog && dialog->isModal()) dialog->reject();
+    QApplication::exit(saved ? 0 : kExitFailed);
+  });
+}
+
+void pressAndScreenshotModal(QWidget* window, std::function<void()> press, const QString& file, const QString& whyNone) {
+  // The dialog gets time to open and lay itself out before it is taken.
+  constexpr int kPressMs = 300, kTakeMs = 1200;
+  screenshotLater(window, kTakeMs, file, [] { return QApplication::activeModalWidget(); }, whyNone);
+  QTimer::singleShot(kPressMs, window, std::move(press));
+}
+
+std::unique_ptr<QWidget> showOnItsOwn(std::unique_ptr<QWidget> main, std::unique_ptr<QWidget> shown) {
+  shown->setParent(nullptr, Qt::Window);
+  // The main window goes before the application does, or with the dialog when the program
+  // ends without its event loop (--describe).
+  QWidget* kept = main.release();
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, kept, [kept] { delete kept; });
+  QObject::connect(shown.get(), &QObject::destroyed, kept, [kept] { delete kept; });
+  return shown;
+}
+
 int runWindowApp(int argc, char** argv, const WindowFactory& makeWindow) {
   return runWindowApp(argc, argv, {}, [&makeWindow](const QCommandLineParser&) { return makeWindow(); });
 }
 
 int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOptions, const OptionsWindowFactory& makeWindow) {
+  WindowApp tool;
+  tool.options = toolOptions;
+  tool.makeWindow = makeWindow;
+  return runWindowApp(argc, argv, tool);
+}
+
+int runWindowApp(int argc, char** argv, const WindowApp& tool) {
+  if (!tool.boxTitle.isEmpty()) QCoreApplication::setApplicationName(tool.boxTitle);
   chooseOffscreenWhenHeadless(argc);
   QApplication app(argc, argv);
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) qtDefaultHandler = qInstallMessageHandler(offscreenHandler);
@@ -88,7 +139,7 @@ int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOpt
       QStringLiteral("Print the window's caption and named controls as JSON and exit."));
   parser.addOption(screenshotOption);
   parser.addOption(describeOption);
-  parser.addOptions(toolOptions);
+  parser.addOptions(tool.options);
 
   if (!parser.parse(QApplication::arguments())) {
     print(stderr, parser.errorText() + QLatin1Char('\n') + parser.helpText());
@@ -107,7 +158,19 @@ int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOpt
     return kExitUsage;
   }
 
-  std::unique_ptr<QWidget> window = makeWindow(parser);
+  // Pictures and descriptions never meet a running copy: only a real start is guarded.
+  std::unique_ptr<SingleInstance> guard;
+  bool looking = parser.isSet(screenshotOption) || parser.isSet(describeOption);
+  for (const QString& option : tool.looking) looking = looking || parser.isSet(option);
+  if (!tool.singleInstance.isEmpty() && !looking) {
+    guard = std::make_unique<SingleInstance>(tool.singleInstance);
+    if (!guard->acquired()) {
+      showAlreadyOpen(nullptr);
+      return kExitFailed;
+    }
+  }
+
+  std::unique_ptr<QWidget> window = tool.makeWindow(parser);
   if (!window) return kExitFailed;  // the tool said why it does not start
 
   if (parser.isSet(describeOption)) {
@@ -118,17 +181,7 @@ int runWindowApp(int argc, char** argv, const QList<QCommandLineOption>& toolOpt
   window->show();
   if (parser.isSet(screenshotOption)) {
     const QString file = parser.value(screenshotOption);
-    QTimer::singleShot(kSettleMs, window.get(), [&window, &file] {
-      // Written beside the target and renamed over it, like every file the tools write.
-      const QPixmap picture = window->grab();
-      QSaveFile out(file);
-      if (out.open(QIODevice::WriteOnly) && picture.save(&out, "PNG") && out.commit()) {
-        QApplication::exit(0);
-      } else {
-        print(stderr, QStringLiteral("Cannot write the screenshot %1.\n").arg(QFileInfo(file).absoluteFilePath()));
-        QApplication::exit(kExitFailed);
-      }
-    });
+    QTimer::singleShot(kSettleMs, window.get(), [&window, &file] { QApplication::exit(savePicture(*window, file) ? 0 : kExitFailed); });
   }
   return QApplication::exec();
 }

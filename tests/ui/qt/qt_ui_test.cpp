@@ -7,13 +7,20 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 #include <fstream>
 
 #include "qt/support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/window_app.hpp"
+#include "ui/qt/worker.hpp"
+#include "ui/scripted_ui.hpp"
 
 namespace {
 
@@ -111,6 +118,90 @@ TEST_F(QtUiTest, TheBusyPointerIsSetOnceAndRestoredByTheOutermostEnd) {
   qtUi.setBusy(false);
   EXPECT_NE(QApplication::overrideCursor(), nullptr);
   QApplication::restoreOverrideCursor();
+}
+
+// The worker's Ui: messages and questions reach the window's Ui on the GUI thread and the
+// answers come back; progress goes to the window's display; Stop ends work that listens.
+TEST(Worker, BridgesTheFlowsUiToTheGuiThreadAndStops) {
+  ui::ScriptedUi gui;
+  gui.questionAnswers = {ui::Answer::Yes};
+  ui::Worker worker(gui);
+  std::vector<std::uint64_t> shown;
+  worker.showProgress = [&](std::uint64_t done, std::uint64_t total) { shown.insert(shown.end(), {done, total}); };
+  ui::Answer answer = ui::Answer::No;
+  bool done = false;
+  ASSERT_TRUE(worker.start(
+      [&] {
+        ui::Ui& flow = worker.ui();
+        flow.message("hello");
+        answer = flow.ask("sure?", ui::Buttons::YesNo);
+        flow.progress(1, 2);
+        while (!flow.stopRequested()) QThread::msleep(1);
+      },
+      [&] { done = true; }));
+  EXPECT_FALSE(worker.start([] {}));  // one at a time
+  worker.stop();
+  ASSERT_TRUE(worker.waitUntilIdle());
+  EXPECT_TRUE(done);
+  EXPECT_EQ(gui.messages, std::vector<std::string>{"hello"});
+  EXPECT_EQ(answer, ui::Answer::Yes);
+  EXPECT_EQ(shown, (std::vector<std::uint64_t>{1, 2}));
+
+  // Without a display of its own, the window's Ui shows the progress, and its Stop (here
+  // pressed at once) reaches the work once the work listens.
+  gui.stopPressed = true;
+  worker.showProgress = nullptr;
+  ASSERT_TRUE(worker.start([&] {
+    ui::Ui& flow = worker.ui();
+    EXPECT_FALSE(flow.stopRequested());
+    flow.progress(1, 2);
+    while (!flow.stopRequested()) QThread::msleep(1);
+  }));
+  EXPECT_TRUE(worker.waitUntilIdle());
+}
+
+// Work on a worker thread gets the window's progress window after a moment; its Stop reaches
+// the work, and the window and the busy pointer go when the work ends.
+TEST_F(QtUiTest, TheProgressWindowsStopReachesWorkOnAWorkerThread) {
+  parent.show();
+  ui::Worker worker(qtUi);
+  bool stopped = false;
+  ASSERT_TRUE(worker.start([&] {
+    ui::Ui& flow = worker.ui();
+    ui::BusyPointer busy(flow);
+    for (int i = 0; i < 5000 && !flow.stopRequested(); ++i) {
+      flow.progress(i, 5000);
+      QThread::msleep(2);
+    }
+    stopped = flow.stopRequested();
+  }));
+  QProgressDialog* progress = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    progress = parent.findChild<QProgressDialog*>();
+    return progress && progress->isVisible();
+  }, 5000));
+  auto* stop = progress->findChild<QPushButton*>();
+  ASSERT_NE(stop, nullptr);
+  EXPECT_EQ(stop->text(), QStringLiteral("Stop"));
+  stop->click();
+  ASSERT_TRUE(worker.waitUntilIdle());
+  EXPECT_TRUE(stopped);
+  QTest::qWait(20);
+  EXPECT_EQ(parent.findChild<QProgressDialog*>(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A dialog shown in the main window's place keeps the main window it works on, and takes it
+// along when it goes, even when the program ends without its event loop (--describe).
+TEST(ShowOnItsOwn, TheMainWindowLivesAsLongAsTheDialog) {
+  auto main = std::make_unique<QWidget>();
+  QPointer<QWidget> kept = main.get();
+  auto shown = ui::showOnItsOwn(std::move(main), std::make_unique<QWidget>());
+  EXPECT_TRUE(shown->isWindow());
+  EXPECT_FALSE(shown->isAncestorOf(kept));  // --describe lists only the dialog's controls
+  EXPECT_TRUE(kept);
+  shown.reset();
+  EXPECT_FALSE(kept);
 }
 
 }  // namespace
