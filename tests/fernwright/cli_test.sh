@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # brinkit fernwright as a script would use it: the checks in the window's order with its
 # messages, the save name, the file written and the files that let it down.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 
 # The bytes of FILE from OFFSET, COUNT of them, as hex pairs separated by spaces.

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "finsplit/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/samples.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"

@@ -16,7 +16,7 @@
 
 #include "base/file_io.hpp"
 #include "finwright/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/samples.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"

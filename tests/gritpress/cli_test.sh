@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # brinkit gritpress as a script would use it: each bitmap's check, the refusals, the overwrite
 # rule and the gravel file written.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 # bytes FILE OFFSET COUNT: those bytes as hexadecimal pairs
 bytes() { od -An -tx1 -j "$2" -N "$3" "$1" | tr -d ' \n'; }

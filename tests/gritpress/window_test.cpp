@@ -13,7 +13,7 @@
 
 #include "base/file_io.hpp"
 #include "gritpress/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/scripted_ui.hpp"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # brinkit gritwright as a script would use it: exit codes, messages and the files written.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 is() {  # is NAME ACTUAL EXPECTED
   if [ "$2" = "$3" ]; then passed=$((passed + 1)); else

@@ -12,7 +12,7 @@
 #include "base/bytes.hpp"
 #include "base/file_io.hpp"
 #include "gritwright/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"

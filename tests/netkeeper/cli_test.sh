@@ -3,7 +3,7 @@
 # they write, the gene list, exit codes and messages. Offsets are those of the sample tank:
 # guppies at N = 16576, 18269, 21655, 25041, 26734; the discus at 19962, the neon at 23348, the
 # kingyo at 28427; eggs at E = 30076 (guppy), 30498 (discus), 30920 (guppy).
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 byte() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }        # byte FILE OFFSET
 bytes() { od -An -tx1 -j "$2" -N"$3" "$1" | tr -d ' \n'; }  # bytes FILE OFFSET COUNT, as hex

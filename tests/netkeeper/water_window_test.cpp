@@ -12,7 +12,7 @@
 #include "base/file_io.hpp"
 #include "netkeeper/option_dialog.hpp"
 #include "netkeeper/water_dialog.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"

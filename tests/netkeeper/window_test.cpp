@@ -16,7 +16,7 @@
 #include "base/file_io.hpp"
 #include "netkeeper/scenario.hpp"
 #include "netkeeper/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/single_instance.hpp"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # brinkit netkeeper2 as a script would use it: the grid printed and written back, the fish
 # edits, default names, exit codes and messages.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 bytes() {  # bytes FILE OFFSET COUNT: the bytes as hex pairs
   od -An -v -tx1 -j "$2" -N "$3" "$1" | tr -d ' \n'

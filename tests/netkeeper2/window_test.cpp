@@ -16,7 +16,7 @@
 
 #include "base/file_io.hpp"
 #include "netkeeper2/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/wtk.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/file_browser.hpp"

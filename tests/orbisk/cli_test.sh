@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # brinkit orbisk as a script would use it: listing, JSON, saving, previewing bitmaps as PNG,
 # rendering MIDI files to waves, exit codes and messages.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 check "samples bitmaps" 0 "$brinkit" samples bitmaps in
 # A pack: 5 bytes, the 8,050-byte icon, 3 bytes, a 44-byte wave, the 64 × 64 top view.

@@ -23,7 +23,7 @@
 #include "orbisk/preview_text.hpp"
 #include "orbisk/preview_window.hpp"
 #include "orbisk/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/scripted_ui.hpp"

@@ -23,7 +23,7 @@
 
 #include "base/file_io.hpp"
 #include "orbisk/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/folder_dialog.hpp"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # brinkit pelletry as a script would use it: exit codes, messages, the name fix-up and the
 # files written.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 is() {  # is NAME ACTUAL EXPECTED
   if [ "$2" = "$3" ]; then passed=$((passed + 1)); else

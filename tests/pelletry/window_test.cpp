@@ -22,7 +22,7 @@
 #include "pelletry/preview_window.hpp"
 #include "pelletry/widgets.hpp"
 #include "pelletry/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/scripted_ui.hpp"

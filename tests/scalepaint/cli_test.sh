@@ -2,7 +2,7 @@
 # brinkit scalepaint as a script would use it: MAKE with and without a palette file, the
 # refusals in their order, the overwrite rule, palette files as SAVE writes them, and PreView
 # into a PNG.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 # palette FILE RULE: writes 256 lines " N \r\n", N given by the awk expression RULE of i (0-255)
 palette() { awk "BEGIN { for (i = 0; i < 256; i++) printf \" %d \\r\\n\", $2 }" >"$1"; }

@@ -17,7 +17,7 @@
 #include <filesystem>
 
 #include "base/file_io.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/samples.hpp"
 #include "scalepaint/preview_png.hpp"
 #include "scalepaint/window.hpp"

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/folder_dialog.hpp"
 #include "ui/qt/qt_ui.hpp"

@@ -15,7 +15,7 @@
 #include <QWidget>
 #include <fstream>
 
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/window_app.hpp"

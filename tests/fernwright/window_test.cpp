@@ -14,7 +14,7 @@
 
 #include "base/file_io.hpp"
 #include "fernwright/window.hpp"
-#include "qt/support.hpp"
+#include "support/window_support.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"

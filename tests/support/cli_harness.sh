@@ -1,5 +1,5 @@
 # The checks every command-line test script uses. Source it with the path of brinkit:
-#   source "$(dirname "$0")/../cli/harness.sh" "$1"
+#   source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 # It runs the script in a fresh folder that is removed afterwards; end the script with `finish`.
 set -u
 brinkit=$(realpath "$1")

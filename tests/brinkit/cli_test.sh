@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The command line as a script would use it: exit codes, messages and files.
-source "$(dirname "$0")/../cli/harness.sh" "$1"
+source "$(dirname "$0")/../support/cli_harness.sh" "$1"
 
 check "help" 0 "$brinkit" --help
 says "help lists finsplit" out.txt "finsplit"
