@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/strcat.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
@@ -185,38 +186,38 @@ void Window::makeControls(const std::filesystem::path& folder) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())));
 
-  browser_ = new ui::FileBrowser(folder, this);
+  // The status bar's two panels: the file's length and its date.
+  auto statusBar = [this](QWidget* parent) {
+    auto* bar = new QStatusBar(parent);
+    bar->setSizeGripEnabled(false);
+    length_ = new QLabel(bar);
+    length_->setObjectName(QStringLiteral("Panel1"));
+    stamp_ = new QLabel(bar);
+    stamp_->setObjectName(QStringLiteral("Panel2"));
+    bar->addWidget(length_, 1);
+    bar->addWidget(stamp_, 1);
+    return bar;
+  };
+  const std::string version = base::strcat("NetKeeperII    Version ", kVersion);
+  ui::ControlTable table(this);
+  table.add({
+      ui::column("window"),
+      ui::custom("", [&folder](QWidget* parent) { return new ui::FileBrowser(folder, parent); })
+          .in("window", 1)
+          .into(browser_),
+      ui::row("buttons").in("window"),
+      ui::button("cmdStart", "Start").in("buttons"),
+      ui::button("cmdDetail", "detail").in("buttons"),
+      ui::stretch("buttons"),
+      ui::label("lblVersion", version.c_str()).in("buttons"),
+      ui::custom("StatusBar1", statusBar).in("window").into(status_),
+  });
   browser_->setPattern(QStringLiteral("*.wtk"));
-
-  auto* startButton = new QPushButton(QStringLiteral("Start"), this);
-  startButton->setObjectName(QStringLiteral("cmdStart"));
-  auto* detailButton = new QPushButton(QStringLiteral("detail"), this);
-  detailButton->setObjectName(QStringLiteral("cmdDetail"));
-  auto* version = new QLabel(QStringLiteral("NetKeeperII    Version ") + QString::fromLatin1(kVersion), this);
-  version->setObjectName(QStringLiteral("lblVersion"));
-
-  status_ = new QStatusBar(this);
-  status_->setObjectName(QStringLiteral("StatusBar1"));
-  status_->setSizeGripEnabled(false);
-  length_ = new QLabel(status_);
-  length_->setObjectName(QStringLiteral("Panel1"));
-  stamp_ = new QLabel(status_);
-  stamp_->setObjectName(QStringLiteral("Panel2"));
-  status_->addWidget(length_, 1);
-  status_->addWidget(stamp_, 1);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(startButton);
-  buttons->addWidget(detailButton);
-  buttons->addStretch();
-  buttons->addWidget(version);
-  auto* layout = new QVBoxLayout(this);
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, tool_.codePage(), [this](base::CodePage page) { tool_.setCodePage(page); });
-  layout->setMenuBar(menuBar);
-  layout->addWidget(browser_, 1);
-  layout->addLayout(buttons);
-  layout->addWidget(status_);
+  table.layout("window")->setMenuBar(menuBar);
+  auto* startButton = table.get<QPushButton>("cmdStart");
+  auto* detailButton = table.get<QPushButton>("cmdDetail");
 
   connect(startButton, &QPushButton::clicked, this, &Window::start);
   connect(detailButton, &QPushButton::clicked, this, &Window::detail);
