@@ -49,6 +49,20 @@ Result<std::uint32_t> Reader::u32(std::string_view what) {
   return v;
 }
 
+Result<std::uint16_t> Reader::u16be(std::string_view what) {
+  if (auto ok = need(2, what); !ok) return std::unexpected(ok.error());
+  auto v = getU16Be(data_.data() + pos_);
+  pos_ += 2;
+  return v;
+}
+
+Result<std::uint32_t> Reader::u32be(std::string_view what) {
+  if (auto ok = need(4, what); !ok) return std::unexpected(ok.error());
+  auto v = getU32Be(data_.data() + pos_);
+  pos_ += 4;
+  return v;
+}
+
 Result<ByteSpan> Reader::bytes(std::size_t count, std::string_view what) {
   if (auto ok = need(count, what); !ok) return std::unexpected(ok.error());
   auto span = data_.subspan(pos_, count);
@@ -76,6 +90,18 @@ Result<std::uint32_t> readU32(ByteSpan data, std::size_t at, std::string_view wh
   Reader r(data, at);
   if (at > data.size()) return fail(strcat("The ", what, " at offset ", at, " lies past the end of the data."));
   return r.u32(what);
+}
+
+Result<std::uint16_t> readU16Be(ByteSpan data, std::size_t at, std::string_view what) {
+  Reader r(data, at);
+  if (at > data.size()) return fail(strcat("The ", what, " at offset ", at, " lies past the end of the data."));
+  return r.u16be(what);
+}
+
+Result<std::uint32_t> readU32Be(ByteSpan data, std::size_t at, std::string_view what) {
+  Reader r(data, at);
+  if (at > data.size()) return fail(strcat("The ", what, " at offset ", at, " lies past the end of the data."));
+  return r.u32be(what);
 }
 
 }  // namespace base

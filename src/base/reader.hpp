@@ -25,6 +25,8 @@ class Reader {
   Result<std::uint16_t> u16(std::string_view what = "data");
   Result<std::uint32_t> u24(std::string_view what = "data");
   Result<std::uint32_t> u32(std::string_view what = "data");
+  Result<std::uint16_t> u16be(std::string_view what = "data");
+  Result<std::uint32_t> u32be(std::string_view what = "data");
   Result<ByteSpan> bytes(std::size_t count, std::string_view what = "data");
   // Bytes up to a zero byte; the position moves past the zero.
   Result<std::string> zeroTerminated(std::string_view what = "text");
@@ -39,6 +41,8 @@ class Reader {
 // One-off checked reads at an absolute offset.
 Result<std::uint16_t> readU16(ByteSpan data, std::size_t at, std::string_view what = "data");
 Result<std::uint32_t> readU32(ByteSpan data, std::size_t at, std::string_view what = "data");
+Result<std::uint16_t> readU16Be(ByteSpan data, std::size_t at, std::string_view what = "data");
+Result<std::uint32_t> readU32Be(ByteSpan data, std::size_t at, std::string_view what = "data");
 // True when [at, at + count) lies inside data, without overflow.
 inline bool fits(ByteSpan data, std::size_t at, std::size_t count) {
   return at <= data.size() && count <= data.size() - at;

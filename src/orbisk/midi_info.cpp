@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "base/reader.hpp"
+
 namespace orbisk {
 
 namespace {
@@ -14,11 +16,6 @@ struct TempoChange {
   std::uint32_t usPerQuarter;
   std::size_t order;  // of reading: keeps changes at one tick in the order of the tracks
 };
-
-std::uint32_t be32(const std::uint8_t* p) {
-  return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
-}
-std::uint16_t be16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); }
 
 // Reads one track's events from track[pos, end); returns the tick of its last whole event.
 class TrackWalk {
@@ -100,12 +97,18 @@ std::uint64_t saturatedMicroseconds(double us) {
 }  // namespace
 
 base::Result<MidiInfo> readMidiInfo(base::ByteSpan midi) {
-  if (midi.size() < 14 || std::memcmp(midi.data(), "MThd", 4) != 0) return base::fail("The sound is no MIDI file.");
+  base::Reader header(midi);
+  const auto name = header.bytes(4);
+  const auto headerSize = header.u32be();
+  const auto format = header.u16be();
+  const auto trackCount = header.u16be();
+  const auto division = header.u16be();
+  if (!name || !division || std::memcmp(name->data(), "MThd", 4) != 0) return base::fail("The sound is no MIDI file.");
   MidiInfo info;
-  const std::uint64_t headerLength = be32(midi.data() + 4);
-  info.format = be16(midi.data() + 8);
-  info.trackCount = be16(midi.data() + 10);
-  info.division = be16(midi.data() + 12);
+  const std::uint64_t headerLength = *headerSize;
+  info.format = *format;
+  info.trackCount = *trackCount;
+  info.division = *division;
   if (headerLength < 6) return base::fail("The MIDI file's header is too short.");
   double usPerTick = 0;  // for SMPTE time; quarter-note time goes through the tempo changes
   if (info.division & 0x8000) {
@@ -120,7 +123,9 @@ base::Result<MidiInfo> readMidiInfo(base::ByteSpan midi) {
   std::vector<TempoChange> tempos;
   std::uint64_t at = 8 + headerLength;
   while (info.tracksRead < info.trackCount && at <= midi.size() && midi.size() - at >= 8) {
-    const std::uint64_t length = be32(midi.data() + at + 4);
+    const auto chunkLength = base::readU32Be(midi, static_cast<std::size_t>(at + 4));
+    if (!chunkLength) break;
+    const std::uint64_t length = *chunkLength;
     const std::uint64_t body = at + 8;
     const std::uint64_t present = std::min<std::uint64_t>(length, midi.size() - body);
     if (std::memcmp(midi.data() + at, "MTrk", 4) == 0) {

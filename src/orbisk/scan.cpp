@@ -19,11 +19,6 @@ namespace {
 
 constexpr std::uint64_t kReportEvery = 8u << 20;  // progress and STOP every 8 MiB searched
 
-std::uint32_t getU32Be(const std::uint8_t* p) {
-  return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
-         (static_cast<std::uint32_t>(p[2]) << 8) | p[3];
-}
-
 // True when `count` bytes from `at` lie inside the data.
 bool fits(base::ByteSpan data, std::uint64_t at, std::uint64_t count) {
   return at <= data.size() && count <= data.size() - at;
@@ -262,23 +257,22 @@ std::uint64_t waveSize(base::ByteSpan data, std::uint64_t at) {
 }
 
 bool midiCandidate(base::ByteSpan data, std::uint64_t at) {
-  if (!fits(data, at, 10)) return false;
-  const std::uint8_t* p = data.data() + at;
-  if (std::memcmp(p, "MThd", 4) != 0 || getU32Be(p + 4) != 6) return false;
-  unsigned format = static_cast<unsigned>(p[8] << 8 | p[9]);
-  return format <= 2;
+  // "MThd", a header of 6 bytes and a format of 0-2.
+  if (!fits(data, at, 10) || std::memcmp(data.data() + at, "MThd", 4) != 0) return false;
+  const auto headerLength = base::readU32Be(data, at + 4);
+  const auto format = base::readU16Be(data, at + 8);
+  return headerLength && *headerLength == 6 && format && *format <= 2;
 }
 
 std::uint64_t midiSize(base::ByteSpan data, std::uint64_t at) {
   if (!midiCandidate(data, at) || !fits(data, at, 14)) return 0;
-  const std::uint8_t* p = data.data() + at;
-  unsigned tracks = static_cast<unsigned>(p[10] << 8 | p[11]);
+  const auto tracks = base::readU16Be(data, at + 10);
+  if (!tracks) return 0;
   std::uint64_t track = at + 14;
-  for (unsigned i = 0; i < tracks; ++i) {
-    if (!fits(data, track, 8)) return 0;
-    const std::uint8_t* t = data.data() + track;
-    if (std::memcmp(t, "MTrk", 4) != 0) return 0;
-    track += 8 + std::uint64_t{getU32Be(t + 4)};
+  for (unsigned i = 0; i < *tracks; ++i) {
+    const auto length = base::readU32Be(data, track + 4);  // also proves the chunk's name is there
+    if (!length || std::memcmp(data.data() + track, "MTrk", 4) != 0) return 0;
+    track += 8 + std::uint64_t{*length};
   }
   return track - at;
 }
