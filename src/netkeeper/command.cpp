@@ -46,10 +46,7 @@ int runFish(const FishOptions& options, ui::CommandContext& context) {
   Netkeeper tool(cli);
   if (!tool.startFish(base::pathFromUtf8(options.file))) return ui::kExitRefused;
   FishBoxes boxes;
-  auto tick = [](const std::optional<std::string>& option, bool& flag, std::string& text) {
-    flag = option.has_value();
-    if (option) text = *option;
-  };
+  const auto tick = ui::tickFromOption;
   tick(options.age, boxes.age, boxes.ageText);
   tick(options.health, boxes.health, boxes.healthText);
   tick(options.vigor, boxes.vigor, boxes.vigorText);

@@ -46,10 +46,7 @@ int runFish(const Options& options, ui::CommandContext& context) {
   auto tank = tool.open(options.file);
   if (!tank) return ui::kExitRefused;
   FishBoxes boxes;
-  auto tick = [](const std::optional<std::string>& option, bool& ticked, std::string& text) {
-    ticked = option.has_value();
-    if (option) text = *option;
-  };
+  const auto tick = ui::tickFromOption;
   tick(options.age, boxes.age, boxes.ageText);
   tick(options.health, boxes.health, boxes.healthText);
   tick(options.fullness, boxes.fullness, boxes.fullnessText);

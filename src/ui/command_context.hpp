@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/codepage.hpp"
@@ -24,5 +26,11 @@ struct CommandContext {
 // when the dialog that names the file was left without one; returns the exit status.
 int reportWrite(CommandContext& context, Outcome outcome, const std::filesystem::path& output, std::size_t bytes,
                 std::string_view whenCancelled);
+
+// A box with a tick from an option: given means ticked, with the option's text in the box.
+inline void tickFromOption(const std::optional<std::string>& option, bool& ticked, std::string& text) {
+  ticked = option.has_value();
+  if (option) text = *option;
+}
 
 }  // namespace ui
