@@ -26,7 +26,7 @@ void seekInside(base::Reader& in, std::size_t position) {
   if (position <= in.size()) (void)in.seek(position);
 }
 
-constexpr std::uint32_t kOldHeader = 12, kWinHeader = 40, kOs2Header = 64, kWin4Header = 108, kWin5Header = 124;
+constexpr std::uint32_t kOldHeader = 12, kShortOs2Header = 16, kWinHeader = 40, kOs2Header = 64, kWin4Header = 108, kWin5Header = 124;
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
 
 struct Header {
@@ -140,16 +140,20 @@ std::expected<Header, BmpError> readHeader(base::Reader& in) {
   header.size = getU32(size->data());
   const bool full = header.size == kWinHeader || header.size == kOs2Header || header.size == kWin4Header ||
                     header.size == kWin5Header;
-  if (full) {
-    const auto fields = in.bytes(36);
+  // The OS/2 header of version 2 may stop after any field from the bit count on (16 bytes
+  // and up); the fields it leaves out are 0.
+  const bool shortOs2 = header.size >= kShortOs2Header && header.size < kWinHeader;
+  if (full || shortOs2) {
+    const std::size_t length = full ? 36 : header.size - 4;
+    const auto fields = in.bytes(length);
     if (!fields) return cutShort();
     const std::uint8_t* at = fields->data();
     header.width = static_cast<std::int32_t>(getU32(at));
     header.storedHeight = static_cast<std::int32_t>(getU32(at + 4));
     header.planes = getU16(at + 8);
     header.bits = getU16(at + 10);
-    header.compression = getU32(at + 12);
-    header.colorsUsed = getU32(at + 28);
+    if (length >= 16) header.compression = getU32(at + 12);
+    if (length >= 32) header.colorsUsed = getU32(at + 28);
   } else {  // any other size is read as the old 12-byte header
     const auto fields = in.bytes(8);
     if (!fields) return cutShort();

@@ -88,6 +88,24 @@ TEST(BmpDecode, MalformedBitmapsAreRefusedWithTheirReason) {
   EXPECT_EQ(pixelsOf(bitmap(2, 2, 8, 0, {0x0000FF, 0xFF0000}, {1, 1, 0, 0})), (std::vector<std::uint32_t>{B, B, R, R}));
 }
 
+TEST(BmpDecode, EveryPixelIsDefinedAndTheSameBytesGiveTheSamePicture) {
+  const std::vector<std::uint32_t> palette = {0x0000FF, 0xFF0000};
+  // 4 × 3 run-length codes: a jump over pixels of the bottom row and up a row, a run of an
+  // index past the palette, then the codes end without their end mark.
+  const Bytes cut = bitmap(4, 3, 8, 1, palette, {1, 1, 0, 2, 2, 1, 1, 7});
+  const auto first = pixelsOf(cut);
+  EXPECT_EQ(first, pixelsOf(cut));
+  EXPECT_EQ(first, (std::vector<std::uint32_t>{B, B, B, B, B, B, B, K, R, B, B, B}));
+  // An OS/2 header of version 2 cut to 16 bytes: 32-bit size, planes, bits; 4-byte palette entries.
+  Bytes os2 = {'B', 'M'};
+  for (std::uint32_t v : {14u + 16 + 8 + 4, 0u, 14u + 16 + 8, 16u, 2u, 1u}) base::appendU32(os2, v);
+  base::appendU16(os2, 1);
+  base::appendU16(os2, 1);
+  for (std::uint32_t bgr : {0x0000FFu, 0x00FF00u}) base::appendU32(os2, bgr);
+  base::appendBytes(os2, Bytes{0x80, 0, 0, 0});
+  EXPECT_EQ(pixelsOf(os2), (std::vector<std::uint32_t>{G, B}));
+}
+
 TEST(PngWrite, RowsAreStoredAsRgbOrRgba) {
   image::Picture picture{2, 1, false, {0xFF102030, 0x80405060}};
   for (bool alpha : {false, true}) {
