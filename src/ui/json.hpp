@@ -3,12 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf8.hpp"
+
 namespace ui {
 
-// The text as a JSON string literal, quotes included (UTF-8 passes through).
+// The text as a JSON string literal, quotes included: UTF-8 passes through, bytes that are not
+// UTF-8 (a file name in another encoding) become U+FFFD, so the output is always valid JSON.
 inline std::string jsonString(std::string_view text) {
   std::string out = "\"";
-  for (char c : text) {
+  for (char c : base::validUtf8(text)) {
     const auto u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\';

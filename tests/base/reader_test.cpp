@@ -82,4 +82,12 @@ TEST(Utf8, CountsAndCutsWholeCharacters) {
   EXPECT_EQ(base::utf8Prefix("\x80\x80x", 1), "\x80\x80");  // the first byte always starts one
 }
 
+TEST(Utf8, BytesThatAreNotUtf8BecomeReplacementCharacters) {
+  const std::string bad = "\xEF\xBF\xBD";
+  EXPECT_EQ(base::validUtf8("a\xE9\xA4\x8C\xF0\x9F\x90\x9F"), "a\xE9\xA4\x8C\xF0\x9F\x90\x9F");  // whole ones pass
+  EXPECT_EQ(base::validUtf8("\xFF\xFE" "ab"), bad + bad + "ab");             // a file name in another encoding
+  EXPECT_EQ(base::validUtf8("x\xE9\xA4"), "x" + bad);                     // cut short at the end: one
+  EXPECT_EQ(base::validUtf8("\xC0\xAF\xED\xA0\x80"), bad + bad + bad + bad + bad);  // overlong, surrogate
+}
+
 }  // namespace
