@@ -11,6 +11,13 @@
 
 namespace base {
 
+// What tells one version of a file from the next: its size and the time of its last change.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
 // A file opened for reading only.
 class ReadOnlyFile {
  public:
@@ -21,6 +28,8 @@ class ReadOnlyFile {
   ~ReadOnlyFile();
 
   std::uint64_t size() const { return size_; }
+  // The file as it is now (its size and last change); a stamp of zeros when the system cannot tell.
+  FileStamp stamp() const;
   // Reads up to buffer.size() bytes at offset; returns how many (0 at or past the end).
   Result<std::size_t> readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) const;
 
@@ -32,7 +41,8 @@ class ReadOnlyFile {
   std::filesystem::path path_;
 };
 
-// A whole file mapped read-only into memory.
+// A whole file mapped read-only into memory. A file that shrinks while it is mapped reads as
+// zeros past its new end instead of ending the program; changed() then tells.
 class MappedFile {
  public:
   static Result<MappedFile> map(const std::filesystem::path& path);
@@ -41,11 +51,19 @@ class MappedFile {
   ~MappedFile();
 
   ByteSpan bytes() const { return {static_cast<const std::uint8_t*>(address_), size_}; }
+  // The file as it was when mapped.
+  const FileStamp& stamp() const { return stamp_; }
+  // True when the file changed since it was mapped: a read past its new end, another size or
+  // another time of last change. The bytes read before may then be a mix of old and new.
+  bool changed() const;
 
  private:
-  MappedFile(void* address, std::size_t size) : address_(address), size_(size) {}
+  MappedFile(ReadOnlyFile file, void* address, std::size_t size);
+  ReadOnlyFile file_;  // kept open to compare its stamp
   void* address_;
   std::size_t size_;
+  int guard_ = -1;
+  FileStamp stamp_;
 };
 
 // A new file beside `destination`, written piece by piece; commit() renames it over the

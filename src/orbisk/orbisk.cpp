@@ -76,6 +76,7 @@ std::optional<std::filesystem::path> Orbisk::beginFind() {
   }
   resources_.clear();
   scanned_.clear();
+  scannedStamp_.reset();
   return path;
 }
 
@@ -89,6 +90,7 @@ ui::Outcome Orbisk::finishFind(const std::filesystem::path& scanned, const base:
     return ui::Outcome::Refused;
   }
   resources_ = result->resources;
+  scannedStamp_ = result->stamp;
   if (report) ui_.message(foundMessage(resources_.size()));
   return ui::Outcome::Done;
 }
@@ -139,7 +141,7 @@ SaveReport Orbisk::save(const std::vector<std::size_t>& selected, ui::Progress& 
         report.skipped.push_back(target);
       } else {
         StopOnly copyProgress(progress);  // the bar counts resources, not bytes
-        auto saved = saveResource(scanned_, resource, target, copyProgress);
+        auto saved = saveResource(scanned_, resource, target, copyProgress, scannedStamp_);
         if (!saved) {
           ui_.message(saved.error().message, {.title = "Error", .detail = {}});
           report.outcome = ui::Outcome::Refused;

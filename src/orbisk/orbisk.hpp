@@ -102,6 +102,8 @@ class Orbisk {
 
   const std::vector<Resource>& resources() const { return resources_; }
   const std::filesystem::path& scannedFile() const { return scanned_; }
+  // The scanned file as the last scan saw it; saving and previewing refuse a file changed since.
+  const std::optional<base::FileStamp>& scannedStamp() const { return scannedStamp_; }
   std::vector<std::string> listLines() const;
 
   // Save selected Ressource: the resources at the given indexes (out-of-range ones ignored),
@@ -115,6 +117,7 @@ class Orbisk {
   std::filesystem::path programFolder_;
   std::filesystem::path outputFolder_;
   std::filesystem::path scanned_;
+  std::optional<base::FileStamp> scannedStamp_;
   std::vector<Resource> resources_;
 };
 

@@ -31,7 +31,7 @@ base::Result<Shown> Preview::show(std::size_t index) {
   shown.kind = resource.kind;
   shown.caption = previewCaption(resource.name);
   if (resource.kind == Kind::Bitmap) {
-    auto bytes = readResource(flow_.scannedFile(), resource, kMaxPreviewBitmap);
+    auto bytes = readResource(flow_.scannedFile(), resource, kMaxPreviewBitmap, flow_.scannedStamp());
     if (!bytes) return std::unexpected(bytes.error());
     shown.bitmap = std::move(*bytes);
   } else {
@@ -51,7 +51,7 @@ base::Result<ShownSound> Preview::writeSound(const Resource& resource) {
   std::error_code ec;
   fs::remove(sound.written, ec);
   fs::remove(*folder / kTempRendered, ec);
-  auto saved = saveResource(flow_.scannedFile(), resource, sound.written);
+  auto saved = saveResource(flow_.scannedFile(), resource, sound.written, ui::noProgress(), flow_.scannedStamp());
   if (!saved) return std::unexpected(saved.error());
 
   if (resource.kind == Kind::Wave) {

@@ -11,12 +11,29 @@ namespace orbisk {
 
 namespace {
 constexpr std::size_t kChunk = 1u << 20;
+
+// The file as the scan saw it, or why not.
+base::Result<void> asScanned(const std::filesystem::path& scanned, const base::ReadOnlyFile& in,
+                             const std::optional<base::FileStamp>& scannedAs) {
+  if (scannedAs && in.stamp() != *scannedAs)
+    return base::fail(base::strcat(base::displayPath(scanned), " changed since it was scanned. Find its resources again."));
+  return {};
+}
+
+// The file read through unchanged, or why not.
+base::Result<void> unchanged(const std::filesystem::path& scanned, const base::ReadOnlyFile& in, const base::FileStamp& before) {
+  if (in.stamp() != before) return base::fail(base::strcat(base::displayPath(scanned), " changed while it was being saved."));
+  return {};
+}
 }  // namespace
 
 base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, const Resource& resource,
-                                         const std::filesystem::path& target, ui::Progress& progress) {
+                                         const std::filesystem::path& target, ui::Progress& progress,
+                                         std::optional<base::FileStamp> scannedAs) {
   auto in = base::ReadOnlyFile::open(scanned);
   if (!in) return std::unexpected(in.error());
+  if (auto ok = asScanned(scanned, *in, scannedAs); !ok) return std::unexpected(ok.error());
+  const base::FileStamp before = in->stamp();
   const std::uint64_t fileSize = in->size();
   const std::uint64_t available = resource.start >= fileSize ? 0 : std::min(resource.size, fileSize - resource.start);
   auto out = base::AtomicWriter::create(target);
@@ -38,6 +55,7 @@ base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, c
       return saved;
     }
   }
+  if (auto ok = unchanged(scanned, *in, before); !ok) return std::unexpected(ok.error());
   if (auto ok = out->commit(); !ok) return std::unexpected(ok.error());
   saved.bytes = done;
   saved.truncated = done < resource.size;
@@ -49,9 +67,11 @@ base::Result<SavedResource> saveResource(const std::filesystem::path& scanned, c
 namespace orbisk {
 
 base::Result<base::Bytes> readResource(const std::filesystem::path& scanned, const Resource& resource,
-                                       std::uint64_t maxBytes) {
+                                       std::uint64_t maxBytes, std::optional<base::FileStamp> scannedAs) {
   auto in = base::ReadOnlyFile::open(scanned);
   if (!in) return std::unexpected(in.error());
+  if (auto ok = asScanned(scanned, *in, scannedAs); !ok) return std::unexpected(ok.error());
+  const base::FileStamp before = in->stamp();
   const std::uint64_t available = resource.start >= in->size() ? 0 : std::min(resource.size, in->size() - resource.start);
   if (available > maxBytes)
     return base::fail(base::strcat(resource.name, " holds ", base::withThousands(available), " bytes; at most ",
@@ -64,6 +84,7 @@ base::Result<base::Bytes> readResource(const std::filesystem::path& scanned, con
     if (*n == 0) break;  // the file got shorter since the scan
     done += *n;
   }
+  if (auto ok = unchanged(scanned, *in, before); !ok) return std::unexpected(ok.error());
   bytes.resize(done);
   return bytes;
 }

@@ -284,7 +284,11 @@ ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, 
 base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, ui::Progress& progress) {
   auto mapped = base::MappedFile::map(file);
   if (!mapped) return std::unexpected(mapped.error());
-  return scanBytes(mapped->bytes(), file.filename().string(), kind, progress);
+  auto result = scanBytes(mapped->bytes(), file.filename().string(), kind, progress);
+  // A file cut short under the scan reads as zeros past its new end: its findings are not to be trusted.
+  if (mapped->changed()) return base::fail(base::strcat(base::displayPath(file), " changed while it was being scanned."));
+  result.stamp = mapped->stamp();
+  return result;
 }
 
 }  // namespace orbisk

@@ -11,12 +11,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "base/files.hpp"
 #include "ui/ui.hpp"
 
 namespace orbisk {
@@ -55,13 +57,15 @@ struct ScanResult {
   std::vector<Resource> resources;  // in the order found
   bool stopped = false;             // STOP ended the scan early; resources holds those found so far
   std::uint64_t fileSize = 0;
+  std::optional<base::FileStamp> stamp;  // the file as scanFile mapped it: a save checks it is still so
 };
 
 // Scans bytes already in memory; fileName gives the resources' names. Never fails.
 ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, ui::Progress& progress = ui::noProgress());
 
 // Maps the file read-only and scans it. Fails (with a message naming the file) when the file
-// does not exist or cannot be read.
+// does not exist or cannot be read, or when it changed while it was scanned (it shrank, grew
+// or was written): "FILE changed while it was being scanned."
 base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, ui::Progress& progress = ui::noProgress());
 
 // The signature tests, exposed for the tests: each takes the whole file and a candidate offset

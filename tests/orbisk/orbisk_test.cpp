@@ -199,6 +199,34 @@ TEST(OrbiskSaveResource, StreamsInChunksAndStopsCleanly) {
   EXPECT_EQ(fs::file_size(folder.path() / "c.wav"), 0u);
 }
 
+// A file that shrinks or changes under a scan or a save is told, never a crash (the scan's
+// mapping would fault past the new end) nor a copy of a mix of old and new bytes.
+TEST_F(OrbiskFlow, AFileChangedUnderAScanOrASaveIsTold) {
+  const fs::path big = folder.path() / "big.bin";
+  Bytes data = orbisk_test::wave(10);
+  append(data, filler(20u << 20, 5));
+  writeAll(big, data);
+  ui::ProgressCallbacks cut;
+  cut.report = [&](std::uint64_t, std::uint64_t) { fs::resize_file(big, 1000); };
+  auto scan = orbisk::scanFile(big, orbisk::Kind::Wave, cut);
+  ASSERT_FALSE(scan);
+  EXPECT_EQ(scan.error().message, base::displayPath(big) + " changed while it was being scanned.");
+
+  writeAll(big, data);
+  orbisk::Resource resource{30, 3u << 20, "big0000.WAV", orbisk::Kind::Wave};
+  auto saved = orbisk::saveResource(big, resource, out / "a.wav", cut);
+  ASSERT_FALSE(saved);
+  EXPECT_EQ(saved.error().message, base::displayPath(big) + " changed while it was being saved.");
+  EXPECT_FALSE(fs::exists(out / "a.wav"));
+
+  auto orb = tool();
+  ASSERT_EQ(orb.find(), ui::Outcome::Done);
+  fs::resize_file(scanned, content.size() - 1);
+  EXPECT_EQ(orb.save({0}).outcome, ui::Outcome::Refused);
+  EXPECT_EQ(ui.messages.back(), base::displayPath(scanned) + " changed since it was scanned. Find its resources again.");
+  EXPECT_FALSE(fs::exists(out / "samp0000.BMP"));
+}
+
 TEST(OrbiskWindowTexts, TabStopsFollowTheSections) {
   EXPECT_EQ(orbisk::tabStops(orbisk::kHeaderWidths), (std::array<int, 4>{0, 122, 237, 347}));
 }

@@ -9,6 +9,7 @@
 
 #include "base/file_io.hpp"
 #include "base/files.hpp"
+#include "base/platform/mapping_guard.hpp"
 #include "base/strcat.hpp"
 
 namespace base {
@@ -51,25 +52,41 @@ Result<std::size_t> ReadOnlyFile::readAt(std::uint64_t offset, std::span<std::ui
   }
 }
 
+FileStamp ReadOnlyFile::stamp() const {
+  struct stat info {};
+  if (handle_ < 0 || ::fstat(handle_, &info) != 0) return {};
+  return {static_cast<std::uint64_t>(info.st_size),
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 Result<MappedFile> MappedFile::map(const std::filesystem::path& path) {
   auto file = ReadOnlyFile::open(path);
   if (!file) return std::unexpected(file.error());
   const auto size = static_cast<std::size_t>(file->size());
-  if (size == 0) return MappedFile(nullptr, 0);
+  if (size == 0) return MappedFile(std::move(*file), nullptr, 0);
   void* address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file->handle_, 0);
   if (address == MAP_FAILED) return cannotRead(path, reason(errno));
   ::madvise(address, size, MADV_SEQUENTIAL);
-  return MappedFile(address, size);
+  return MappedFile(std::move(*file), address, size);
 }
 
-MappedFile::MappedFile(MappedFile&& other) noexcept : address_(other.address_), size_(other.size_) {
+MappedFile::MappedFile(ReadOnlyFile file, void* address, std::size_t size)
+    : file_(std::move(file)), address_(address), size_(size), guard_(platform::guardMapping(address, size)),
+      stamp_(file_.stamp()) {}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : file_(std::move(other.file_)), address_(other.address_), size_(other.size_), guard_(other.guard_), stamp_(other.stamp_) {
   other.address_ = nullptr;
   other.size_ = 0;
+  other.guard_ = -1;
 }
 
 MappedFile::~MappedFile() {
+  platform::unguardMapping(guard_);
   if (address_) ::munmap(address_, size_);
 }
+
+bool MappedFile::changed() const { return platform::mappingFaulted(guard_) || file_.stamp() != stamp_; }
 
 Result<AtomicWriter> AtomicWriter::create(const std::filesystem::path& destination) {
   auto folder = destination.parent_path();
