@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <system_error>
 
 #include "base/file_io.hpp"
 #include "base/files.hpp"
+#include "base/reader.hpp"
 #include "base/strcat.hpp"
 #include "orbisk/fluidsynth_library.hpp"
 #include "orbisk/midi_info.hpp"
@@ -108,8 +110,44 @@ std::string noSoundFontMessage(const std::vector<fs::path>& folders) {
                       "fluid-soundfont-gm) or put an .sf2 file beside the program.");
 }
 
-base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& soundFont, const fs::path& wave,
+base::Result<PlayableMidi> playableMidi(base::ByteSpan midi) {
+  const auto headerLength = base::readU32Be(midi, 4);
+  if (midi.size() < 14 || std::memcmp(midi.data(), "MThd", 4) != 0 || !headerLength || *headerLength > midi.size() - 8)
+    return base::fail("The sound is no MIDI file.");
+  if (*headerLength < 6) return base::fail("The MIDI file's header is too short.");
+  PlayableMidi playable;
+  const std::size_t bodyAt = 8 + *headerLength;
+  playable.bytes.assign(midi.begin(), midi.begin() + static_cast<std::ptrdiff_t>(bodyAt));
+  const unsigned stated = base::readU16Be(midi, 10).value_or(0);
+  unsigned whole = 0;
+  std::size_t at = bodyAt;
+  while (whole + playable.tracksCutShort < stated && at < midi.size()) {
+    const auto length = base::readU32Be(midi, at + 4);
+    const bool isTrack = midi.size() - at >= 4 && std::memcmp(midi.data() + at, "MTrk", 4) == 0;
+    if (!length || *length > midi.size() - at - 8) {  // the data ends inside this chunk
+      if (isTrack) ++playable.tracksCutShort;
+      break;
+    }
+    const std::size_t end = at + 8 + *length;
+    if (isTrack) {
+      playable.bytes.insert(playable.bytes.end(), midi.begin() + static_cast<std::ptrdiff_t>(at),
+                            midi.begin() + static_cast<std::ptrdiff_t>(end));
+      ++whole;
+    }
+    at = end;
+  }
+  if (whole == 0)
+    return base::fail(playable.tracksCutShort ? "The MIDI file's only track is cut short." : "The MIDI file holds no track.");
+  playable.bytes[10] = static_cast<std::uint8_t>(whole >> 8);  // the track count, big-endian
+  playable.bytes[11] = static_cast<std::uint8_t>(whole);
+  return playable;
+}
+
+base::Result<RenderedWave> renderMidi(base::ByteSpan original, const fs::path& soundFont, const fs::path& wave,
                                       ui::Progress& progress) {
+  auto playable = playableMidi(original);
+  if (!playable) return std::unexpected(playable.error());
+  const base::ByteSpan midi = playable->bytes;
   auto info = readMidiInfo(midi);
   if (!info) return std::unexpected(info.error());
   if (info->lengthMs() > kMaxRenderMs)
@@ -118,6 +156,8 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& sound
   RenderedWave rendered;
   rendered.frames = (info->lengthUs * kRenderRate + 500000) / 1000000;
   rendered.lengthMs = info->lengthMs();
+  rendered.tracksCutShort = playable->tracksCutShort;
+  if (rendered.frames == 0) return base::fail("The MIDI file plays for no time: its tracks hold no notes.");
 
   auto library = fluidSynth();
   if (!library) return std::unexpected(library.error());
@@ -164,6 +204,9 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const fs::path& sound
     if (progress.stopRequested()) return base::fail("Stopped.");
   }
   fluid.fluid_player_stop(player.get());
+  // The synthesiser reads the file while it plays: one it refused plays as silence, with its reason logged.
+  if (rendered.silent() && !lastError.empty())
+    return base::fail(failedBecause("The synthesiser cannot play this MIDI file", lastError));
   if (auto ok = out->commit(); !ok) return std::unexpected(ok.error());
   return rendered;
 }

@@ -24,17 +24,32 @@ std::optional<std::filesystem::path> findSoundFont(const std::vector<std::filesy
 // "No General MIDI SoundFont (*.sf2) was found in …: MIDI sounds cannot be played. …"
 std::string noSoundFontMessage(const std::vector<std::filesystem::path>& folders);
 
+// A peak below this is silence: the synthesiser's dither alone reaches ±1.
+inline constexpr int kSilentPeak = 4;
+
 struct RenderedWave {
   std::uint64_t frames = 0;
   std::uint64_t lengthMs = 0;
-  int peak = 0;  // the loudest sample's magnitude: 0 for silence
+  int peak = 0;                  // the loudest sample's magnitude
+  unsigned tracksCutShort = 0;   // tracks that end before their stated length: left out of the render
+  bool silent() const { return peak < kSilentPeak; }
 };
 
-// Renders the MIDI file in `midi` with the SoundFont into `wave` (written atomically), as many
-// frames as the MIDI file's playing time (readMidiInfo) takes at kRenderRate. Fails with a
-// message when the MIDI file cannot be read or plays longer than kMaxRenderMs, when the
-// SoundFont cannot be loaded, or when the wave cannot be written; progress.stopRequested() ends it
-// (writing nothing), progress.progress() gets frames done / frames.
+// The MIDI file as the synthesiser is given it: its header and its whole track chunks, the
+// header's track count set to theirs; a track cut short by the end of the data is left out
+// (the synthesiser would refuse the whole file for it). Fails when no whole track is left.
+struct PlayableMidi {
+  base::Bytes bytes;
+  unsigned tracksCutShort = 0;
+};
+base::Result<PlayableMidi> playableMidi(base::ByteSpan midi);
+
+// Renders the MIDI file in `midi` (its whole tracks, playableMidi) with the SoundFont into
+// `wave` (written atomically), as many frames as their playing time (readMidiInfo) takes at
+// kRenderRate. Fails with a message when the MIDI file cannot be read, plays for no time or
+// longer than kMaxRenderMs, when the SoundFont cannot be loaded, when the synthesiser refuses
+// the file (said by it, and the render silent), or when the wave cannot be written;
+// progress.stopRequested() ends it (writing nothing), progress.progress() gets frames done / frames.
 base::Result<RenderedWave> renderMidi(base::ByteSpan midi, const std::filesystem::path& soundFont,
                                       const std::filesystem::path& wave, ui::Progress& progress = ui::noProgress());
 

@@ -490,6 +490,40 @@ TEST(MidiRender, TheArpeggioRendersToTwoSecondsOfSound) {
   }
 }
 
+// Never a silent wave called done: a MIDI file cut inside its last track renders its whole
+// tracks; one that plays for no time, or that the synthesiser refuses, is refused.
+TEST(MidiRender, ACutMidiFileRendersItsWholeTracksAndSilenceIsNeverDone) {
+  auto soundFont = orbisk::findSoundFont(orbisk::soundFontFolders({}));
+  if (!soundFont) GTEST_SKIP() << "no General MIDI SoundFont installed";
+  test::TempFolder folder;
+  const fs::path out = folder.path() / "x.wav";
+  Bytes cut = midi(3);
+  cut.resize(cut.size() - 5);
+  auto rendered = orbisk::renderMidi(cut, *soundFont, out);
+  ASSERT_TRUE(rendered) << rendered.error().message;
+  EXPECT_EQ(rendered->tracksCutShort, 1u);
+  EXPECT_EQ(rendered->lengthMs, 500u);
+  EXPECT_FALSE(rendered->silent());
+  EXPECT_EQ(orbisk::RenderedWave{.peak = 1}.silent(), true);  // the dither alone
+  fs::remove(out);
+
+  Bytes empty = midiHeader(0, 1, 96);
+  append(empty, midiTrack({0x00, 0xFF, 0x2F, 0x00}));
+  // A note, then a status byte no MIDI file holds: the synthesiser refuses the whole file.
+  Bytes broken = midiHeader(0, 1, 96);
+  append(broken, midiTrack({0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00, 0x00, 0xF4, 0x00, 0xFF, 0x2F, 0x00}));
+  const std::pair<Bytes, const char*> refused[] = {
+      {empty, "The MIDI file plays for no time: its tracks hold no notes."},
+      {broken, "The synthesiser cannot play this MIDI file: Unrecognized MIDI event."},
+      {Bytes(cut.begin(), cut.begin() + 20), "The MIDI file's only track is cut short."}};
+  for (const auto& [bytes, reason] : refused) {
+    auto result = orbisk::renderMidi(bytes, *soundFont, out);
+    ASSERT_FALSE(result) << reason;
+    EXPECT_EQ(result.error().message, reason);
+  }
+  EXPECT_FALSE(fs::exists(out));
+}
+
 TEST(MidiRender, RefusesWhatItCannotRenderAndWritesNothing) {
   test::TempFolder folder;
   const fs::path out = folder.path() / "x.wav";
