@@ -1,5 +1,6 @@
 #include "orbisk/command.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <ostream>
 
@@ -25,12 +26,42 @@ struct Options {
   std::string kind = "bitmap";
   bool json = false;
   std::string out = ".";
-  std::vector<std::size_t> indexes;
+  std::vector<std::string> indexes;  // as typed: read by readIndex
   bool all = false;
   bool yes = false;
-  std::optional<std::size_t> index;  // preview and render: one resource
+  std::optional<std::string> index;  // preview and render: one resource
   std::string png, wav, soundFont;
 };
+
+// An index as typed, read as a decimal number: the list's names are zero-padded ("0010"), so
+// users type them so. A number past the largest index reads as the largest (out of range).
+struct Index {
+  std::string typed;
+  std::size_t value = 0;
+};
+
+std::optional<Index> readIndex(const std::string& typed, std::ostream& err) {
+  Index index{typed, 0};
+  bool digits = !typed.empty();
+  for (char c : typed) {
+    if (c < '0' || c > '9') {
+      digits = false;
+      break;
+    }
+    const auto digit = static_cast<std::size_t>(c - '0');
+    index.value = index.value > (SIZE_MAX - digit) / 10 ? SIZE_MAX : index.value * 10 + digit;
+  }
+  if (!digits) {
+    err << "--index " << typed << " is not an index: give a whole number from 0, as `brinkit orbisk scan` lists them.\n";
+    return std::nullopt;
+  }
+  return index;
+}
+
+void outOfRange(const std::string& typed, const std::filesystem::path& path, std::size_t count, std::ostream& err) {
+  err << "--index " << typed << " is out of range: " << base::displayPath(path) << " holds " << count
+      << " resources of this kind (indexes from 0).\n";
+}
 
 Kind kindOf(const std::string& word) {
   if (word == "wave") return Kind::Wave;
@@ -71,6 +102,12 @@ int runSave(const Options& options, ui::CommandContext& context) {
     context.err << "Give --index N... or --all to choose the resources to save.\n";
     return ui::kExitUsage;
   }
+  std::vector<Index> typed;
+  for (const auto& text : options.indexes) {
+    auto index = readIndex(text, context.err);
+    if (!index) return ui::kExitUsage;
+    typed.push_back(*index);
+  }
   ui::CliUi cli(context.err, options.yes);
   Orbisk tool(cli, std::filesystem::current_path());
   tool.fileName = options.file;
@@ -79,17 +116,16 @@ int runSave(const Options& options, ui::CommandContext& context) {
   auto path = tool.beginFind();
   if (!path) return ui::kExitRefused;
   if (tool.finishFind(*path, scanFile(*path, tool.kind), false) != ui::Outcome::Done) return ui::kExitRefused;
-  std::vector<std::size_t> selected = options.indexes;
-  if (options.all) {
-    selected.clear();
-    for (std::size_t i = 0; i < tool.resources().size(); ++i) selected.push_back(i);
-  }
-  for (auto index : selected)
-    if (index >= tool.resources().size()) {
-      context.err << "--index " << index << " is out of range: " << base::displayPath(*path) << " holds "
-                  << tool.resources().size() << " resources of this kind (indexes from 0).\n";
+  std::vector<std::size_t> selected;
+  for (const auto& index : typed) {
+    if (index.value >= tool.resources().size()) {
+      outOfRange(index.typed, *path, tool.resources().size(), context.err);
       return ui::kExitUsage;
     }
+    selected.push_back(index.value);
+  }
+  if (options.all)
+    for (std::size_t i = 0; i < tool.resources().size(); ++i) selected.push_back(i);
   auto report = tool.save(selected);
   for (const auto& file : report.written) {
     std::error_code ec;
@@ -101,24 +137,26 @@ int runSave(const Options& options, ui::CommandContext& context) {
   return ui::kExitDone;
 }
 
-// Scans options.file for `kind` and checks options.index; the tool keeps the list. Returns the
-// exit code when the verb must end here.
-std::optional<int> scanForOne(const Options& options, Kind kind, const char* what, Orbisk& tool,
+// Scans options.file for `kind` and reads options.index into `chosen`; the tool keeps the
+// list. Returns the exit code when the verb must end here.
+std::optional<int> scanForOne(const Options& options, Kind kind, const char* what, Orbisk& tool, std::size_t& chosen,
                               ui::CommandContext& context) {
   if (!options.index) {
     context.err << "Give --index N to choose the " << what << " (indexes from 0, as `brinkit orbisk scan` lists them).\n";
     return ui::kExitUsage;
   }
+  const auto index = readIndex(*options.index, context.err);
+  if (!index) return ui::kExitUsage;
   tool.fileName = options.file;
   tool.kind = kind;
   auto path = tool.beginFind();
   if (!path) return ui::kExitRefused;
   if (tool.finishFind(*path, scanFile(*path, kind), false) != ui::Outcome::Done) return ui::kExitRefused;
-  if (*options.index >= tool.resources().size()) {
-    context.err << "--index " << *options.index << " is out of range: " << base::displayPath(*path) << " holds "
-                << tool.resources().size() << " resources of this kind (indexes from 0).\n";
+  if (index->value >= tool.resources().size()) {
+    outOfRange(index->typed, *path, tool.resources().size(), context.err);
     return ui::kExitUsage;
   }
+  chosen = index->value;
   return std::nullopt;
 }
 
@@ -130,17 +168,18 @@ std::string renamed(const std::string& name, const char* extension) {
 int runPreview(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Orbisk tool(cli, std::filesystem::current_path());
-  if (auto code = scanForOne(options, Kind::Bitmap, "bitmap to preview", tool, context)) return *code;
+  std::size_t chosen = 0;
+  if (auto code = scanForOne(options, Kind::Bitmap, "bitmap to preview", tool, chosen, context)) return *code;
   PreviewFolder folder(std::filesystem::current_path());  // bitmaps never use it
   Preview preview(tool, folder, {});
-  auto shown = preview.show(*options.index);
+  auto shown = preview.show(chosen);
   base::Result<image::Picture> picture = shown ? decodeListedBitmap(shown->bitmap) : std::unexpected(shown.error());
   base::Result<base::Bytes> png = picture ? image::pngBytes(*picture) : std::unexpected(picture.error());
   if (!png) {
     context.err << kPreviewFailed << '\n' << png.error().message << '\n';
     return ui::kExitRefused;
   }
-  const std::filesystem::path out = options.png.empty() ? renamed(tool.resources()[*options.index].name, ".png") : options.png;
+  const std::filesystem::path out = options.png.empty() ? renamed(tool.resources()[chosen].name, ".png") : options.png;
   if (auto written = base::writeFileAtomically(out, *png); !written) {
     context.err << written.error().message << '\n';
     return ui::kExitRefused;
@@ -153,8 +192,9 @@ int runPreview(const Options& options, ui::CommandContext& context) {
 int runRender(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Orbisk tool(cli, std::filesystem::current_path());
-  if (auto code = scanForOne(options, Kind::Midi, "MIDI file to render", tool, context)) return *code;
-  const Resource& resource = tool.resources()[*options.index];
+  std::size_t chosen = 0;
+  if (auto code = scanForOne(options, Kind::Midi, "MIDI file to render", tool, chosen, context)) return *code;
+  const Resource& resource = tool.resources()[chosen];
   std::filesystem::path soundFont = options.soundFont;
   if (soundFont.empty()) {
     const auto folders = soundFontFolders({});
@@ -165,7 +205,7 @@ int runRender(const Options& options, ui::CommandContext& context) {
     }
     soundFont = *found;
   }
-  auto midi = readResource(tool.scannedFile(), resource, kMaxPreviewMidi);
+  auto midi = readResource(tool.scannedFile(), resource, kMaxPreviewMidi, tool.scannedStamp());
   const std::filesystem::path out = options.wav.empty() ? renamed(resource.name, ".wav") : options.wav;
   auto rendered = midi ? renderMidi(*midi, soundFont, out) : std::unexpected(midi.error());
   if (!rendered) {
@@ -175,7 +215,9 @@ int runRender(const Options& options, ui::CommandContext& context) {
   context.out << "Wrote " << base::displayPath(out) << " (" << midiPositionText(rendered->lengthMs) << ", "
               << wavePositionText(rendered->lengthMs) << " s, " << base::withThousands(rendered->frames)
               << " frames of 16-bit stereo at " << kRenderRate << " Hz, with " << base::displayPath(soundFont) << ")\n";
-  if (rendered->peak == 0) context.err << "The rendered sound is silent.\n";
+  if (rendered->tracksCutShort != 0)
+    context.err << resource.name << " is cut short: its last track was left out of the sound.\n";
+  if (rendered->silent()) context.err << "The rendered sound is silent.\n";
   return ui::kExitDone;
 }
 

@@ -40,6 +40,20 @@ check "save wave to the current folder" 0 "$brinkit" orbisk save pack.dat --kind
 holds "wave saved here" test "$(stat -c %s pack0000.WAV)" = 44
 check "save without a choice" 2 "$brinkit" orbisk save pack.dat --out out
 check "save index out of range" 2 "$brinkit" orbisk save pack.dat --out out --index 2
+# Indexes are decimal as the list's zero-padded names are, and told as typed.
+check "save zero-padded index" 0 "$brinkit" orbisk save pack.dat --out out --index 01 --yes
+says "decimal index" out.txt "pack0001.BMP"
+check "save index 0009" 2 "$brinkit" orbisk save pack.dat --out out --index 0009
+says "told as typed" err.txt "--index 0009 is out of range"
+check "save negative index" 2 "$brinkit" orbisk save pack.dat --out out --index -1
+says "negative told as typed" err.txt "--index -1 is not an index"
+check "preview huge index" 2 "$brinkit" orbisk preview pack.dat --index 99999999999999999999999
+says "huge told as typed" err.txt "--index 99999999999999999999999 is out of range"
+# JSON is UTF-8 whatever bytes the scanned file's name holds.
+cp pack.dat $'\xff\xfepack.dat'
+check "scan json of a name not UTF-8" 0 "$brinkit" orbisk scan $'\xff\xfepack.dat' --json
+says "replacement characters" out.txt $'"name": "\xef\xbf\xbd\xef\xbf\xbdpa0000.BMP"'
+holds "valid UTF-8" iconv -f UTF-8 -t UTF-8 out.txt -o /dev/null
 check "save missing folder" 1 "$brinkit" orbisk save pack.dat --out nowhere --all
 says "missing folder" err.txt "保存先フォルダが存在しません。"
 check "save missing file" 1 "$brinkit" orbisk save none.dat --out out --all
