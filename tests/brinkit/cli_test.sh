@@ -76,6 +76,12 @@ for verb in "--help" "--version" "finsplit --help" "finsplit sample.fsh --out fr
   says "$verb told" err.txt "Cannot write the output to standard output"
 done
 
+# A reason quoted in a message keeps its one full stop.
+cp -r in notbmp && echo hello >notbmp/0000.bmp
+check "finwright frame not a bitmap" 1 "$brinkit" finwright --icon in/icon.bmp --frames notbmp --out x.fsh
+says "one full stop" err.txt 'cannot be used: The file is not a bitmap (it does not start with "BM").'
+holds "never two" test -z "$(grep -F '..' err.txt)"
+
 # A number too large for a double is too large, never 0.
 nines=$(printf '9%.0s' $(seq 310))
 check "finwright 310-digit id" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --id "$nines" --out x.fsh

@@ -89,7 +89,7 @@ TEST_F(WaterTest, ArithmeticIsSinglePrecisionRoundedHalvesToEven) {
   const auto tank = tankWith(kLake);
   // 16777.217 is 16777.216796875 in single precision; x 1000 is 16777216.797, which single
   // precision holds as 16777216 (double precision would store 16777217).
-  EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[1] = "16777.217"; }), withValue(tank, 1, 16777216));
+  EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[2] = "16777.217"; }), withValue(tank, 2, 16777216));
   // 0.0005 x 1000 = 0.5 rounds to 0; 0.0015 x 1000 = 1.5 rounds to 2.
   EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[3] = "0.0005"; }), withValue(tank, 3, 0));
   EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[3] = "0.0015"; }), withValue(tank, 3, 2));
