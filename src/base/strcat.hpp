@@ -12,4 +12,11 @@ std::string strcat(const Parts&... parts) {
   return out.str();
 }
 
+// A message that ends a sentence: a full stop added unless the text already ends with one (a
+// reason quoted from elsewhere often does), so a message never ends with two.
+inline std::string withFullStop(std::string text) {
+  if (text.empty() || (text.back() != '.' && text.back() != '!' && text.back() != '?')) text += '.';
+  return text;
+}
+
 }  // namespace base

@@ -1,6 +1,13 @@
 // brinkit: every tool's job from the command line, without a window.
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "brinkit/commands.hpp"
 #include "finsplit/command.hpp"
@@ -13,6 +20,65 @@
 #include "orbisk/command.hpp"
 #include "pelletry/command.hpp"
 #include "scalepaint/command.hpp"
+
+namespace {
+
+CLI::App* subcommandNamed(CLI::App& parent, std::string_view word) {
+  for (auto* sub : parent.get_subcommands(std::function<bool(CLI::App*)>{}))
+    if (sub->check_name(std::string(word))) return sub;
+  return nullptr;
+}
+
+std::string subcommandNames(CLI::App& parent) {
+  std::string names;
+  for (const auto* sub : parent.get_subcommands(std::function<bool(CLI::App*)>{}))
+    names += (names.empty() ? "" : ", ") + sub->get_name();
+  return names;
+}
+
+// A word that names no tool (the first word that is neither an option nor --codepage's value),
+// or no verb of its tool (the word right after a tool that has verbs), told with the names there
+// are. False when the command line went wrong in another way.
+bool toldUnknownName(CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    if (word == "--codepage") {
+      ++i;
+      continue;
+    }
+    if (word.starts_with('-')) continue;
+    CLI::App* tool = subcommandNamed(app, word);
+    if (!tool) {
+      std::cerr << "brinkit has no tool \"" << word << "\". The tools are: " << subcommandNames(app) << ".\n";
+      return true;
+    }
+    if (i + 1 >= argc || tool->get_subcommands(std::function<bool(CLI::App*)>{}).empty()) return false;
+    const std::string_view verb = argv[i + 1];
+    if (verb.starts_with('-') || subcommandNamed(*tool, verb)) return false;
+    std::cerr << "brinkit " << word << " has no verb \"" << verb << "\". Its verbs are: " << subcommandNames(*tool) << ".\n";
+    return true;
+  }
+  return false;
+}
+
+// A verb whose output could not be written (a full disk, a closed pipe) has not done its job,
+// however it ended: say so, and fail.
+int checkedStandardOutput(int status) {
+  errno = 0;
+  std::cout.flush();
+  int error = errno;
+  bool failed = !std::cout;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    failed = true;
+    if (errno != 0) error = errno;
+  }
+  if (!failed) return status;
+  std::cerr << "Cannot write the output to standard output"
+            << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << ".\n";
+  return status == ui::kExitUsage ? status : ui::kExitRefused;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   ui::CommandContext context{std::cout, std::cerr};
@@ -40,13 +106,19 @@ int main(int argc, char** argv) {
   brinkit::addSamplesCommand(app, context);
   brinkit::addDemoCommand(app, context);
 
+  int status = context.exitCode;
   try {
     app.parse(argc, argv);
+    status = context.exitCode;
   } catch (const CLI::Success& e) {
-    return app.exit(e);
+    status = app.exit(e);
   } catch (const CLI::ParseError& e) {
-    app.exit(e);
-    return ui::kExitUsage;
+    if (toldUnknownName(app, argc, argv)) {
+      std::cerr << "Run with --help for more information.\n";
+    } else {
+      app.exit(e);
+    }
+    status = ui::kExitUsage;
   }
-  return context.exitCode;
+  return checkedStandardOutput(status);
 }

@@ -47,7 +47,7 @@ base::Result<std::size_t> cutFishFile(base::ByteSpan file, const FrameSink& sink
       const auto name = fishfile::frameName(count);
       if (count >= kMaxFrames) return fail(strcat("The fish file holds more than ", kMaxFrames, " frames; four-digit names end at 9999."));
       auto bitmap = frameBitmap(frame);
-      if (!bitmap) return fail(strcat("Frame ", name, " (", frame.width, " × ", frame.height, "): ", bitmap.error().message, "."));
+      if (!bitmap) return fail(strcat("Frame ", name, " (", frame.width, " × ", frame.height, "): ", base::withFullStop(bitmap.error().message)));
       if (auto ok = sink(count, *bitmap); !ok) return std::unexpected(ok.error());
       ++count;
     }

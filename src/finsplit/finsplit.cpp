@@ -47,6 +47,7 @@ CutResult Finsplit::cutFile(const std::filesystem::path& fishFile) {
   });
   if (stopped) return {ui::Outcome::Cancelled, 0};
   if (!checked) return refuse(base::strcat("Cannot cut ", base::displayPath(fishFile), ": ", checked.error().message));
+  if (*checked == 0) return refuse(base::strcat("No animation sets found in ", base::displayPath(fishFile), "."));
 
   const std::string folder = saveFolder_.string();
   auto written = cutFishFile(*data, [&](std::size_t number, base::ByteSpan bitmap) {

@@ -34,6 +34,7 @@ class Finsplit {
   // Cuts a fish file into the save folder as "0000.bmp", "0001.bmp" … Nothing is written
   // unless every frame decodes; each bitmap is written atomically. Stop while the frames are
   // decoded ends it as cancelled, having written nothing; progress counts the bitmaps written.
+  // A file without animation sets is refused ("No animation sets found in FILE.").
   CutResult cutFile(const std::filesystem::path& fishFile);
 
  private:

@@ -92,10 +92,7 @@ void Window::showResult(const CutResult& result) {
       return;
     case ui::Outcome::Done:
       status_->setForegroundRole(QPalette::WindowText);
-      if (result.written == 0)
-        status_->setText(QStringLiteral("No frames found in the fish file."));
-      else
-        status_->setText(QStringLiteral("%1 %2 written")
+      status_->setText(QStringLiteral("%1 %2 written")
                              .arg(result.written)
                              .arg(result.written == 1 ? QStringLiteral("bitmap") : QStringLiteral("bitmaps")));
       return;

@@ -79,7 +79,7 @@ base::Result<bool> encodeFrames(const fs::path& imageFolder, const fs::path& wor
     auto bitmap = base::readFile(path, kWorkBufferSize);
     if (!bitmap) return std::unexpected(bitmap.error());
     auto record = encodeFrameBitmap(*bitmap);
-    if (!record) return fail(strcat("The frame ", base::displayPath(path), " cannot be used: ", record.error().message, "."));
+    if (!record) return fail(strcat("The frame ", base::displayPath(path), " cannot be used: ", base::withFullStop(record.error().message)));
     if (auto ok = base::writeFileAtomically(work / name, *record); !ok) return std::unexpected(ok.error());
     progress.progress(n + 1, kFrames);
   }

@@ -37,7 +37,7 @@ base::Result<std::vector<FrameView>> readAnimationSet(base::ByteSpan file, std::
   for (std::size_t a = 0; a < animations && p < byteCount; ++a) {
     for (std::size_t f = 0; f < framesEach && p < byteCount; ++f) {
       auto frame = readFrameRecord(file, at + p);
-      if (!frame) return base::fail(base::strcat("Frame ", frameName(firstFrame + frames.size()), ": ", frame.error().message, "."));
+      if (!frame) return base::fail(base::strcat("Frame ", frameName(firstFrame + frames.size()), ": ", base::withFullStop(frame.error().message)));
       frames.push_back(*frame);
       p += frame->recordSize();
     }

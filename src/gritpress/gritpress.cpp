@@ -7,6 +7,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/decimal.hpp"
 #include "base/file_io.hpp"
 #include "base/reader.hpp"
 #include "base/strcat.hpp"
@@ -124,9 +125,7 @@ std::optional<double> wholeNumber(std::string_view text) {
   // from_chars takes no '+' and reads without the locale.
   std::string plain(body);
   if (plain.front() == '.') plain.insert(plain.begin(), '0');
-  double value = 0;
-  auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (ec != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
+  const double value = base::decimalValue(plain);
   return !text.empty() && text.front() == '-' ? -value : value;
 }
 

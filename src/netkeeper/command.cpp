@@ -92,8 +92,13 @@ int runGeneList(const GeneOptions& options, ui::CommandContext& context) {
   auto list = tool.geneList(base::pathFromUtf8(options.file));
   if (!list) {
     if (cli.showedMessage()) return ui::kExitRefused;  // the file could not be read
+    // The window just closes; here a file without a fish is a failure, as for `kind`.
+    if (!tool.recognise(base::pathFromUtf8(options.file))) {
+      context.err << "No fish found in " << options.file << ": there is no gene list to show.\n";
+      return ui::kExitRefused;
+    }
     if (options.json) context.out << "null\n";
-    return ui::kExitDone;  // no fish, or a kind without genes: the window just closes
+    return ui::kExitDone;  // a kind without genes
   }
   if (!options.json) {
     context.out << kFirstGeneListLine << '\n';

@@ -126,6 +126,10 @@ ui::Outcome Netkeeper::write(const std::string& name, std::string_view ending) {
 ui::Outcome Netkeeper::confirmFish(FishBoxes& boxes) {
   const EditSet edits = takeEditSet(boxes);
   if (!fishKind_ || !first_) return ui::Outcome::Cancelled;
+  if (!ui::namesAFile(boxes.fileName)) {
+    ui_.message(ui::kNoFileName);
+    return ui::Outcome::Refused;
+  }
   ui::Outcome outcome;
   {
     ui::BusyPointer busy(ui_);
@@ -165,6 +169,10 @@ ui::Outcome Netkeeper::confirmGenes(const GeneBoxes& boxes) {
     genes.values[i] = static_cast<std::uint8_t>(value);
   }
   if (!spliceReady_ || !first_) return ui::Outcome::Cancelled;
+  if (!ui::namesAFile(boxes.fileName)) {
+    ui_.message(ui::kNoFileName);
+    return ui::Outcome::Refused;
+  }
   ui::Outcome outcome;
   {
     ui::BusyPointer busy(ui_);

@@ -15,12 +15,29 @@ namespace {
 
 constexpr std::size_t kWaterBlockBytes = tankfile::kWaterValueCount * 4;
 
-// A single-precision result as a 32-bit field, or a message naming the box.
-base::Result<std::uint32_t> fieldValue(float value, std::size_t box, const std::string& typed) {
+// The typed text as a message quotes it: at most 40 bytes.
+std::string quoted(const std::string& typed) {
+  return typed.size() <= 40 ? typed : typed.substr(0, 40) + "...";
+}
+
+// The largest value a box takes, in the box's own unit: the 32-bit field's limit divided by
+// what the box's value is multiplied with, cut to the three decimals the box shows.
+std::string largestTyped(float factor) {
+  const double thousandths = std::floor(4294967295.0 * 1000.0 / static_cast<double>(factor));
+  const auto whole = static_cast<std::uint64_t>(thousandths / 1000.0);
+  std::string text = base::withThousands(whole);
+  const std::string fraction = ui::decimalText(thousandths - static_cast<double>(whole) * 1000.0, 3);
+  if (fraction != "0") text += fraction.substr(1);  // ".295" from "0.295"
+  return text;
+}
+
+// A single-precision result (the box's value times `factor`) as a 32-bit field, or a message
+// naming the box and its range in the unit typed.
+base::Result<std::uint32_t> fieldValue(float value, float factor, std::size_t box, const std::string& typed) {
   const double rounded = std::nearbyint(static_cast<double>(value));  // halves to even
   if (!(rounded >= 0 && rounded <= 4294967295.0))
-    return base::fail(base::strcat("The value \"", typed, "\" in ", kWaterLabels[box],
-                                   " cannot be stored: after conversion it must lie between 0 and 4,294,967,295."));
+    return base::fail(base::strcat("The value \"", quoted(typed), "\" in ", kWaterLabels[box], " cannot be stored: it must lie between 0 and ",
+                                   largestTyped(factor), box == kVolumeBox ? " litres." : "."));
   return static_cast<std::uint32_t>(rounded);
 }
 
@@ -53,21 +70,25 @@ base::Result<tankfile::WaterValues> updatedWater(const tankfile::WaterValues& lo
   tankfile::WaterValues values = loaded;
   const bool newVolume = volumeChange && changed(kVolumeBox);
   if (newVolume) {
-    auto volume = fieldValue(single(boxes[kVolumeBox]) * 1000.0f, kVolumeBox, boxes[kVolumeBox]);
+    auto volume = fieldValue(single(boxes[kVolumeBox]) * 1000.0f, 1000.0f, kVolumeBox, boxes[kVolumeBox]);
     if (!volume) return std::unexpected(volume.error());
     values[kVolumeBox] = *volume;
   }
   for (std::size_t k = 1; k < kFirstAmountBox; ++k) {
     if (!changed(k)) continue;
-    auto value = fieldValue(single(boxes[k]) * 1000.0f, k, boxes[k]);
+    auto value = fieldValue(single(boxes[k]) * 1000.0f, 1000.0f, k, boxes[k]);
     if (!value) return std::unexpected(value.error());
     values[k] = *value;
   }
+  // A tank whose temperature lies outside the version test could not be opened here again.
+  if (changed(kTemperatureBox) && !tankfile::acceptsWaterEditing(values))
+    return base::fail(base::strcat("The value \"", quoted(boxes[kTemperatureBox]), "\" in ", kWaterLabels[kTemperatureBox],
+                                   " cannot be stored: the temperature must lie between 15 and 40 °C."));
   // With a volume of 0 the boxes hold the amounts themselves: they are stored as typed.
   const float volume = values[kVolumeBox] == 0 ? 1.0f : static_cast<float>(values[kVolumeBox]);
   for (std::size_t k = kFirstAmountBox; k < values.size(); ++k) {
     if (!newVolume && !changed(k)) continue;
-    auto value = fieldValue(single(boxes[k]) * volume, k, boxes[k]);
+    auto value = fieldValue(single(boxes[k]) * volume, volume, k, boxes[k]);
     if (!value) return std::unexpected(value.error());
     values[k] = *value;
   }
@@ -102,6 +123,10 @@ std::optional<WaterDialog> Water::load(const fs::path& file) {
 }
 
 ui::Outcome Water::update(WaterDialog& dialog, const fs::path& folder) {
+  if (!ui::namesAFile(dialog.fileName)) {
+    ui_.message(ui::kNoFileName);
+    return ui::Outcome::Refused;
+  }
   ui::BusyPointer busy(ui_);
   auto values = updatedWater(dialog.loaded, dialog.shown, dialog.boxes, dialog.volumeChange);
   if (!values) {

@@ -23,6 +23,7 @@ inline constexpr std::array<const char*, tankfile::kWaterValueCount> kWaterLabel
     "Vol(Litter)", "Temp", "PH",  "GH",      "O2",            "CO2", "HNO3",   "NH3",
     "Cl",          "Ca",   "Mg",  "Protain", "Carbo hydrate", "Fat", "Vitamin"};
 inline constexpr std::size_t kVolumeBox = 0;
+inline constexpr std::size_t kTemperatureBox = 1;
 inline constexpr std::size_t kFirstAmountBox = 4;
 
 using WaterTexts = std::array<std::string, tankfile::kWaterValueCount>;
@@ -40,7 +41,8 @@ void initWater(WaterTexts& boxes);
 // the number it showed at load; an unchanged box keeps its stored value exactly. The volume
 // changes only with "Vol Change" ticked; then every amount is worked out anew from its box.
 // Arithmetic in single precision, rounded halves to even. A value that does not fit the
-// 32-bit field is refused with a message naming its box.
+// 32-bit field, or a temperature outside 15-40 (the version test), is refused with a message
+// naming its box.
 base::Result<tankfile::WaterValues> updatedWater(const tankfile::WaterValues& loaded, const WaterTexts& shown,
                                                  const WaterTexts& boxes, bool volumeChange);
 

@@ -1,6 +1,8 @@
 #include "netkeeper2/command.hpp"
 
+#include <limits>
 #include <memory>
+#include <stdexcept>
 #include <ostream>
 
 #include "base/file_io.hpp"
@@ -22,7 +24,7 @@ struct Options {
   // grid
   bool json = false, write = false;
   std::vector<std::string> sets;
-  std::vector<std::size_t> toggles;
+  std::vector<std::string> toggles;
 };
 
 // The folder the output goes to: FILE's own, as the window's lists show it.
@@ -62,10 +64,26 @@ int runFish(const Options& options, ui::CommandContext& context) {
   return ui::kExitDone;
 }
 
+// A cell on a plain line: a tab, a line break or a backslash in it is escaped, so that every
+// row stays one line of ten tab-separated cells.
+std::string plainCell(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\\': out += "\\\\"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
 void printGrid(const std::vector<GridCells>& rows, bool json, std::ostream& out) {
   if (!json) {
     for (const auto& row : rows) {
-      for (std::size_t c = 0; c < row.size(); ++c) out << (c ? "\t" : "") << row[c];
+      for (std::size_t c = 0; c < row.size(); ++c) out << (c ? "\t" : "") << plainCell(row[c]);
       out << '\n';
     }
     return;
@@ -80,15 +98,26 @@ void printGrid(const std::vector<GridCells>& rows, bool json, std::ostream& out)
   out << (rows.empty() ? "]\n" : "\n]\n");
 }
 
+// A row or column number as typed: digits only; one too large for its type is past the end all
+// the same. Throws std::invalid_argument for anything else.
+std::size_t gridNumber(const std::string& digits) {
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) throw std::invalid_argument(digits);
+  try {
+    return std::stoul(digits);
+  } catch (const std::out_of_range&) {
+    return std::numeric_limits<std::size_t>::max();
+  }
+}
+
 // ROW:COL=TEXT, ROW from 1 and COL 1 … 10.
 bool applySet(std::vector<GridCells>& cells, const std::string& set, ui::CommandContext& context) {
   const auto colon = set.find(':'), equals = set.find('=');
   std::size_t row = 0, column = 0;
   try {
     if (colon == std::string::npos || equals == std::string::npos || equals < colon) throw std::invalid_argument(set);
-    row = std::stoul(set.substr(0, colon));
-    column = std::stoul(set.substr(colon + 1, equals - colon - 1));
-  } catch (const std::exception&) {
+    row = gridNumber(set.substr(0, colon));
+    column = gridNumber(set.substr(colon + 1, equals - colon - 1));
+  } catch (const std::invalid_argument&) {
     context.err << "--set " << set << ": write ROW:COL=TEXT, for example 1:4=80.\n";
     return false;
   }
@@ -119,13 +148,27 @@ int runGrid(const Options& options, ui::CommandContext& context) {
   }
   for (const auto& set : options.sets)
     if (!applySet(cells, set, context)) return ui::kExitUsage;
-  for (auto row : options.toggles) {
+  for (const auto& typed : options.toggles) {
+    std::size_t row = 0;
+    try {
+      row = gridNumber(typed);
+    } catch (const std::invalid_argument&) {
+    }
     if (row < 1 || row > cells.size()) {
-      context.err << "--toggle-sex " << row << ": the grid has rows 1 to " << cells.size() << ".\n";
+      context.err << "--toggle-sex " << typed << ": the grid has rows 1 to " << cells.size() << ".\n";
+      return ui::kExitUsage;
+    }
+    if (!cellEditable(rows[row - 1], kSex)) {
+      context.err << "--toggle-sex " << row << ": row " << row
+                  << (rows[row - 1].base ? " is an egg, which has no sex.\n" : " has no fish values to edit.\n");
       return ui::kExitUsage;
     }
     auto& sex = cells[row - 1][kSex - 1];
     sex = toggledSex(sex);
+  }
+  if (auto why = uneditableEdit(rows, cells); !why.empty()) {
+    context.err << why << '\n';
+    return ui::kExitUsage;
   }
   if (tool.writeBack(std::move(*tank), rows, cells, folderOf(options), fileNameOf(options)) != ui::Outcome::Done)
     return ui::kExitRefused;
@@ -162,7 +205,7 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   grid->add_flag("--json", options->json, "Print the rows as JSON objects keyed by the column captions");
   grid->add_flag("--write", options->write, "Write the grid back (its OK) after the edits below");
   grid->add_option("--set", options->sets, "ROW:COL=TEXT: type TEXT into a cell (rows from 1, columns 1 to 10)");
-  grid->add_option("--toggle-sex", options->toggles, "ROW: click the row's Sex cell (male and female swap)");
+  grid->add_option("--toggle-sex", options->toggles, "ROW: click the row's Sex cell (male and female swap)")->type_name("ROW");
   grid->add_option("--name", options->name, outputHelp);
   grid->get_option("--json")->excludes("--write");
   grid->callback([options, &context] { context.exitCode = runGrid(*options, context); });

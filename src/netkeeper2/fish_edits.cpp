@@ -1,5 +1,6 @@
 #include "netkeeper2/fish_edits.hpp"
 
+#include "netkeeper2/grid.hpp"
 #include "wtkfile/records.hpp"
 
 namespace netkeeper2 {
@@ -14,8 +15,7 @@ void editFish(base::Bytes& image, std::size_t b, const FishEdits& edits) {
   writeResets(image, b);
   if (edits.health) writeSingle(image, b + field::kHealth, whole(*edits.health));
   if (edits.fullness) {
-    const double capacity = readSingle(image, b + field::kCapacity);
-    writeSingle(image, b + field::kFullness, static_cast<float>(capacity * wholeNumber(*edits.fullness) * 0.01));
+    writeSingle(image, b + field::kFullness, fullnessValue(readSingle(image, b + field::kCapacity), *edits.fullness));
   }
   if (edits.colour) writeSingle(image, b + field::kColour, whole(*edits.colour));
   if (edits.courage) {

@@ -43,6 +43,21 @@ struct GridWriteReport {
   std::size_t pastEnd = 0;        // rows whose fields would lie past the end of the file
 };
 
+// Whether a user may change a cell: never the names; nothing in a row without a base; an
+// egg's egg count only; every value of a fish but the egg count.
+bool cellEditable(const GridRow& row, Column column);
+// Why the edited cells cannot be written as they are, naming the first such cell ("Row 2,
+// Age cannot be changed: …"): a changed cell that is not editable, or a Sex cell that is not
+// "male" or "female". Empty when every change can be written.
+std::string uneditableEdit(const std::vector<GridRow>& rows, const std::vector<GridCells>& edited);
+// The same for a changed value too large for its single-precision field; empty when none is.
+std::string unstorableEdit(const std::vector<GridRow>& rows, const std::vector<GridCells>& edited);
+// Why a box's text is too large for a single-precision field, naming it by `caption`; empty
+// when it fits.
+std::string tooLargeToStore(std::string_view caption, const std::string& text);
+// The stored fullness for a percentage of the capacity, rounded to the nearest single.
+float fullnessValue(float capacity, double percent);
+
 // Writes the rows back: a cell whose text equals the text shown at load keeps its stored
 // bytes; the resets are written to every fish row. `edited` has one entry a row.
 GridWriteReport writeGrid(base::Bytes& image, const std::vector<GridRow>& rows, const std::vector<GridCells>& edited);

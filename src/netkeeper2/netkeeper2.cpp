@@ -77,8 +77,22 @@ ui::Outcome Netkeeper2::save(const base::Bytes& image, const fs::path& output) {
 }
 
 ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishBoxes& boxes, const fs::path& folder) {
+  if (!ui::namesAFile(boxes.fileName)) return refuse(ui::kNoFileName);
+  const std::pair<const char*, const std::string*> values[] = {{"Health", &boxes.healthText},
+                                                               {"Fullness", &boxes.fullnessText},
+                                                               {"Courage", &boxes.courageText},
+                                                               {"Power", &boxes.powerText},
+                                                               {"Color", &boxes.colorText}};
+  const bool ticks[] = {boxes.health, boxes.fullness, boxes.courage, boxes.power, boxes.color};
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    if (auto why = tooLargeToStore(values[i].first, *values[i].second); ticks[i] && !why.empty()) return refuse(why);
   const fs::path output = outputPath(folder, boxes.fileName, tank.file);
   return generate(std::move(tank), takeFishEdits(boxes), output);
+}
+
+ui::Outcome Netkeeper2::refuse(std::string_view why) {
+  ui_.message(why, {std::string(kProgramTitle), {}});
+  return ui::Outcome::Refused;
 }
 
 ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishEdits& edits, const fs::path& output) {
@@ -91,6 +105,9 @@ ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishEdits& edits, const 
 ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& rows,
                                   const std::vector<GridCells>& edited, const fs::path& folder,
                                   std::string_view fileName) {
+  if (!ui::namesAFile(fileName)) return refuse(ui::kNoFileName);
+  for (const auto& why : {uneditableEdit(rows, edited), unstorableEdit(rows, edited)})
+    if (!why.empty()) return refuse(why);
   ui::BusyPointer busy(ui_);
   output_ = outputPath(folder, fileName, tank.file);
   writeBack_ = writeGrid(tank.image, rows, edited);

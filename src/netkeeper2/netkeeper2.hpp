@@ -53,7 +53,8 @@ class Netkeeper2 {
   std::optional<OpenedTank> open(const std::filesystem::path& file);
 
   // The fish-information dialog's "OK": every fish edited as the boxes say, the image written
-  // in `folder` as File Name + the last four characters of the opened file's name.
+  // in `folder` as File Name + the last four characters of the opened file's name. Refused
+  // (told, nothing written) when File Name is empty or a ticked value is too large to store.
   ui::Outcome generate(OpenedTank tank, const FishBoxes& boxes, const std::filesystem::path& folder);
   // The same with the edits read and the output named.
   ui::Outcome generate(OpenedTank tank, const FishEdits& edits, const std::filesystem::path& output);
@@ -62,7 +63,8 @@ class Netkeeper2 {
   // The grid's rows for the opened tank.
   std::vector<GridRow> grid(const OpenedTank& tank) const { return fillGrid(tank.image, codePage_); }
   // The grid's "OK": the changed cells and the resets written, the image written in `folder`
-  // as `fileName` + the last four characters of the opened file's name.
+  // as `fileName` + the last four characters of the opened file's name. Refused (told, nothing
+  // written) when `fileName` is empty or an edit cannot be written (uneditableEdit, unstorableEdit).
   ui::Outcome writeBack(OpenedTank tank, const std::vector<GridRow>& rows, const std::vector<GridCells>& edited,
                         const std::filesystem::path& folder, std::string_view fileName);
   const GridWriteReport& lastWriteBack() const { return writeBack_; }
@@ -76,6 +78,7 @@ class Netkeeper2 {
 
  private:
   ui::Outcome save(const base::Bytes& image, const std::filesystem::path& output);
+  ui::Outcome refuse(std::string_view why);
 
   ui::Ui& ui_;
   base::CodePage codePage_;

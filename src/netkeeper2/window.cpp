@@ -120,8 +120,8 @@ GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QW
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     for (int c = 0; c < static_cast<int>(kGridColumns); ++c) {
       auto* item = new QTableWidgetItem(ui::toQString(rows[static_cast<std::size_t>(r)].cells[static_cast<std::size_t>(c)]));
-      // The names are shown, not edited; the Sex cell changes by a click.
-      const bool editable = c + 1 != kKind && c + 1 != kName && c + 1 != kSex && rows[static_cast<std::size_t>(r)].base;
+      // The Sex cell changes by a click, not by typing.
+      const bool editable = c + 1 != kSex && cellEditable(rows[static_cast<std::size_t>(r)], static_cast<Column>(c + 1));
       if (!editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
       grid_->setItem(r, c, item);
     }

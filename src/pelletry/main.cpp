@@ -2,11 +2,15 @@
 // animation frames.
 #include <QApplication>
 #include <QCommandLineOption>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
 #include "pelletry/preview_window.hpp"
 #include "pelletry/window.hpp"
+#include "foodfile/foodfile.hpp"
+#include "ui/number_box.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/window_app.hpp"
 
@@ -33,7 +37,11 @@ int main(int argc, char** argv) {
         if (options.isSet(nameOption)) flow.boxes.name = options.value(nameOption).toStdString();
         if (options.isSet(memoOption)) flow.boxes.memo = options.value(memoOption).toStdString();
         if (options.isSet(idOption)) flow.boxes.id = options.value(idOption).toStdString();
-        if (options.isSet(kindOption)) flow.boxes.kind = options.value(kindOption).toInt();
+        // Read as a number box and held to the scroll bar's range: a number too large is the
+        // largest kind, never 0.
+        if (options.isSet(kindOption))
+          flow.boxes.kind = static_cast<int>(std::clamp(std::nearbyint(ui::leadingNumber(options.value(kindOption).toStdString())),
+                                                        0.0, static_cast<double>(foodfile::kMaxKind)));
         window->showBoxes();
         if (options.isSet(pictureOption))
           window->setPicture(std::filesystem::absolute(ui::toPath(options.value(pictureOption)), ec));

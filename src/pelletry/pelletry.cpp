@@ -10,6 +10,7 @@
 #include "resfile/resfile.hpp"
 #include "ui/number_box.hpp"
 #include "ui/overwrite.hpp"
+#include "ui/paths.hpp"
 
 namespace pelletry {
 
@@ -106,6 +107,9 @@ SaveResult Pelletry::save() {
   // 5-7. Where to save, and whether to replace what is there.
   auto chosen = ui_.saveFile({kSaveTitle, kFoodFilter, {}, {}});
   if (!chosen || chosen->empty()) return {ui::Outcome::Cancelled, Stop::NoFile, {}, 0};
+  // "DIR/" would become the hidden "DIR/.fd".
+  if (!ui::namesAFile(chosen->string()))
+    return refuse(base::strcat(base::displayPath(*chosen), " names a folder, not a file: give the name of the food file to write."));
   const fs::path output = withFoodExtension(*chosen);
   if (!ui::mayWrite(ui_, output)) return {ui::Outcome::Cancelled, Stop::Declined, {}, 0};
 

@@ -1,6 +1,7 @@
 #include "scalepaint/command.hpp"
 
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "base/file_io.hpp"
@@ -21,7 +22,7 @@ struct Options {
   std::string png;
   std::string file;
   bool init = false;
-  std::string fill;
+  std::optional<std::string> fill;
   bool yes = false;
 };
 
@@ -73,14 +74,18 @@ int runPreview(const Options& options, ui::CommandContext& context) {
 }
 
 int runPalette(const Options& options, ui::CommandContext& context) {
-  if (options.init == !options.fill.empty()) {
+  if (options.fill && options.fill->find_first_not_of(" \t") == std::string::npos) {
+    context.err << "--fill is empty: give the value every entry gets, a whole number from 0 to 255.\n";
+    return ui::kExitUsage;
+  }
+  if (options.init == options.fill.has_value()) {
     context.err << "Give either --init or --fill VALUE.\n";
     return ui::kExitUsage;
   }
   ui::CliUi cli(context.err, options.yes);
   Scalepaint tool(cli, fs::current_path());
-  if (!options.fill.empty()) {
-    tool.cells[0] = options.fill;
+  if (options.fill) {
+    tool.cells[0] = *options.fill;
     tool.fill();
   }
   if (!options.file.empty()) cli.answerDialog(kSaveTitle, options.file);

@@ -20,7 +20,9 @@ std::string cellText(double value) {
 
 Cells filledCells(std::string_view firstCell) {
   Cells cells;
-  cells.fill(cellText(ui::leadingNumber(firstCell)));
+  const double value = ui::leadingNumber(firstCell);
+  // A number too large to write out stays as typed, so that reading the rows refuses it.
+  cells.fill(std::isfinite(value) ? cellText(value) : std::string(firstCell));
   return cells;
 }
 

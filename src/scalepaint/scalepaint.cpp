@@ -57,7 +57,7 @@ ui::Outcome Scalepaint::openPaletteFile(const fs::path& chosen) {
   }
   auto table = parsePaletteFile(*file);
   if (!table) {
-    ui_.message(base::strcat("Cannot use the palette file ", base::displayPath(chosen), ": ", table.error().message, "."),
+    ui_.message(base::strcat("Cannot use the palette file ", base::displayPath(chosen), ": ", base::withFullStop(table.error().message)),
                 {.title = {}, .detail = "The palette was left as it was."});
     return ui::Outcome::Refused;
   }
@@ -119,12 +119,23 @@ MakeResult Scalepaint::make() {
     result.outcome = ui::Outcome::Cancelled;
     return result;
   }
+  if (result.recoloured.sets == 0) {
+    ui_.message(base::strcat("No animation sets found in ", source, ": there is nothing to recolour."),
+                {.title = {}, .detail = "Nothing was written."});
+    return result;
+  }
 
   if (destination.empty()) {
     ui_.message("Type the file to write in the Destinate box.", {.title = {}, .detail = "Nothing was written."});
     return result;
   }
   const fs::path target = base::pathFromUtf8(destination);
+  // The source is never changed, whatever path or link names it as the destination.
+  if (std::error_code ec; fs::equivalent(sourcePath, target, ec)) {
+    ui_.message(base::strcat(destination, " is the source file: MAKE never changes its source. Type another file in the Destinate box."),
+                {.title = {}, .detail = "Nothing was written."});
+    return result;
+  }
   if (!ui::mayWrite(ui_, target)) {
     result.outcome = ui::Outcome::Cancelled;
     return result;

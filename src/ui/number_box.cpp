@@ -1,9 +1,10 @@
 #include "ui/number_box.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+
+#include "base/decimal.hpp"
 
 namespace ui {
 
@@ -19,8 +20,7 @@ double leadingNumber(std::string_view text) {
   if (at < text.size() && text[at] == '.')
     for (++at; isDigit(at); ++at) ++digits;
   if (digits == 0) return 0.0;
-  double value = 0;
-  std::from_chars(text.data() + start, text.data() + at, value, std::chars_format::fixed);
+  const double value = base::decimalValue(text.substr(start, at - start));
   return negative ? -value : value;
 }
 

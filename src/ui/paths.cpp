@@ -10,11 +10,14 @@ bool isDriveLetterPath(std::string_view path) {
 }  // namespace
 
 std::string joinFolder(std::string_view folder, std::string_view name) {
+  if (isDriveLetterPath(name) || name.starts_with('/') || name.starts_with('\\')) return std::string(name);
   std::string out(folder);
   if (!out.empty() && out.back() != '/' && out.back() != '\\') out += isDriveLetterPath(folder) ? '\\' : '/';
   out += name;
   return out;
 }
+
+bool namesAFile(std::string_view name) { return !name.empty() && !name.ends_with('/') && !name.ends_with('\\'); }
 
 std::string defaultOutputPath(const std::filesystem::path& currentFolder, std::string_view extension) {
   return joinFolder(currentFolder.string(), std::string("temp") + std::string(extension));

@@ -8,6 +8,9 @@ check "version" 0 "$brinkit" --version
 says "version" out.txt "brinkit 1.0.0"
 check "no verb" 2 "$brinkit"
 check "unknown verb" 2 "$brinkit" frobnicate
+says "unknown tool named" err.txt 'brinkit has no tool "frobnicate". The tools are: finwright, finsplit,'
+check "unknown verb of a tool" 2 "$brinkit" netkeeper frobnicate
+says "unknown verb named" err.txt 'brinkit netkeeper has no verb "frobnicate". Its verbs are: kind, fish,'
 check "unknown option" 2 "$brinkit" finsplit --bogus
 check "bad code page" 2 "$brinkit" --codepage 437 finsplit x.fsh
 check "finsplit help" 0 "$brinkit" finsplit --help
@@ -34,8 +37,10 @@ check "finsplit missing fish" 1 "$brinkit" finsplit none.fsh --out frames
 says "missing fish" err.txt "none.fsh"
 
 head -c 700 /dev/zero > empty.fsh
-check "finsplit no sets" 0 "$brinkit" finsplit empty.fsh --out frames
-says "no sets" out.txt "0 bitmaps written"
+check "finsplit no sets" 1 "$brinkit" finsplit empty.fsh --out frames
+says "no sets" err.txt "No animation sets found in empty.fsh."
+check "finsplit of /dev/null" 1 "$brinkit" finsplit /dev/null --out frames
+says "nothing in /dev/null" err.txt "No animation sets found in /dev/null."
 
 # finwright: the checks in the window's order, then the build.
 check "samples frames" 0 "$brinkit" samples frames in
@@ -62,5 +67,24 @@ check "finwright japanese name" 1 "$brinkit" finwright --icon in/icon.bmp --fram
 says "double-byte refused" err.txt "金"
 check "finwright wrong library" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --out x.fsh --library sample.fsh
 says "library differs" err.txt "Library File differs"
+
+# Success means the output was written too: a full standard output fails every verb, told.
+for verb in "--help" "--version" "finsplit --help" "finsplit sample.fsh --out frames"; do
+  # shellcheck disable=SC2086
+  "$brinkit" $verb >/dev/full 2>err.txt
+  holds "$verb to a full disk fails ($?)" test $? -eq 1
+  says "$verb told" err.txt "Cannot write the output to standard output"
+done
+
+# A reason quoted in a message keeps its one full stop.
+cp -r in notbmp && echo hello >notbmp/0000.bmp
+check "finwright frame not a bitmap" 1 "$brinkit" finwright --icon in/icon.bmp --frames notbmp --out x.fsh
+says "one full stop" err.txt 'cannot be used: The file is not a bitmap (it does not start with "BM").'
+holds "never two" test -z "$(grep -F '..' err.txt)"
+
+# A number too large for a double is too large, never 0.
+nines=$(printf '9%.0s' $(seq 310))
+check "finwright 310-digit id" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --id "$nines" --out x.fsh
+says "310-digit id" err.txt "ID is 0 - 127"
 
 finish

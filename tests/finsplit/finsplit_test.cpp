@@ -78,14 +78,15 @@ TEST_F(FinsplitFlow, SetFolderTakesTheDialogsFolderAndKeepsTheOldOneOnCancel) {
   EXPECT_EQ(tool.saveFolder(), folder.path());
 }
 
-TEST_F(FinsplitFlow, AFileWithoutAnimationSetsWritesNothingQuietly) {
+TEST_F(FinsplitFlow, AFileWithoutAnimationSetsIsRefusedAndWritesNothing) {
   const auto plain = folder.path() / "plain.fsh";
   ASSERT_TRUE(base::writeFileAtomically(plain, Bytes(600, 0)));
   finsplit::Finsplit tool(ui, out);
   auto result = tool.cutFile(plain);
-  EXPECT_EQ(result.outcome, ui::Outcome::Done);
+  EXPECT_EQ(result.outcome, ui::Outcome::Refused);
   EXPECT_EQ(result.written, 0u);
-  EXPECT_TRUE(ui.messages.empty());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0], "No animation sets found in " + base::displayPath(plain) + ".");
 }
 
 TEST_F(FinsplitFlow, ASaveFolderThatIsMissingOrAFileIsRefusedWithAMessage) {
@@ -116,7 +117,7 @@ TEST_F(FinsplitFlow, ATruncatedFishIsRefusedNamingTheFrameAndLeavesTheFolderEmpt
   const auto truncated = folder.path() / "truncated.fsh";
   ASSERT_TRUE(base::writeFileAtomically(truncated, data));
   finsplit::Finsplit tool(ui, out);
-  // The map lies past the cut, so no set is found: a quiet cut of nothing.
+  // The map lies past the cut, so no set is found: nothing is cut.
   EXPECT_EQ(tool.cutFile(truncated).written, 0u);
 
   // Keep the map but damage a frame's stream length inside the first set.
@@ -129,8 +130,8 @@ TEST_F(FinsplitFlow, ATruncatedFishIsRefusedNamingTheFrameAndLeavesTheFolderEmpt
   ASSERT_TRUE(base::writeFileAtomically(broken, damaged));
   auto result = tool.cutFile(broken);
   EXPECT_EQ(result.outcome, ui::Outcome::Refused);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_NE(ui.messages[0].find("Frame 0001"), std::string::npos) << ui.messages[0];
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_NE(ui.messages[1].find("Frame 0001"), std::string::npos) << ui.messages[1];
   EXPECT_EQ(fileCount(out), 0u);
 }
 

@@ -70,8 +70,9 @@ holds "japanese nickname" test "$(sed -n 2p out.txt)" = "ひかり              
 holds "long nickname" test "$(sed -n 5p out.txt)" = "Captain Sparkles190  209  228  247  10   29   48     67   86   105  124  143  162  181  "
 check "gene list json" 0 "$brinkit" netkeeper gene-list lake.tqn --json
 says "json fish" out.txt '{"offset": 18269, "nickname": "Dash", "genes": [42, 61, 80, 99, 118, 137, 156, 175, 194, 213, 232, 251, 14, 33]}'
-check "gene list of another file" 0 "$brinkit" netkeeper gene-list words.fsh
+check "gene list of another file" 1 "$brinkit" netkeeper gene-list words.fsh
 holds "no lines" test ! -s out.txt
+says "no fish told" err.txt "No fish found in words.fsh: there is no gene list to show."
 check "gene list of a missing file" 1 "$brinkit" netkeeper gene-list none.tqn
 
 # A tank cut anywhere: a message or an edit, never a crash.
@@ -130,4 +131,28 @@ holds "restored" cmp -s game/Brinmoor.rez pristine.rez
 cp pristine.rez game/other.rez
 check "another name" 1 "$brinkit" netkeeper erase game/other.rez --heater
 check "another name forced" 0 "$brinkit" netkeeper erase game/other.rez --heater --force
+
+# Numbers and names mean what was typed.
+nines=$(printf '9%.0s' $(seq 310))
+check "310-digit gene" 1 "$brinkit" netkeeper genes lake.tqn --gene 1="$nines" --name huge
+says "310-digit gene refused" err.txt "Gene 1 must be a number from 0 to 255"
+holds "no gene 0 written" test ! -e huge.fsh
+for temp in 0 14.999 40.001; do
+  check "water --temp $temp" 1 "$brinkit" netkeeper water water-original.tqn --temp "$temp" --name cold
+  says "temp $temp refused" err.txt "in Temp cannot be stored: the temperature must lie between 15 and 40 °C."
+done
+holds "no tank the version test refuses" test ! -e cold.tqn
+check "water --vol in litres" 1 "$brinkit" netkeeper water water-original.tqn --vol 4294968 --name big
+says "litres" err.txt "it must lie between 0 and 4,294,967.295 litres."
+check "empty name" 1 "$brinkit" netkeeper water water-original.tqn --temp 20 --name ""
+says "empty name told" err.txt "The File Name box is empty"
+check "empty fish name" 1 "$brinkit" netkeeper fish lake.tqn --age 3 --name ""
+holds "no hidden files" test -z "$(ls -A | grep '^\.')"
+check "absolute name" 0 "$brinkit" netkeeper water water-original.tqn --temp 20 --name "$PWD/abs"
+holds "one separator" test "$(cat out.txt)" = "$PWD/abs.tqn"
+check "gene list without a fish" 1 "$brinkit" netkeeper gene-list dry.tqn
+says "no fish told" err.txt "No fish found in dry.tqn"
+"$brinkit" netkeeper water water-original.tqn --show >/dev/full 2>err.txt
+holds "water --show to a full disk fails" test $? -eq 1
+
 finish

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
 #include "netkeeper/water.hpp"
 #include "support/test_folder.hpp"
+#include "ui/paths.hpp"
 #include "ui/scripted_ui.hpp"
 
 namespace {
@@ -87,7 +89,7 @@ TEST_F(WaterTest, ArithmeticIsSinglePrecisionRoundedHalvesToEven) {
   const auto tank = tankWith(kLake);
   // 16777.217 is 16777.216796875 in single precision; x 1000 is 16777216.797, which single
   // precision holds as 16777216 (double precision would store 16777217).
-  EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[1] = "16777.217"; }), withValue(tank, 1, 16777216));
+  EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[2] = "16777.217"; }), withValue(tank, 2, 16777216));
   // 0.0005 x 1000 = 0.5 rounds to 0; 0.0015 x 1000 = 1.5 rounds to 2.
   EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[3] = "0.0005"; }), withValue(tank, 3, 0));
   EXPECT_EQ(*update(tank, [](WaterDialog& d) { d.boxes[3] = "0.0015"; }), withValue(tank, 3, 2));
@@ -160,6 +162,33 @@ TEST_F(WaterTest, AValueThatDoesNotFitIsRefusedNamingItsBox) {
   EXPECT_NE(ui.messages[0].find("Temp"), std::string::npos);
   EXPECT_NE(ui.messages[1].find("Vol(Litter)"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder.path() / "out.tqn"));
+}
+
+TEST_F(WaterTest, ATankTheVersionTestWouldRefuseIsNeverWritten) {
+  const auto tank = tankWith(kLake);
+  for (const char* temperature : {"0", "14.999", "40.001", "hot"}) {
+    ui.messages.clear();
+    EXPECT_FALSE(update(tank, [&](WaterDialog& d) {
+      d.boxes[1] = temperature;
+      d.fileName = "out";
+    })) << temperature;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], base::strcat("The value \"", temperature,
+                                           "\" in Temp cannot be stored: the temperature must lie between 15 and 40 °C."));
+  }
+  // The limits themselves are kept, and a range is told in the box's own unit.
+  EXPECT_TRUE(update(tank, [](WaterDialog& d) { d.boxes[1] = "15"; }));
+  EXPECT_FALSE(update(tank, [](WaterDialog& d) {
+    d.volumeChange = true;
+    d.boxes[0] = "4294968";
+  }));
+  EXPECT_EQ(ui.messages.back(),
+            "The value \"4294968\" in Vol(Litter) cannot be stored: it must lie between 0 and 4,294,967.295 litres.");
+  // An empty File Name would write the hidden ".tqn".
+  EXPECT_FALSE(update(tank, [](WaterDialog& d) { d.fileName = ""; }));
+  EXPECT_EQ(ui.messages.back(), ui::kNoFileName);
+  EXPECT_FALSE(fs::exists(folder.path() / "out.tqn"));
+  EXPECT_FALSE(fs::exists(folder.path() / ".tqn"));
 }
 
 TEST_F(WaterTest, DefaultNamesDropOnlyTheTankEnding) {

@@ -52,4 +52,32 @@ head -c 5000 /dev/zero > none.wtk
 check "no fish" 1 "$brinkit" netkeeper2 grid none.wtk
 says "differs again" err.txt "File differs"
 check "missing" 1 "$brinkit" netkeeper2 grid missing.wtk
+
+# An edit the grid cannot write is refused naming its cell, and nothing is written.
+for set in 1:1=GUPPY 1:2=Bob 5:3=4 1:10=4 6:4=5 1:8=boy; do
+  check "set $set refused" 2 "$brinkit" netkeeper2 grid original.wtk --write --set "$set" --name refused
+done
+says "names the cell" err.txt "Row 1, Sex takes male or female, not \"boy\"."
+check "toggle row -1" 2 "$brinkit" netkeeper2 grid original.wtk --write --toggle-sex -1 --name refused
+says "row -1 as typed" err.txt "--toggle-sex -1: the grid has rows 1 to 7."
+check "toggle an egg" 2 "$brinkit" netkeeper2 grid original.wtk --write --toggle-sex 5 --name refused
+check "empty name" 1 "$brinkit" netkeeper2 grid original.wtk --write --set 1:3=2 --name ""
+holds "nothing written" test -z "$(ls -A | grep -e '^refused' -e '^\.')"
+# Fullness 70 of a capacity of 8 reads back as typed.
+check "fullness 70" 0 "$brinkit" netkeeper2 fish original.wtk --fullness 70 --name full
+check "grid of it" 0 "$brinkit" netkeeper2 grid full.wtk
+holds "reads 70" grep -qP '^NEON\tネオン\t30\t87.5\t70\t' out.txt
+
+# Names with bytes the code page does not hold, or a line feed: valid JSON, one line a row.
+cp original.wtk odd.wtk
+at=$(grep -obUa Rosa odd.wtk | head -n1 | cut -d: -f1)
+printf 'R\no\xff' | dd of=odd.wtk bs=1 seek="$at" conv=notrunc 2>/dev/null
+check "odd json" 0 "$brinkit" netkeeper2 grid odd.wtk --json
+holds "json is UTF-8" iconv -f UTF-8 -t UTF-8 out.txt -o /dev/null
+says "escaped in json" out.txt "\"Name\": \"R\\u000ao$(printf '\xef\xbf\xbd')\""
+check "odd grid" 0 "$brinkit" netkeeper2 grid odd.wtk
+holds "still seven lines" test "$(wc -l < out.txt)" -eq 7
+says "escaped line feed" out.txt 'R\no'
+"$brinkit" netkeeper2 grid odd.wtk >/dev/full 2>err.txt
+holds "grid to a full disk fails" test $? -eq 1
 finish

@@ -7,6 +7,7 @@
 #include "netkeeper2/netkeeper2.hpp"
 #include "samples/wtk.hpp"
 #include "support/test_folder.hpp"
+#include "ui/paths.hpp"
 #include "ui/scripted_ui.hpp"
 
 namespace {
@@ -153,6 +154,55 @@ TEST(WtkGridWriteBack, ChangedCellsAreWrittenAsTyped) {
   cells[1][kEgg - 1] = "999";
   writeGrid(image, fillGrid(image, base::CodePage::Cp932), cells);
   EXPECT_EQ(base::getU32(image.data() + baseOf(fish, 1) + 44), 255u);
+}
+
+TEST(WtkGridWriteBack, AValueTypedReadsBackAsTyped) {
+  auto fish = threeFish();
+  fish[0].capacity = 21;  // a capacity at which 1, 3 and 70 per cent once read back a tenth low
+  auto image = samples::makeWtk(fish);
+  for (const char* percent : {"1", "3", "70"}) {
+    auto cells = shown(fillGrid(image, base::CodePage::Cp932));
+    cells[0][kFullness - 1] = percent;
+    cells[0][kHealth - 1] = "0.7";
+    writeGrid(image, fillGrid(image, base::CodePage::Cp932), cells);
+    const auto again = shown(fillGrid(image, base::CodePage::Cp932));
+    EXPECT_EQ(again[0][kFullness - 1], percent);
+    EXPECT_EQ(again[0][kHealth - 1], "0.7");
+  }
+}
+
+TEST(WtkGridWriteBack, AnEditThatCannotBeWrittenIsRefusedNamingItsCell) {
+  const auto image = samples::makeWtk(threeFish());
+  const auto rows = fillGrid(image, base::CodePage::Cp932);
+  auto refusal = [&](std::size_t row, Column column, const char* text) {
+    auto cells = shown(rows);
+    cells[row][column - 1] = text;
+    return uneditableEdit(rows, cells) + unstorableEdit(rows, cells);
+  };
+  EXPECT_EQ(refusal(0, kKind, "GUPPY"), "Row 1, Fish Kind cannot be changed: the names are shown, not edited.");
+  EXPECT_EQ(refusal(0, kName, "x"), "Row 1, Name cannot be changed: the names are shown, not edited.");
+  EXPECT_EQ(refusal(1, kAge, "5"), "Row 2, Age cannot be changed: an egg has only its egg count.");
+  EXPECT_EQ(refusal(0, kEgg, "5"), "Row 1, egg cannot be changed: a fish has no egg count.");
+  EXPECT_EQ(refusal(2, kHealth, "5"), "Row 3, Health cannot be changed: this row has no fish values to edit.");
+  EXPECT_EQ(refusal(0, kSex, "boy"), "Row 1, Sex takes male or female, not \"boy\".");
+  EXPECT_EQ(refusal(0, kPower, "1e39"), "");  // "1e39" reads 1
+  EXPECT_EQ(refusal(0, kPower, std::string(39, '9').c_str()),
+            "Row 1, Power \"999999999999999999999999999999999999999\" is too large to store: the largest value is about 3.4e38.");
+  EXPECT_EQ(refusal(1, kEgg, "7"), "");
+
+  test::TempFolder folder;
+  ui::ScriptedUi ui;
+  Netkeeper2 tool(ui);
+  const auto path = folder.path() / "lake.wtk";
+  ASSERT_TRUE(base::writeFileAtomically(path, image));
+  auto cells = shown(rows);
+  cells[1][kAge - 1] = "5";
+  EXPECT_EQ(tool.writeBack(*tool.open(path), rows, cells, folder.path(), "out"), ui::Outcome::Refused);
+  EXPECT_EQ(tool.writeBack(*tool.open(path), rows, shown(rows), folder.path(), ""), ui::Outcome::Refused);
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"Row 2, Age cannot be changed: an egg has only its egg count.",
+                                                   ui::kNoFileName}));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.wtk"));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / ".wtk"));
 }
 
 TEST(Netkeeper2Flow, NamesAndTheFileDiffersCases) {

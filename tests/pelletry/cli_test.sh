@@ -89,4 +89,10 @@ holds "nothing written from bad bitmaps" test ! -e bad.fd
 check "code page 1252" 0 "$brinkit" --codepage 1252 pelletry --name "Café" --picture $pic --frame in/food-frame-01.bmp --out cafe
 is "é as one byte" "$(od -An -tx1 -j 261 -N4 cafe.fd | tr -d ' ')" 436166e9
 
+# A folder is no file name: "DIR/" would write the hidden DIR/.fd.
+mkdir -p dir
+check "out is a folder" 1 "$brinkit" pelletry --name Flakes --picture $pic --frame in/food-frame-01.bmp --out dir/
+says "folder named" err.txt "dir/ names a folder, not a file"
+holds "no hidden food" test ! -e dir/.fd
+
 finish

@@ -92,4 +92,27 @@ check "preview without --png" 2 "$brinkit" scalepaint preview sample.fsh
 check "preview without source" 1 "$brinkit" scalepaint preview --png x.png
 says "preview without source" err.txt "Source Aquarium ?"
 
+# MAKE never changes its source, by whatever name; a file without animation sets writes nothing.
+cp sample.fsh sample-kept.fsh
+ln -s sample.fsh link.fsh
+for out in sample.fsh ./sample.fsh link.fsh; do
+  check "make into its source as $out" 1 "$brinkit" scalepaint make sample.fsh --palette all-zero.dat --out "$out" --yes
+  says "source refused as $out" err.txt "is the source file: MAKE never changes its source."
+done
+holds "source kept" cmp -s sample.fsh sample-kept.fsh
+"$brinkit" samples bitmaps in >/dev/null
+"$brinkit" pelletry --name Flakes --picture in/food-picture.bmp --frame in/food-frame-01.bmp --out setless >/dev/null
+check "make with no sets" 1 "$brinkit" scalepaint make setless.fd --out setless-out.fd
+says "no sets told" err.txt "No animation sets found in setless.fd"
+holds "no sets: nothing written" test ! -e setless-out.fd
+check "make says how many" 0 "$brinkit" scalepaint make sample.fsh --out counted.fsh
+says "count told" out.txt "Recoloured 4 animation sets"
+
+# --fill: a number too large is refused as out of range, never 0; an empty value is told.
+check "palette --fill 310 digits" 1 "$brinkit" scalepaint palette huge.dat --fill "$(printf '9%.0s' $(seq 310))"
+says "too large" err.txt "Row 1 of the palette holds \"9999999999"
+holds "no huge.dat" test ! -e huge.dat
+check "palette --fill empty" 2 "$brinkit" scalepaint palette empty.dat --fill ""
+says "empty fill told" err.txt "--fill is empty"
+
 finish

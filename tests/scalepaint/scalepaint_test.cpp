@@ -138,11 +138,13 @@ TEST_F(ScalepaintFlow, MakeWritesTheRecolouredCopyAskingBeforeReplacing) {
   EXPECT_EQ(read(source), sample);  // the source is never written
   EXPECT_TRUE(ui.messages.empty());
 
-  // The source itself as destination is replaced once the question is answered Yes.
+  // The source itself as destination is refused, even with Yes ready: MAKE never changes it.
   tool.destination = source.string();
   ui.questionAnswers = {ui::Answer::Yes};
-  EXPECT_EQ(tool.make().outcome, ui::Outcome::Done);
-  EXPECT_EQ(read(source), recoloured);
+  EXPECT_EQ(tool.make().outcome, ui::Outcome::Refused);
+  EXPECT_EQ(read(source), sample);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0], source.string() + " is the source file: MAKE never changes its source. Type another file in the Destinate box.");
 }
 
 TEST_F(ScalepaintFlow, SaveAndOpenPaletteFiles) {

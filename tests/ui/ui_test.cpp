@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <sstream>
 
 #include "base/file_io.hpp"
@@ -23,6 +24,12 @@ TEST(Paths, JoinsWithExactlyOneSeparatorAndKeepsDriveRoots) {
   EXPECT_EQ(ui::joinFolder("C:\\Games", "temp.tqn"), "C:\\Games\\temp.tqn");
   EXPECT_EQ(ui::defaultOutputPath("/work", ".tqn"), "/work/temp.tqn");
   EXPECT_EQ(ui::defaultOutputPath("D:\\", ".fd"), "D:\\temp.fd");
+  // A name that is a whole path is that path; a name ending in a separator names no file.
+  EXPECT_EQ(ui::joinFolder(".", "/abs.tqn"), "/abs.tqn");
+  EXPECT_EQ(ui::joinFolder("C:\\Games", "D:\\abs.tqn"), "D:\\abs.tqn");
+  EXPECT_FALSE(ui::namesAFile(""));
+  EXPECT_FALSE(ui::namesAFile("out/"));
+  EXPECT_TRUE(ui::namesAFile("out/lake"));
 }
 
 TEST(Paths, TrimNullsCutsAtTheFirstNul) {
@@ -96,6 +103,11 @@ TEST(NumberBox, ReadsTheLeadingNumberAsTheBoxesDo) {
   EXPECT_EQ(ui::leadingNumber(""), 0);
   EXPECT_EQ(ui::leadingNumber("-"), 0);
   EXPECT_EQ(ui::leadingNumber("1 2"), 1);
+  // Too large for a double is too large, never 0; too small to tell from 0 is 0.
+  const std::string huge(310, '9');
+  EXPECT_EQ(ui::leadingNumber(huge), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ui::leadingNumber("-" + huge + ".5"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ui::leadingNumber("0." + std::string(400, '0') + "1"), 0);
 }
 
 }  // namespace
