@@ -62,8 +62,7 @@ std::string cellName(std::size_t r, Column column) { return base::strcat("Row ",
 }  // namespace
 
 float fullnessValue(float capacity, double percent) {
-  // Divided rather than multiplied by 0.01, which no binary fraction holds exactly.
-  return static_cast<float>(static_cast<double>(capacity) * wholeNumber(percent) / 100.0);
+  return static_cast<float>(static_cast<double>(capacity) * wholeNumber(percent) * 0.01);
 }
 
 std::string tooLargeToStore(std::string_view caption, const std::string& text) {

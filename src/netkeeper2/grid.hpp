@@ -55,7 +55,7 @@ std::string unstorableEdit(const std::vector<GridRow>& rows, const std::vector<G
 // Why a box's text is too large for a single-precision field, naming it by `caption`; empty
 // when it fits.
 std::string tooLargeToStore(std::string_view caption, const std::string& text);
-// The stored fullness for a percentage of the capacity, rounded to the nearest single.
+// The stored fullness for a percentage of the capacity: capacity × percent × 0.01 as a single.
 float fullnessValue(float capacity, double percent);
 
 // Writes the rows back: a cell whose text equals the text shown at load keeps its stored
