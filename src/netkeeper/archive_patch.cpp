@@ -164,16 +164,18 @@ ui::Outcome ArchivePatch::erase(const fs::path& archive, const EraseChoice& choi
     archiveLength = file->size();
   }
   // A range that starts past the archive's end is not in it: only the others are erased.
+  // One that ends past it is erased up to the end.
   EraseChoice held = choice;
-  std::vector<std::string> missing;
+  std::vector<std::string> missing, cut;
   for (std::size_t r = 0; r < kEraseRanges.size(); ++r) {
     if (!choice[r]) continue;
     if (kEraseRanges[r].first >= archiveLength) {
       held[r] = false;
       missing.push_back(base::strcat(kEraseRanges[r].caption, " (from byte ", base::withThousands(kEraseRanges[r].first), ")"));
-    } else {
-      erased_.push_back(kEraseRanges[r].caption);
+      continue;
     }
+    erased_.push_back(kEraseRanges[r].caption);
+    if (kEraseRanges[r].last >= archiveLength) cut.push_back(kEraseRanges[r].caption);
   }
   const std::string shortBy =
       base::strcat("the archive ", base::displayPath(archive), " is ", base::withThousands(archiveLength),
@@ -208,7 +210,13 @@ ui::Outcome ArchivePatch::erase(const fs::path& archive, const EraseChoice& choi
     erased_.clear();
     return ui::Outcome::Cancelled;
   }
-  if (!missing.empty()) ui_.message(base::strcat("Erased only ", rangeList(erased_), ": ", shortBy));
+  const std::string cutNote =
+      cut.empty() ? "" : base::strcat(rangeList(cut), cut.size() == 1 ? " ends" : " end", " past it and was erased up to the archive's end.");
+  if (!missing.empty())
+    ui_.message(base::strcat("Erased only ", rangeList(erased_), ": ", shortBy, cutNote.empty() ? "" : " ", cutNote));
+  else if (!cut.empty())
+    ui_.message(base::strcat("The archive ", base::displayPath(archive), " is ", base::withThousands(archiveLength),
+                             " bytes long: ", cutNote));
   return ui::Outcome::Done;
 }
 

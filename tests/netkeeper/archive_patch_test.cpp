@@ -110,10 +110,11 @@ TEST_F(ArchivePatchTest, ANewArchiveIsNeverRevertedToTheOldBackup) {
 
 TEST_F(ArchivePatchTest, ATooShortArchiveSaysWhatWasAndWasNotErased) {
   ASSERT_TRUE(base::writeFileAtomically(archive, archiveBytes(30'000)));
-  ASSERT_EQ(patch.erase(archive, {true, false, false, true}), ui::Outcome::Done);
-  EXPECT_EQ(patch.erased(), std::vector<std::string>{"Filter(Layout)"});
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Erased only Filter(Layout): the archive " + archive.string() +
-                                                  " is 30,000 bytes long, too short to hold Heater (from byte 210,778)."});
+  ASSERT_EQ(patch.erase(archive, {true, false, true, true}), ui::Outcome::Done);
+  EXPECT_EQ(patch.erased(), (std::vector<std::string>{"Heater(Layout)", "Filter(Layout)"}));
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Erased only Heater(Layout) and Filter(Layout): the archive " + archive.string() +
+                                                  " is 30,000 bytes long, too short to hold Heater (from byte 210,778). "
+                                                  "Heater(Layout) ends past it and was erased up to the archive's end."});
   ui.messages.clear();
   ASSERT_TRUE(base::writeFileAtomically(archive, {}));
   EXPECT_EQ(patch.erase(archive, {true, false, false, false}), ui::Outcome::Refused);
