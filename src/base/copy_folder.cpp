@@ -5,6 +5,8 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/system.hpp"
+#include "base/temporaries.hpp"
 
 namespace base {
 
@@ -16,9 +18,31 @@ std::string randomName(const std::string& prefix) {
   static constexpr char kHex[] = "0123456789abcdef";
   std::random_device device;
   std::mt19937_64 random((std::uint64_t{device()} << 32) ^ device());
-  std::string name = prefix;
-  for (std::uint64_t v = random(), i = 0; i < 12; ++i, v >>= 4) name += kHex[v & 15];
+  std::string name = strcat(prefix, processId(), "-");
+  for (std::uint64_t v = random(), i = 0; i < 8; ++i, v >>= 4) name += kHex[v & 15];
   return name;
+}
+
+// The program that made a copy's folder, from its name (prefix, number, "-", 8 digits); 0
+// for any other name.
+std::uint64_t ownerOf(const std::string& name, const std::string& prefix) {
+  if (name.rfind(prefix, 0) != 0) return 0;
+  const auto dash = name.find('-', prefix.size());
+  if (dash == std::string::npos || dash == prefix.size() || dash - prefix.size() > 10 || name.size() != dash + 9) return 0;
+  const std::string digits = name.substr(prefix.size(), dash - prefix.size());
+  if (digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+  return std::stoull(digits);
+}
+
+// Removes the folders of copies whose program is gone: killed before it could remove them.
+void sweepOrphans(const fs::path& shared, const std::string& prefix) {
+  std::error_code ec;
+  std::vector<fs::path> orphans;
+  for (const auto& entry : fs::directory_iterator(shared, ec)) {
+    const auto owner = ownerOf(entry.path().filename().string(), prefix);
+    if (owner != 0 && owner != processId() && !processRunning(owner) && entry.is_directory(ec)) orphans.push_back(entry.path());
+  }
+  for (const auto& orphan : orphans) fs::remove_all(orphan, ec);
 }
 
 // True when `folder` holds nothing but folders named with `prefix`: other copies' own.
@@ -38,6 +62,7 @@ CopyFolder::CopyFolder(fs::path shared, std::string prefix)
 
 CopyFolder::~CopyFolder() {
   if (!released_) (void)release(Contents::Removed);
+  forgetTemporary(ticket_);
 }
 
 Result<void> CopyFolder::make() {
@@ -46,8 +71,11 @@ Result<void> CopyFolder::make() {
     // Made again on every attempt: another copy's exit may have just removed it.
     fs::create_directories(shared_, ec);
     if (!fs::is_directory(shared_, ec)) return fail(strcat("Cannot make the folder ", displayPath(shared_), "."));
+    if (attempt == 0) sweepOrphans(shared_, prefix_);
     if (fs::create_directory(path_, ec)) {
       released_ = false;
+      forgetTemporary(ticket_);
+      ticket_ = rememberTemporary(path_, Temporary::FolderInShared);
       return {};
     }
     path_ = shared_ / randomName(prefix_);  // a clash, perhaps with a folder a crashed copy left
@@ -68,6 +96,8 @@ std::error_code CopyFolder::clear() const {
 
 std::optional<fs::path> CopyFolder::release(Contents contents) {
   released_ = true;
+  forgetTemporary(ticket_);
+  ticket_ = -1;
   std::error_code ec;
   if (contents == Contents::Removed)
     fs::remove_all(path_, ec);

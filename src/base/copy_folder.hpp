@@ -13,7 +13,8 @@ namespace base {
 
 class CopyFolder {
  public:
-  // Names a folder inside `shared`: `prefix` and 12 random hexadecimal digits. make() makes it.
+  // Names a folder inside `shared`: `prefix`, this program's number, "-" and 8 random
+  // hexadecimal digits. make() makes it.
   CopyFolder(std::filesystem::path shared, std::string prefix);
   // Removes the folder with everything in it, and the shared folder when nothing else is left
   // there, unless release() ran.
@@ -22,7 +23,8 @@ class CopyFolder {
   CopyFolder& operator=(const CopyFolder&) = delete;
 
   // Makes the shared folder (with the folders above it) when missing, then this copy's, under
-  // a new name until one is new.
+  // a new name until one is new. Folders there of copies that are gone (killed) are removed
+  // first; a signal that ends this copy removes its own.
   Result<void> make();
   const std::filesystem::path& path() const { return path_; }
   const std::filesystem::path& shared() const { return shared_; }
@@ -41,6 +43,7 @@ class CopyFolder {
   std::filesystem::path shared_, path_;
   std::string prefix_;
   bool released_ = false;
+  int ticket_ = -1;  // among the temporaries removed on a signal
 };
 
 }  // namespace base

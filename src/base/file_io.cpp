@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "base/files.hpp"
@@ -25,39 +24,36 @@ std::string withThousands(std::uint64_t value) {
   return out;
 }
 
-Result<Bytes> readFile(const std::filesystem::path& path, std::size_t maxBytes) {
-  std::error_code ec;
-  auto status = std::filesystem::status(path, ec);
-  if (ec || !std::filesystem::exists(status))
-    return fail(strcat("Cannot read ", displayPath(path), ": the file does not exist."));
-  if (std::filesystem::is_directory(status))
-    return fail(strcat("Cannot read ", displayPath(path), ": it is a folder, not a file."));
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return fail(strcat("Cannot read ", displayPath(path), ": ", std::strerror(errno), "."));
-  in.seekg(0, std::ios::end);
-  auto size = static_cast<std::uint64_t>(in.tellg());
+Result<Bytes> readFile(const std::filesystem::path& path, std::size_t maxBytes, FileStamp* stamp) {
+  auto file = ReadOnlyFile::open(path);
+  if (!file) return std::unexpected(file.error());
+  const std::uint64_t size = file->size();
   if (size > maxBytes)
     return fail(strcat("Cannot read ", displayPath(path), ": the file is ", withThousands(size),
                        " bytes long, more than the ", withThousands(maxBytes), " bytes this tool can take."));
-  in.seekg(0, std::ios::beg);
   Bytes data(static_cast<std::size_t>(size));
-  if (!in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size())))
-    return fail(strcat("Cannot read ", displayPath(path), ": the read failed part way."));
+  for (std::size_t done = 0; done < data.size();) {
+    auto got = file->readAt(done, std::span(data).subspan(done));
+    if (!got) return std::unexpected(got.error());
+    if (*got == 0) return fail(strcat("Cannot read ", displayPath(path), ": the read failed part way."));
+    done += *got;
+  }
+  if (stamp) *stamp = file->stamp();
   return data;
 }
 
-Result<void> writeFileAtomically(const std::filesystem::path& path, ByteSpan data) {
-  auto writer = AtomicWriter::create(path);
+Result<void> writeFileAtomically(const std::filesystem::path& path, ByteSpan data, const FileStamp* readAs) {
+  auto writer = AtomicWriter::create(path, readAs);
   if (!writer) return std::unexpected(writer.error());
   if (auto ok = writer->write(data); !ok) return ok;
   return writer->commit();
 }
 
 Result<void> copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to,
-                                const PieceChange& change) {
+                                const PieceChange& change, const FileStamp* readAs) {
   auto source = ReadOnlyFile::open(from);
   if (!source) return std::unexpected(source.error());
-  auto writer = AtomicWriter::create(to);
+  auto writer = AtomicWriter::create(to, readAs);
   if (!writer) return std::unexpected(writer.error());
   Bytes piece(std::size_t{1} << 20);
   for (std::uint64_t offset = 0; offset < source->size();) {

@@ -12,4 +12,7 @@ bool isWritableFolder(const std::filesystem::path& folder);
 // This running program's number, unique among those running now.
 std::uint64_t processId();
 
+// False only when no program with that number runs now (on this computer).
+bool processRunning(std::uint64_t id);
+
 }  // namespace base

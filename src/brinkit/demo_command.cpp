@@ -3,11 +3,13 @@
 #include <expected>
 #include <filesystem>
 #include <iomanip>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
 #include "base/bmp.hpp"
 #include "base/file_io.hpp"
+#include "base/files.hpp"
 #include "base/strcat.hpp"
 #include "brinkit/commands.hpp"
 #include "brinkit/demo_steps.hpp"
@@ -205,10 +207,27 @@ constexpr StepResult (*kDemoSteps[])(DemoRun&) = {
     toolStep<demoNetkeeper2>, toolStep<demoScalepaint>, toolStep<demoPelletry>,
 };
 
+// Makes the output folder; a dangling symbolic link gets the folder it names. Why it cannot,
+// or nothing.
+std::optional<std::string> makeOutFolder(const fs::path& out) {
+  std::error_code ec;
+  if (fs::is_directory(out, ec)) return std::nullopt;
+  auto target = base::followLinks(out);
+  if (!target) return target.error().message;
+  const std::string named = *target == out ? base::displayPath(out)
+                                           : base::strcat(base::displayPath(*target), " (where the link ", base::displayPath(out), " points)");
+  if (fs::exists(fs::symlink_status(*target, ec))) return base::strcat(named, " is there but is not a folder.");
+  fs::create_directories(*target, ec);
+  if (ec) return base::strcat("cannot make the folder ", named, ": ", ec.message(), ".");
+  return std::nullopt;
+}
+
 int runDemo(ui::CommandContext& context) {
   DemoRun run;
-  std::error_code ec;
-  fs::create_directories(run.out, ec);
+  if (auto why = makeOutFolder(run.out)) {
+    context.err << "demo: " << *why << '\n';
+    return ui::kExitRefused;
+  }
   DemoRows rows;
   for (auto* step : kDemoSteps) {
     auto more = step(run);

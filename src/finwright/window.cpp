@@ -234,7 +234,7 @@ void Window::showIcon() {
     iconPreview_->setText(QStringLiteral("No icon"));  // also drops any picture shown
     return;
   }
-  const QImage image(path);
+  const QImage image = ui::previewPicture(path);
   if (image.isNull()) {
     iconPreview_->setText(QStringLiteral("No preview"));
     return;

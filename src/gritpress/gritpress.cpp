@@ -46,6 +46,8 @@ const char* readFailureClass(const fs::path& path) {
   if (!folder.empty() && !isFolder(folder)) return kPathError;
   const auto state = ui::fileState(path);
   if (state == ui::FileState::Missing || state == ui::FileState::Folder) return kFileNameError;
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return kFileNameError;  // a pipe or a device: opening it could wait for ever
   if (!std::ifstream(path, std::ios::binary)) return kFileModeError;
   return kOtherError;
 }

@@ -218,7 +218,7 @@ void Window::showInput(Side side) {
   sizes_[i]->setText(utf8(input.display()));
   sizes_[i]->setToolTip(input.check && !input.ok() ? utf8(input.check->refusal) : QString());
 
-  const QImage image = input.ok() ? QImage(ui::toQString(input.path)) : QImage();
+  const QImage image = input.ok() ? ui::previewPicture(ui::toQString(input.path)) : QImage();
   if (image.isNull()) {
     pictures_[i]->clear();
     previews_[i]->hide();

@@ -110,7 +110,7 @@ void Window::showBitmap(Side side) {
   const QString path = ui::toQString(flow_.bitmapPath(side));
   paths_[index(side)]->setPath(path);
   QLabel* picture = pictures_[index(side)];
-  const QImage image(path);
+  const QImage image = ui::previewPicture(path);
   if (image.isNull()) {
     // Not a picture Qt can show; Make copies it all the same.
     picture->setMargin(8);

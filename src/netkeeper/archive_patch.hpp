@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "ui/ui.hpp"
 
@@ -38,14 +40,22 @@ class ArchivePatch {
   // "Erase": a backup is made when there is none of the archive's length; then the archive is
   // rewritten from the backup with the chosen ranges zero. Cancelled when no range is chosen,
   // and when Stop ends the copying (the archive as it was). A backup that cannot be made or
-  // read leaves the archive as it was, and is told. Progress counts the bytes copied.
+  // read leaves the archive as it was, and is told; so does an archive that no longer
+  // matches the backup outside the ranges (a new version: the backup would bring back the
+  // old one), and one that changed while it was erased. A range that starts past the
+  // archive's end is not erased (told); when no ticked range is in the archive, nothing is.
+  // Progress counts the bytes copied.
   ui::Outcome erase(const std::filesystem::path& archive, const EraseChoice& choice);
+  // The captions of the ranges the last erase blanked (empty unless it was done).
+  const std::vector<std::string>& erased() const { return erased_; }
   // "Undo": the backup copied over the archive, when it has the archive's length; otherwise
-  // "There is not original file" and the archive is not touched.
+  // "There is not original file" and the archive is not touched. An archive that no longer
+  // matches the backup outside the ranges is refused, as by Erase.
   ui::Outcome undo(const std::filesystem::path& archive);
 
  private:
   ui::Ui& ui_;
+  std::vector<std::string> erased_;
 };
 
 }  // namespace netkeeper

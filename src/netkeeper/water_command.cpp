@@ -67,8 +67,7 @@ int runErase(const ArchiveOptions& options, ui::CommandContext& context) {
   if (patch.erase(options.archive, options.choice) != ui::Outcome::Done) return ui::kExitRefused;
   context.out << "Erased";
   const char* separator = " ";
-  for (std::size_t r = 0; r < kEraseRanges.size(); ++r)
-    if (options.choice[r]) context.out << separator << kEraseRanges[r].caption, separator = ", ";
+  for (const auto& caption : patch.erased()) context.out << separator << caption, separator = ", ";
   context.out << " in " << base::displayPath(options.archive) << " (the original is kept as "
               << base::displayPath(backupPath(options.archive)) << ")\n";
   return ui::kExitDone;

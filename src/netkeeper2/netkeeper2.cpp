@@ -55,7 +55,8 @@ std::optional<OpenedTank> Netkeeper2::open(const fs::path& file) {
                                             base::withThousands(kMaxTankSize), " bytes.")});
     return std::nullopt;
   }
-  auto image = base::readFile(file, kMaxTankSize);
+  base::FileStamp read;
+  auto image = base::readFile(file, kMaxTankSize, &read);
   if (!image) {
     ui_.message(image.error().message, {std::string(kProgramTitle), {}});
     return std::nullopt;
@@ -65,11 +66,11 @@ std::optional<OpenedTank> Netkeeper2::open(const fs::path& file) {
     ui_.message(kFileDiffers, {std::string(kProgramTitle), {}});
     return std::nullopt;
   }
-  return OpenedTank{file, std::move(*image), *first};
+  return OpenedTank{file, std::move(*image), *first, std::move(read)};
 }
 
-ui::Outcome Netkeeper2::save(const base::Bytes& image, const fs::path& output) {
-  if (auto written = base::writeFileAtomically(output, image); !written) {
+ui::Outcome Netkeeper2::save(const OpenedTank& tank, const fs::path& output) {
+  if (auto written = base::writeFileAtomically(output, tank.image, &tank.read); !written) {
     ui_.message(written.error().message, {std::string(kProgramTitle), {}});
     return ui::Outcome::Refused;
   }
@@ -99,7 +100,7 @@ ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishEdits& edits, const 
   ui::BusyPointer busy(ui_);
   output_ = output;
   edits_ = applyFishEdits(tank.image, edits);
-  return save(tank.image, output);
+  return save(tank, output);
 }
 
 ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& rows,
@@ -111,7 +112,7 @@ ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& r
   ui::BusyPointer busy(ui_);
   output_ = outputPath(folder, fileName, tank.file);
   writeBack_ = writeGrid(tank.image, rows, edited);
-  return save(tank.image, output_);
+  return save(tank, output_);
 }
 
 }  // namespace netkeeper2

@@ -9,6 +9,7 @@
 
 #include "base/bytes.hpp"
 #include "base/codepage.hpp"
+#include "base/files.hpp"
 #include "netkeeper2/fish_edits.hpp"
 #include "netkeeper2/grid.hpp"
 #include "ui/ui.hpp"
@@ -42,6 +43,7 @@ struct OpenedTank {
   std::filesystem::path file;
   base::Bytes image;  // the whole file
   Record first;       // its first fish record
+  base::FileStamp read;  // the file as it was read: a write over it checks it is unchanged
 };
 
 class Netkeeper2 {
@@ -77,7 +79,7 @@ class Netkeeper2 {
   base::CodePage codePage() const { return codePage_; }
 
  private:
-  ui::Outcome save(const base::Bytes& image, const std::filesystem::path& output);
+  ui::Outcome save(const OpenedTank& tank, const std::filesystem::path& output);
   ui::Outcome refuse(std::string_view why);
 
   ui::Ui& ui_;

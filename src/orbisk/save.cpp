@@ -22,7 +22,7 @@ base::Result<void> asScanned(const std::filesystem::path& scanned, const base::R
 
 // The file read through unchanged, or why not.
 base::Result<void> unchanged(const std::filesystem::path& scanned, const base::ReadOnlyFile& in, const base::FileStamp& before) {
-  if (in.stamp() != before) return base::fail(base::strcat(base::displayPath(scanned), " changed while it was being saved."));
+  if (in.current() != before) return base::fail(base::strcat(base::displayPath(scanned), " changed while it was being saved."));
   return {};
 }
 }  // namespace

@@ -44,7 +44,7 @@ enum PreviewLook { kPreviewDisabled = 0, kPreviewEnabled = 1, kPreviewPressed = 
 // A frame as the strip and the preview show it: an 8-bit frame's palette index 0 is clear, as
 // it is when the food is drawn in the tank. A file Qt cannot show gets a question mark.
 QPixmap loadFrame(const QString& path) {
-  QImage image(path);
+  QImage image = ui::previewPicture(path);
   if (image.isNull()) {
     QPixmap unknown(art::kSlotSize - 8, art::kSlotSize - 8);
     unknown.fill(Qt::transparent);
@@ -301,7 +301,7 @@ void Window::showPicture() {
     pictureDisplay_->setToolTip({});
     return;
   }
-  QPixmap picture = QPixmap::fromImage(QImage(ui::toQString(path)));
+  QPixmap picture = QPixmap::fromImage(ui::previewPicture(ui::toQString(path)));
   if (picture.isNull()) picture = loadFrame({});  // the question mark
   if (picture.width() > kPictureBox || picture.height() > kPictureBox)
     picture = picture.scaled(kPictureBox, kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);

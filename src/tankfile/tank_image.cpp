@@ -16,9 +16,12 @@ base::Result<TankImage> TankImage::fromBytes(base::Bytes bytes, std::string_view
 }
 
 base::Result<TankImage> TankImage::load(const std::filesystem::path& path) {
-  auto bytes = base::readFile(path, kImageLimit);
+  base::FileStamp stamp;
+  auto bytes = base::readFile(path, kImageLimit, &stamp);
   if (!bytes) return std::unexpected(bytes.error());
-  return TankImage(std::move(*bytes));
+  TankImage image(std::move(*bytes));
+  image.loaded_ = std::move(stamp);
+  return image;
 }
 
 void TankImage::clear(Offset at, std::size_t count) {
@@ -37,7 +40,7 @@ void TankImage::incrementId(Offset at) {
 }
 
 base::Result<void> TankImage::save(const std::filesystem::path& path) const {
-  return base::writeFileAtomically(path, bytes_);
+  return base::writeFileAtomically(path, bytes_, loaded_ ? &*loaded_ : nullptr);
 }
 
 std::uint32_t roundToU32(double value) {

@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "base/files.hpp"
 #include "base/zero_extended.hpp"
 
 namespace tankfile {
@@ -50,12 +52,15 @@ class TankImage {
   void incrementId(Offset at);
 
   // Writes the file's bytes to path atomically: written beside it, then renamed over it, so
-  // the path may name the file that was opened.
+  // the path may name the file that was opened. Over the loaded file, nothing is written when
+  // that file changed since it was loaded (another program, or another copy, wrote it): the
+  // message says so.
   base::Result<void> save(const std::filesystem::path& path) const;
 
  private:
   explicit TankImage(base::Bytes bytes) : bytes_(std::move(bytes)) {}
   base::Bytes bytes_;
+  std::optional<base::FileStamp> loaded_;  // the file as load() read it
 };
 
 // A number for a 32-bit field: rounded to the nearest whole number (halves to even), and

@@ -87,4 +87,34 @@ nines=$(printf '9%.0s' $(seq 310))
 check "finwright 310-digit id" 1 "$brinkit" finwright --icon in/icon.bmp --frames in --id "$nines" --out x.fsh
 says "310-digit id" err.txt "ID is 0 - 127"
 
+# A pipe (or anything else that is not a file) is refused at once, named, never waited on.
+mkfifo pipe.bin
+mkdir pipes && cp in/*.bmp pipes/ && rm pipes/0007.bmp && mkfifo pipes/0007.bmp
+refuses_pipe() {  # refuses_pipe NAME ARGS...
+  local name=$1
+  shift
+  check "$name" 1 timeout 20 "$brinkit" "$@"
+  says "$name names the pipe" err.txt "pipe"
+}
+refuses_pipe "netkeeper pipe" netkeeper kind pipe.bin
+refuses_pipe "netkeeper water pipe" netkeeper water pipe.bin --temp 20
+refuses_pipe "netkeeper2 pipe" netkeeper2 grid pipe.bin
+refuses_pipe "scalepaint pipe" scalepaint make pipe.bin --out p.fsh
+refuses_pipe "pelletry pipe" pelletry --name food --picture pipe.bin --frame in/0000.bmp --out p.fd
+refuses_pipe "pelletry frame pipe" pelletry --name food --picture in/0000.bmp --frame pipe.bin --out p.fd
+refuses_pipe "gritwright pipe" gritwright --surface pipe.bin --aspect in/0000.bmp --out p.grv
+refuses_pipe "gritpress pipe" gritpress --top pipe.bin --side in/0000.bmp --out p.grv
+refuses_pipe "finwright icon pipe" finwright --icon pipe.bin --frames in --out p.fsh
+refuses_pipe "finwright library pipe" finwright --icon in/icon.bmp --frames in --library pipe.bin --out p.fsh
+refuses_pipe "finwright frame pipe" finwright --icon in/icon.bmp --frames pipes --out p.fsh
+ln -s loop.fsh loop.fsh
+check "link loop" 1 "$brinkit" netkeeper kind loop.fsh
+says "link loop named" err.txt "loop of symbolic links"
+
+# The demo's folder behind a dangling link is made where the link points.
+mkdir linked && cd linked && ln -s made demo-out
+check "demo through a dangling link" 0 "$brinkit" demo
+holds "demo wrote behind the link" test -L demo-out -a -f made/sample.fsh
+cd ..
+
 finish

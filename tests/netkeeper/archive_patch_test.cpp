@@ -95,6 +95,44 @@ TEST_F(ArchivePatchTest, ABackupThatCannotBeMadeLeavesTheArchiveAlone) {
   EXPECT_NE(ui.messages[0].find("left as it was"), std::string::npos);
 }
 
+TEST_F(ArchivePatchTest, ANewArchiveIsNeverRevertedToTheOldBackup) {
+  ASSERT_EQ(patch.erase(archive, {true, false, false, false}), ui::Outcome::Done);
+  const auto update = archiveBytes(original.size(), 5);  // a new version of the same length
+  ASSERT_TRUE(base::writeFileAtomically(archive, update));
+  EXPECT_EQ(patch.erase(archive, {false, true, false, false}), ui::Outcome::Refused);
+  EXPECT_EQ(patch.undo(archive), ui::Outcome::Refused);
+  EXPECT_EQ(read(archive), update);
+  EXPECT_EQ(read(backup), original);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_NE(ui.messages[0].find("no longer matches its backup " + backup.string()), std::string::npos) << ui.messages[0];
+  EXPECT_NE(ui.messages[0].find("Move " + backup.string() + " away"), std::string::npos);
+}
+
+TEST_F(ArchivePatchTest, ATooShortArchiveSaysWhatWasAndWasNotErased) {
+  ASSERT_TRUE(base::writeFileAtomically(archive, archiveBytes(30'000)));
+  ASSERT_EQ(patch.erase(archive, {true, false, true, true}), ui::Outcome::Done);
+  EXPECT_EQ(patch.erased(), (std::vector<std::string>{"Heater(Layout)", "Filter(Layout)"}));
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Erased only Heater(Layout) and Filter(Layout): the archive " + archive.string() +
+                                                  " is 30,000 bytes long, too short to hold Heater (from byte 210,778). "
+                                                  "Heater(Layout) ends past it and was erased up to the archive's end."});
+  ui.messages.clear();
+  ASSERT_TRUE(base::writeFileAtomically(archive, {}));
+  EXPECT_EQ(patch.erase(archive, {true, false, false, false}), ui::Outcome::Refused);
+  EXPECT_TRUE(patch.erased().empty());
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Nothing was erased: the archive " + archive.string() +
+                                                  " is 0 bytes long, too short to hold Heater (from byte 210,778)."});
+  EXPECT_EQ(read(archive), base::Bytes{});
+}
+
+TEST_F(ArchivePatchTest, AnArchiveBehindALinkIsErasedWhereItLies) {
+  fs::create_directory(folder.path() / "game");
+  const auto linked = folder.path() / "game" / "Brinmoor.rez";
+  fs::create_symlink(archive, linked);
+  ASSERT_EQ(patch.erase(linked, {false, true, false, false}), ui::Outcome::Done);
+  EXPECT_TRUE(fs::is_symlink(linked));
+  EXPECT_EQ(read(archive), blanked(original, 164550, 192661));
+}
+
 TEST(ArchiveNames, BackupBesideTheArchiveAndTheNameInAnyCase) {
   EXPECT_EQ(backupPath("/games/tank/Brinmoor.rez"), fs::path("/games/tank/Brinmoor.org"));
   EXPECT_EQ(backupPath("/Brinmoor.rez"), fs::path("/Brinmoor.org"));

@@ -113,6 +113,20 @@ head -c 6000 /dev/zero > dry.tqn
 check "no water block" 1 "$brinkit" netkeeper water dry.tqn --temp 20
 says "other version" err.txt "Tank of this version is not able to change"
 
+# Two UPDATEs at once on one tank: each either lands or says the tank changed; none is lost.
+lost=0
+for round in 1 2 3 4 5 6; do
+  cp water-original.tqn race.tqn
+  "$brinkit" netkeeper water race.tqn --temp 20 >/dev/null 2>race-a.txt & a=$!
+  "$brinkit" netkeeper water race.tqn --ph 6.5 >/dev/null 2>race-b.txt & b=$!
+  wait $a; sa=$?
+  wait $b; sb=$?
+  if [ $sa -eq 0 ]; then [ "$(bytes race.tqn 264 4)" = 204e0000 ] || lost=1; else grep -q "changed since it was read" race-a.txt || lost=1; fi
+  if [ $sb -eq 0 ]; then [ "$(bytes race.tqn 268 4)" = 64190000 ] || lost=1; else grep -q "changed since it was read" race-b.txt || lost=1; fi
+done
+holds "no update lost" test $lost = 0
+holds "no temporary left" test -z "$(ls -A | grep '^\.')"
+
 # Option: Erase and Undo with the backup beside the archive.
 mkdir game
 head -c 600000 /dev/urandom > game/Brinmoor.rez
@@ -155,4 +169,15 @@ says "no fish told" err.txt "No fish found in dry.tqn"
 "$brinkit" netkeeper water water-original.tqn --show >/dev/full 2>err.txt
 holds "water --show to a full disk fails" test $? -eq 1
 
+check "erase again" 0 "$brinkit" netkeeper erase game/Brinmoor.rez --heater
+head -c 600000 /dev/urandom > game/Brinmoor.rez
+cp game/Brinmoor.rez update.rez
+check "erase a new version" 1 "$brinkit" netkeeper erase game/Brinmoor.rez --filter
+says "new version told" err.txt "no longer matches its backup game/Brinmoor.org"
+holds "new version kept" cmp -s game/Brinmoor.rez update.rez
+mkdir short
+head -c 20000 /dev/urandom > short/Brinmoor.rez
+check "erase too short" 1 "$brinkit" netkeeper erase short/Brinmoor.rez --heater --filter
+says "nothing erased" err.txt "Nothing was erased: the archive short/Brinmoor.rez is 20,000 bytes long"
+holds "no Erased line" test ! -s out.txt
 finish

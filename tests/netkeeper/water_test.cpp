@@ -191,6 +191,22 @@ TEST_F(WaterTest, ATankTheVersionTestWouldRefuseIsNeverWritten) {
   EXPECT_FALSE(fs::exists(folder.path() / ".tqn"));
 }
 
+TEST_F(WaterTest, AnUpdateOverATankChangedSinceItWasLoadedWritesNothing) {
+  const auto tank = tankWith(kLake);
+  Water water(ui);
+  auto dialog = water.load(save(tank));
+  ASSERT_TRUE(dialog);
+  const auto theirs = withValue(tank, 2, 6500);
+  save(theirs);  // another copy's UPDATE meanwhile
+  dialog->boxes[1] = "27";
+  EXPECT_EQ(water.update(*dialog, folder.path()), ui::Outcome::Refused);
+  const auto path = folder.path() / "lake.tqn";
+  EXPECT_EQ(ui.messages, std::vector<std::string>{path.string() + " changed since it was read; nothing was written."});
+  EXPECT_EQ(*base::readFile(path, 1 << 20), theirs);
+  dialog->fileName = "mine";  // under a new name it is written
+  EXPECT_EQ(water.update(*dialog, folder.path()), ui::Outcome::Done);
+}
+
 TEST_F(WaterTest, DefaultNamesDropOnlyTheTankEnding) {
   EXPECT_EQ(waterOutputName("lake.tqn"), "lake");
   EXPECT_EQ(waterOutputName("LAKE.TQN"), "LAKE");

@@ -1,4 +1,7 @@
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <system_error>
 
@@ -12,5 +15,10 @@ bool isWritableFolder(const std::filesystem::path& folder) {
 }
 
 std::uint64_t processId() { return static_cast<std::uint64_t>(::getpid()); }
+
+bool processRunning(std::uint64_t id) {
+  if (id == 0 || id > static_cast<std::uint64_t>(INT32_MAX)) return false;
+  return ::kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
+}
 
 }  // namespace base

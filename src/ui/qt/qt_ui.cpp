@@ -24,6 +24,12 @@ std::filesystem::path toPath(const QString& path) {
   return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
 }
 
+QImage previewPicture(const QString& path) {
+  std::error_code ec;
+  if (path.isEmpty() || !std::filesystem::is_regular_file(toPath(path), ec)) return {};
+  return QImage(path);
+}
+
 QString qtFileFilter(std::string_view filter) {
   const QStringList parts = toQString(filter).split(QLatin1Char('|'));
   QStringList out;

@@ -1,6 +1,7 @@
 #pragma once
 // The windows' Ui: message boxes, Yes/No questions, file dialogs, the folder dialog and the busy
 // pointer, all modal to one parent window.
+#include <QImage>
 #include <QPointer>
 #include <QString>
 
@@ -16,6 +17,9 @@ QString toQString(std::string_view utf8);
 QString fromPath(const std::filesystem::path& path);
 // Native separators, so the path reads as the person would type it.
 std::filesystem::path toPath(const QString& path);
+// The picture in a plain file, for a preview; a null image for anything else (a pipe is never
+// opened: reading it could keep the window waiting for ever).
+QImage previewPicture(const QString& path);
 
 // "Desc (*.x)|*.x|Desc2|*.y;*.z" → "Desc (*.x);;Desc2 (*.y *.z)". A description that already
 // ends with its patterns in parentheses is kept as it is.

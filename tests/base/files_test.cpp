@@ -1,0 +1,158 @@
+// Replacing files keeps what the user had: links, permissions, every legal name, other
+// editors' changes; and nothing of ours outlives the program.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "base/copy_folder.hpp"
+#include "base/file_io.hpp"
+#include "base/files.hpp"
+#include "base/temporaries.hpp"
+#include "support/test_folder.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using base::Bytes;
+
+Bytes contents(const fs::path& path) { return *base::readFile(path, 1 << 20); }
+std::size_t entries(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}));
+}
+bool mentions(const base::Result<void>& result, const std::string& text) {
+  return !result && result.error().message.find(text) != std::string::npos;
+}
+
+TEST(Files, PipesAndLinkLoopsAreRefusedAtOnceAndNamed) {
+  test::TempFolder folder;
+  const auto pipe = folder.path() / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  auto read = base::readFile(pipe, 100);  // would wait for a writer for ever
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.error().message, "Cannot read " + pipe.string() + ": it is a pipe, not a file.");
+  const auto loop = folder.path() / "loop";
+  fs::create_symlink("loop", loop);
+  read = base::readFile(loop, 100);
+  ASSERT_FALSE(read);
+  EXPECT_NE(read.error().message.find("loop of symbolic links"), std::string::npos) << read.error().message;
+  EXPECT_TRUE(mentions(base::writeFileAtomically(pipe, Bytes{1}), "pipe"));
+}
+
+TEST(Files, AReplacedFileKeepsItsLinkItsPermissionsAndAnyLegalName) {
+  test::TempFolder folder;
+  fs::create_directory(folder.path() / "real");
+  const auto target = folder.path() / "real" / "tank.tqn";
+  const auto link = folder.path() / "tank.tqn";
+  ASSERT_TRUE(base::writeFileAtomically(target, Bytes{1}));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("real/tank.tqn", link);
+  ASSERT_TRUE(base::writeFileAtomically(link, Bytes{2}));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(contents(target), Bytes{2});
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(entries(folder.path() / "real"), 1u);
+
+  // A dangling link makes the file it names.
+  fs::create_symlink("real/new.tqn", folder.path() / "new.tqn");
+  ASSERT_TRUE(base::writeFileAtomically(folder.path() / "new.tqn", Bytes{3}));
+  EXPECT_EQ(contents(folder.path() / "real" / "new.tqn"), Bytes{3});
+
+  const auto longest = folder.path() / std::string(255, 'n');
+  ASSERT_TRUE(base::writeFileAtomically(longest, Bytes{4}));
+  ASSERT_TRUE(base::writeFileAtomically(longest, Bytes{5}));
+  EXPECT_EQ(contents(longest), Bytes{5});
+}
+
+TEST(Files, WhatMayNotBeWrittenIsNamed) {
+  test::TempFolder folder;
+  const auto locked = folder.path() / "locked";
+  fs::create_directory(locked);
+  ASSERT_TRUE(base::writeFileAtomically(locked / "a.tqn", Bytes{1}));
+  fs::permissions(locked / "a.tqn", fs::perms::owner_read);
+  if (std::ofstream(locked / "a.tqn", std::ios::app)) GTEST_SKIP() << "running as root: every file may be written";
+  auto refused = base::writeFileAtomically(locked / "a.tqn", Bytes{2});
+  EXPECT_TRUE(mentions(refused, "Permission denied")) << refused.error().message;
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  refused = base::writeFileAtomically(locked / "b.tqn", Bytes{2});
+  EXPECT_TRUE(mentions(refused, "the folder " + locked.string() + " may not be written to")) << refused.error().message;
+  fs::permissions(locked, fs::perms::owner_all);
+  EXPECT_EQ(contents(locked / "a.tqn"), Bytes{1});
+}
+
+TEST(Files, AWriteOverAFileThatChangedSinceItWasReadWritesNothing) {
+  test::TempFolder folder;
+  const auto path = folder.path() / "count";
+  ASSERT_TRUE(base::writeFileAtomically(path, Bytes{0}));
+  base::FileStamp read;
+  ASSERT_TRUE(base::readFile(path, 10, &read));
+  ASSERT_TRUE(base::writeFileAtomically(path, Bytes{7}));  // someone else's edit
+  auto refused = base::writeFileAtomically(path, Bytes{1}, &read);
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.error().message, path.string() + " changed since it was read; nothing was written.");
+  EXPECT_EQ(contents(path), Bytes{7});
+  // Another file is written whatever the stamp says.
+  EXPECT_TRUE(base::writeFileAtomically(folder.path() / "other", Bytes{1}, &read));
+
+  // Two editors counting up at once: every count that was reported written is there.
+  ASSERT_TRUE(base::writeFileAtomically(path, Bytes{0}));
+  std::atomic<int> written{0};
+  auto editor = [&] {
+    for (int i = 0; i < 60; ++i) {
+      base::FileStamp stamp;
+      auto bytes = base::readFile(path, 10, &stamp);
+      if (!bytes) continue;
+      ++(*bytes)[0];
+      if (base::writeFileAtomically(path, *bytes, &stamp)) ++written;
+    }
+  };
+  std::thread a(editor), b(editor);
+  a.join();
+  b.join();
+  EXPECT_EQ(contents(path)[0], written.load());
+  EXPECT_EQ(entries(folder.path()), 2u);
+}
+
+TEST(Files, NothingOfOursOutlivesTheProgram) {
+  test::TempFolder folder;
+  // A signal removes what is remembered, then ends the program as it would have.
+  const auto file = folder.path() / ".brk-temp";
+  const auto work = folder.path() / "shared" / "work";
+  fs::create_directories(work / "inner");
+  std::ofstream(work / "inner" / "frame.bmp") << "x";
+  std::ofstream(file) << "x";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    base::rememberTemporary(file, base::Temporary::File);
+    base::rememberTemporary(work, base::Temporary::FolderInShared);
+    ::raise(SIGTERM);
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  EXPECT_EQ(entries(folder.path()), 0u);
+
+  // What killed programs left is swept by the next run: their temporaries and copy folders.
+  const std::string gone = "4194305";  // above any process number the system gives
+  std::ofstream(folder.path() / (".brk-" + gone + "-abcDEF")) << "x";
+  std::ofstream(folder.path() / ".brk-notmine") << "x";
+  ASSERT_TRUE(base::writeFileAtomically(folder.path() / "a.bin", Bytes{1}));
+  EXPECT_FALSE(fs::exists(folder.path() / (".brk-" + gone + "-abcDEF")));
+  EXPECT_TRUE(fs::exists(folder.path() / ".brk-notmine"));
+  fs::create_directories(folder.path() / "Shared" / ("work-" + gone + "-0123abcd"));
+  fs::create_directories(folder.path() / "Shared" / "work-kept");
+  {
+    base::CopyFolder copy(folder.path() / "Shared", "work-");
+    ASSERT_TRUE(copy.make());
+    EXPECT_FALSE(fs::exists(folder.path() / "Shared" / ("work-" + gone + "-0123abcd")));
+    EXPECT_TRUE(fs::exists(folder.path() / "Shared" / "work-kept"));
+  }
+}
+
+}  // namespace
