@@ -27,7 +27,7 @@ TEST(CodePage, ACharacterTheCodePageCannotHoldIsAnErrorNamingIt) {
   EXPECT_FALSE(base::toCodePage("あ", CodePage::Cp1252).has_value());
   EXPECT_FALSE(base::fromCodePage("\x82", CodePage::Cp932).has_value());
   // A tag character (U+E0041), which the converter would drop without a word.
-  auto tag = base::toCodePage("a\xF3\xA0\x81\x81b", CodePage::Cp1252);
+  auto tag = base::toCodePage("a\xF3\xA0\x81\x81" "b", CodePage::Cp1252);
   ASSERT_FALSE(tag.has_value());
   EXPECT_NE(tag.error().message.find("\xF3\xA0\x81\x81"), std::string::npos);
 }
