@@ -5,6 +5,7 @@
 # one job. Crashes land in fuzz-out/. The last lines of each run give executions, exec/s and
 # coverage.
 set -euo pipefail
+shopt -s nullglob
 build=${1:-build-fuzz}
 seconds=${2:-20}
 small_len=32768
@@ -31,8 +32,10 @@ for binary in "$build"/bin/*_fuzz; do
     "$build/bin/$target" "$corpus/$target" -max_total_time="$time" -max_len="$len" \
       -artifact_prefix=fuzz-out/"$target"- -print_final_stats=1 2>&1 | grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' || true
     # A slow input is told but is no failure: some formats let a few bytes ask for a big picture.
-    if ls fuzz-out/"$target"-slow-unit-* >/dev/null 2>&1; then echo "$target: slow inputs in fuzz-out/"; fi
-    if ls fuzz-out/"$target"-{crash,leak,timeout,oom}-* 2>/dev/null | grep -q .; then echo "$target found a failing input in fuzz-out/"; exit 1; fi
+    slow=(fuzz-out/"$target"-slow-unit-*)
+    failing=(fuzz-out/"$target"-{crash,leak,timeout,oom}-*)
+    if [ ${#slow[@]} -gt 0 ]; then echo "$target: slow inputs in fuzz-out/"; fi
+    if [ ${#failing[@]} -gt 0 ]; then echo "$target found a failing input in fuzz-out/"; exit 1; fi
   done
 done
 echo "fuzzing done: no failures"
