@@ -34,6 +34,7 @@ sanitize: deps
 	ctest --preset sanitize -j $(JOBS)
 
 fuzz: deps
+	@bash deps/install.sh deps/fuzz-packages.txt
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)

@@ -1,11 +1,38 @@
 // netkeeper's edits and gene list on any bytes: the first byte picks what the dialogs tick,
-// the rest is the file. An edit never changes the file's length, and never a byte outside the
-// records it reports as edited.
+// the rest is the file. An edited tank, saved and read back, has the file's length and differs
+// from it only inside the records the edit reports as edited: a fish's fields (N + 260 to
+// N + 331, the guppy's sex at N - 22), an egg's count and ID, a fish's ID and gene bytes.
 #include <cstdlib>
+#include <set>
 
+#include "fuzz_support.hpp"
 #include "netkeeper/edits.hpp"
 #include "netkeeper/gene_list.hpp"
 #include "netkeeper/kinds.hpp"
+
+using fuzz::require;
+using tankfile::Offset;
+
+namespace {
+
+void allow(std::set<Offset>& places, Offset from, Offset count) {
+  for (Offset k = 0; k < count; ++k) places.insert(from + k);
+}
+
+// Saves the edited image over a copy of the original file and compares every byte.
+void checkSaved(const tankfile::TankImage& original, const tankfile::TankImage& edited, const std::set<Offset>& places) {
+  const auto path = fuzz::freshFolder("netkeeper_edits") / "tank.tqn";
+  fuzz::writeBytes(path, original.bytes());
+  require(edited.save(path).has_value());
+  const base::Bytes saved = fuzz::readBytes(path);
+  require(saved.size() == original.fileLength());
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    require(saved[i] == edited.bytes()[i]);
+    if (saved[i] != original.bytes()[i]) require(places.count(static_cast<Offset>(i)) == 1);
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -28,7 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   edits.eggCount = ticks * 3 - 100;
   auto fishImage = *image;
   const auto report = netkeeper::applyFishEdits(fishImage, *n, edits);
-  if (fishImage.fileLength() != image->fileLength() || (report.fish.empty() && report.skippedFish.empty())) std::abort();
+  require(report.fish.size() + report.skippedFish.size() > 0);
+  std::set<Offset> places;
+  for (std::size_t at : report.fish) {
+    const auto N = static_cast<Offset>(at);
+    allow(places, N + tankfile::fish::kSex, tankfile::fish::kId + 4 - tankfile::fish::kSex);
+    allow(places, N + tankfile::fish::kGuppySex, 1);
+  }
+  for (std::size_t at : report.eggs) {
+    const auto E = static_cast<Offset>(at);
+    allow(places, E + tankfile::egg::kCount, 1);
+    allow(places, E + tankfile::egg::kId, 4);
+  }
+  checkSaved(*image, fishImage, places);
 
   netkeeper::GeneEdits genes;
   for (std::size_t k = 0; k < tankfile::kGeneCount; ++k) {
@@ -36,12 +75,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     genes.values[k] = static_cast<std::uint8_t>(ticks + k);
   }
   auto geneImage = *image;
-  netkeeper::applyGeneEdits(geneImage, *n, genes);
-  if (geneImage.fileLength() != image->fileLength()) std::abort();
+  const auto geneReport = netkeeper::applyGeneEdits(geneImage, *n, genes);
+  places.clear();
+  for (std::size_t at : geneReport.fish) {
+    allow(places, static_cast<Offset>(at) + tankfile::fish::kId, 4);
+    // The gene block's place as the test bytes say, before or after the edits before it.
+    for (const auto* seen : {&*image, &geneImage}) {
+      const Offset g = tankfile::genePlace(*seen, at);
+      for (std::size_t k = 0; k < tankfile::kGeneCount; ++k) allow(places, g + 2 * static_cast<Offset>(k), 1);
+    }
+  }
+  checkSaved(*image, geneImage, places);
 
   if (kind && kind->geneCapable) {
     for (const auto& entry : netkeeper::geneListEntries(*image, *n)) {
-      if (netkeeper::geneListLine(entry).size() < 72) std::abort();  // 14 genes of five columns and two spaces
+      require(netkeeper::geneListLine(entry).size() >= 72);  // 14 genes of five columns and two spaces
       (void)netkeeper::geneListText(entry, base::CodePage::Cp932);
     }
   }

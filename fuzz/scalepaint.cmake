@@ -6,6 +6,8 @@ foreach(target scalepaint_walk_fuzz scalepaint_recolour_fuzz scalepaint_palette_
   target_link_options(${target} PRIVATE ${FUZZ_FLAGS})
   target_link_libraries(${target} PRIVATE scalepaint_core)
 endforeach()
+# The recolouring is checked against the frame cutter's reading of the file.
+target_link_libraries(scalepaint_recolour_fuzz PRIVATE finsplit_core)
 foreach(lib palettefile scalepaint_core)
   target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
 endforeach()

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 
 namespace palettefile {
 
@@ -36,7 +37,8 @@ std::optional<long long> wholeNumber(std::string_view text) {
 }  // namespace
 
 std::string shownEntry(std::string_view item) {
-  return item.size() <= 40 ? std::string(item) : base::strcat(item.substr(0, 40), "...");
+  // Cut by characters: a cut inside one would leave a message that is not UTF-8.
+  return base::utf8Length(item) <= 40 ? std::string(item) : base::strcat(base::utf8Prefix(item, 40), "...");
 }
 
 Table identityTable() {

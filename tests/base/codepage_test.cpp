@@ -26,6 +26,10 @@ TEST(CodePage, ACharacterTheCodePageCannotHoldIsAnErrorNamingIt) {
   EXPECT_NE(euro.error().message.find("932"), std::string::npos);
   EXPECT_FALSE(base::toCodePage("あ", CodePage::Cp1252).has_value());
   EXPECT_FALSE(base::fromCodePage("\x82", CodePage::Cp932).has_value());
+  // A tag character (U+E0041), which the converter would drop without a word.
+  auto tag = base::toCodePage("a\xF3\xA0\x81\x81" "b", CodePage::Cp1252);
+  ASSERT_FALSE(tag.has_value());
+  EXPECT_NE(tag.error().message.find("\xF3\xA0\x81\x81"), std::string::npos);
 }
 
 TEST(CodePage, ParsesOnlyTheTwoPages) {

@@ -64,6 +64,10 @@ TEST(PaletteFile, RefusalsNameTheLine) {
             "line 1 holds -1, but every entry must be from 0 to 255");
   EXPECT_EQ(refusal(lines([](std::size_t n) { return n == 0 ? std::string("99999999999999999999999\n") : std::to_string(n) + "\n"; })),
             "line 1 holds 99999999999999999999999, but every entry must be from 0 to 255");
+  // A long entry is quoted by characters, never cut inside one.
+  std::string wide;
+  for (int i = 0; i < 41; ++i) wide += "\xC3\xA9";
+  EXPECT_EQ(palettefile::shownEntry(wide), wide.substr(0, 80) + "...");
 }
 
 }  // namespace

@@ -53,11 +53,23 @@ Result<CodePage> parseCodePage(std::string_view text) {
   return fail(strcat("Unknown code page \"", text, "\": use 932 or 1252."));
 }
 
+// The first of the tag characters U+E0000-U+E007F (F3 A0 80 80 to F3 A0 81 BF), which iconv
+// drops without a word: no code page holds them.
+std::size_t firstTagCharacter(std::string_view utf8) {
+  for (std::size_t at = utf8.find("\xF3\xA0"); at != std::string_view::npos; at = utf8.find("\xF3\xA0", at + 1))
+    if (at + 2 < utf8.size() && (utf8[at + 2] == '\x80' || utf8[at + 2] == '\x81')) return at;
+  return std::string_view::npos;
+}
+
 Result<std::string> toCodePage(std::string_view utf8, CodePage page) {
   std::size_t badAt = std::string::npos;
   auto out = convert(iconvName(page), "UTF-8", utf8, badAt);
-  if (out) return out;
-  if (badAt >= utf8.size()) return std::unexpected(out.error());
+  if (out) {
+    badAt = firstTagCharacter(utf8);
+    if (badAt == std::string::npos) return out;
+  } else if (badAt >= utf8.size()) {
+    return std::unexpected(out.error());
+  }
   return fail(strcat("The character \"", characterAt(utf8, badAt), "\" cannot be written in code page ",
                      static_cast<int>(page), "."));
 }
