@@ -122,6 +122,12 @@ std::unexpected<Error> cannotMakeIn(const fs::path& destination, const fs::path&
   return cannotWrite(destination, reason(error));
 }
 
+// A device that ends before its first byte, as the null device does, reads as an empty file.
+bool endsAtOnce(int handle) {
+  std::uint8_t byte = 0;
+  return ::read(handle, &byte, 1) == 0;
+}
+
 }  // namespace
 
 Result<fs::path> followLinks(const fs::path& path) {
@@ -147,10 +153,11 @@ Result<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
     ::close(handle);
     return cannotRead(path, reason(error));
   }
-  if (!S_ISREG(info.st_mode)) {
+  if (!S_ISREG(info.st_mode) && !(S_ISCHR(info.st_mode) && endsAtOnce(handle))) {
     ::close(handle);
     return cannotRead(path, notAFile(info.st_mode));
   }
+  if (!S_ISREG(info.st_mode)) info.st_size = 0;
   ReadOnlyFile file(handle, static_cast<std::uint64_t>(info.st_size), path);
   file.device_ = static_cast<std::uint64_t>(info.st_dev);
   file.inode_ = static_cast<std::uint64_t>(info.st_ino);
