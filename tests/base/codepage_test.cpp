@@ -30,6 +30,10 @@ TEST(CodePage, ACharacterTheCodePageCannotHoldIsAnErrorNamingIt) {
   auto tag = base::toCodePage("a\xF3\xA0\x81\x81" "b", CodePage::Cp1252);
   ASSERT_FALSE(tag.has_value());
   EXPECT_NE(tag.error().message.find("\xF3\xA0\x81\x81"), std::string::npos);
+  // Bytes that are not UTF-8 are named as U+FFFD, so the message itself stays UTF-8.
+  auto broken = base::toCodePage("a\xFF", CodePage::Cp1252);
+  ASSERT_FALSE(broken.has_value());
+  EXPECT_EQ(broken.error().message, "The character \"\xEF\xBF\xBD\" cannot be written in code page 1252.");
 }
 
 TEST(CodePage, ParsesOnlyTheTwoPages) {

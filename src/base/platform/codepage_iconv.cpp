@@ -70,7 +70,7 @@ Result<std::string> toCodePage(std::string_view utf8, CodePage page) {
   } else if (badAt >= utf8.size()) {
     return std::unexpected(out.error());
   }
-  return fail(strcat("The character \"", characterAt(utf8, badAt), "\" cannot be written in code page ",
+  return fail(strcat("The character \"", validUtf8(characterAt(utf8, badAt)), "\" cannot be written in code page ",
                      static_cast<int>(page), "."));
 }
 
