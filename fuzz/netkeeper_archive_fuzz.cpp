@@ -1,7 +1,8 @@
-// netkeeper's Erase and Undo on real files: whatever the archive and an old backup hold, Erase
-// leaves the backup as the archive was (or the old backup when it has the archive's length),
-// and the archive as the backup with exactly the chosen ranges zero; a second Erase starts
-// again from the backup; Undo puts the backup back; Stop and an empty choice change nothing.
+// netkeeper's Erase and Undo on real files. Erase either writes nothing (Stop, an empty choice,
+// no chosen range inside the archive, an old backup of the archive's length that the archive no
+// longer matches) or leaves the backup as the archive was (an old backup of another length is
+// replaced) and the archive as the backup with exactly the chosen ranges zero, up to its end; a
+// second Erase starts again from the backup; Undo puts the backup back.
 #include <algorithm>
 #include <cctype>
 
@@ -29,6 +30,13 @@ base::Bytes erased(base::Bytes bytes, const netkeeper::EraseChoice& choice) {
     for (std::uint64_t at = range.first; at <= range.last && at < bytes.size(); ++at) bytes[at] = 0;
   }
   return bytes;
+}
+
+// Whether a chosen range starts inside an archive of `length` bytes.
+bool anyInside(const netkeeper::EraseChoice& choice, std::size_t length) {
+  for (std::size_t r = 0; r < choice.size(); ++r)
+    if (choice[r] && netkeeper::kEraseRanges[r].first < length) return true;
+  return false;
 }
 
 }  // namespace
@@ -79,15 +87,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(outcome == ui::Outcome::Cancelled && fuzz::readBytes(archivePath) == archive);
     return 0;
   }
-  require(outcome == ui::Outcome::Done && ui.messages.empty());
-  const base::Bytes kept = keepsOld ? backup : archive;
-  require(backupNow() == kept);
-  require(fuzz::readBytes(archivePath) == erased(kept, first));
+  // The backup here differs from the archive at every byte, offset 0 (outside every range) too.
+  if (!anyInside(first, length) || keepsOld) {
+    require(outcome == ui::Outcome::Refused && !ui.messages.empty());
+    require(fuzz::readBytes(archivePath) == archive);
+    require(oldBackup ? backupNow() == backup : !fs::exists(netkeeper::backupPath(archivePath)));
+    return 0;
+  }
+  require(outcome == ui::Outcome::Done);
+  require(backupNow() == archive);
+  require(fuzz::readBytes(archivePath) == erased(archive, first));
 
-  require(patch.erase(archivePath, second) == (std::any_of(second.begin(), second.end(), [](bool b) { return b; }) ? ui::Outcome::Done : ui::Outcome::Cancelled));
-  const base::Bytes afterSecond = fuzz::readBytes(archivePath);
-  require(afterSecond == (std::any_of(second.begin(), second.end(), [](bool b) { return b; }) ? erased(kept, second) : erased(kept, first)));
-
+  const auto again = patch.erase(archivePath, second);
+  const bool secondChosen = std::any_of(second.begin(), second.end(), [](bool b) { return b; });
+  if (!secondChosen) require(again == ui::Outcome::Cancelled);
+  else require(again == (anyInside(second, length) ? ui::Outcome::Done : ui::Outcome::Refused));
+  require(fuzz::readBytes(archivePath) == (again == ui::Outcome::Done ? erased(archive, second) : erased(archive, first)));
+  const base::Bytes& kept = archive;
   require(patch.undo(archivePath) == ui::Outcome::Done && fuzz::readBytes(archivePath) == kept && backupNow() == kept);
   // Without a backup of its length, Undo says so and leaves the archive alone.
   fs::remove(netkeeper::backupPath(archivePath));
