@@ -188,6 +188,7 @@ void Window::makeControls() {
   showIcon();
   showImageFolder();
   resize(sizeHint());
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 void Window::icon() {
@@ -263,6 +264,25 @@ void Window::showResult(const BuildResult& result) {
 
 void Window::dragEnterEvent(QDragEnterEvent* event) {
   if (!dropped(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return QWidget::eventFilter(watched, event);
+  auto* drag = static_cast<QDropEvent*>(event);
+  const QMimeData* mime = drag->mimeData();
+  bool files = false;
+  if (mime && mime->hasUrls())
+    for (const QUrl& url : mime->urls()) files = files || url.isLocalFile();
+  if (!files) return QWidget::eventFilter(watched, event);  // text is the box's own
+  if (type == QEvent::Drop) {
+    dropEvent(drag);
+  } else if (!dropped(mime).empty()) {
+    drag->acceptProposedAction();
+  } else {
+    drag->ignore();
+  }
+  return true;
 }
 
 void Window::dropEvent(QDropEvent* event) {

@@ -47,6 +47,8 @@ class Window : public QWidget {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // Files dragged onto a text box follow the window's rule instead of becoming file:// text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void makeControls();

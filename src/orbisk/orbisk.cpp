@@ -44,7 +44,8 @@ std::string foundMessage(std::size_t count) {
   return count == 0 ? std::string(kNothingFound) : base::strcat(count, kFoundTail);
 }
 
-Orbisk::Orbisk(ui::Ui& ui, std::filesystem::path programFolder) : ui_(ui), programFolder_(std::move(programFolder)) {
+Orbisk::Orbisk(ui::Ui& ui, std::filesystem::path programFolder)
+    : ui_(ui), programFolder_(std::move(programFolder)), openFolder_(programFolder_) {
   std::error_code ec;
   if (base::isWritableFolder(programFolder_))
     outputFolder_ = programFolder_;
@@ -56,7 +57,7 @@ void Orbisk::selectFile() {
   ui::FileDialogSpec spec;
   spec.filter = kFileFilter;
   auto current = base::pathFromUtf8(fileName).parent_path();
-  spec.startFolder = isFolder(current) ? current : programFolder_;
+  spec.startFolder = isFolder(current) ? current : openFolder_;
   if (auto chosen = ui_.openFile(spec)) fileName = base::displayPath(*chosen);
 }
 

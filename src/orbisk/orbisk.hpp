@@ -36,7 +36,8 @@ inline constexpr const char* kSave = "Save selected Ressource";
 inline constexpr const char* kPreview = "Preview selected ressource";
 inline constexpr const char* kStop = "STOP";
 inline constexpr const char* kFolderDialogCaption = "Select output directory where you want to save ressources";
-inline constexpr const char* kFileFilter = "*.*|*.*";
+// "*.*" as designed, then every file: on this system many files have no extension.
+inline constexpr const char* kFileFilter = "*.*|*.*|All files (*)|*";
 inline constexpr std::array<const char*, 3> kKindNames = {"BITMAP", "WAVE", "MIDI"};  // index = Kind
 
 // The list header: four sections and their initial widths.
@@ -79,8 +80,10 @@ class Orbisk {
   Kind kind = Kind::Bitmap;
 
   // Select File: the open dialog (filter "*.*", starting in the folder of the current file name
-  // if that exists, else in the program's folder); the chosen path goes into fileName.
+  // if that exists, else in the open folder: the program's folder unless set); the chosen path
+  // goes into fileName.
   void selectFile();
+  void setOpenFolder(std::filesystem::path folder) { openFolder_ = std::move(folder); }
   // Files dropped on the window: the last one goes into fileName.
   void dropFiles(const std::vector<std::filesystem::path>& files);
 
@@ -115,6 +118,7 @@ class Orbisk {
  private:
   ui::Ui& ui_;
   std::filesystem::path programFolder_;
+  std::filesystem::path openFolder_;
   std::filesystem::path outputFolder_;
   std::filesystem::path scanned_;
   std::optional<base::FileStamp> scannedStamp_;

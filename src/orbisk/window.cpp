@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -23,16 +24,23 @@
 #include <utility>
 #include <vector>
 
+#include "base/system.hpp"
+#include "base/utf8.hpp"
 #include "orbisk/midi_render.hpp"
 #include "orbisk/preview_text.hpp"
 #include "orbisk/preview_window.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/folder_dialog.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/remembered.hpp"
 
 namespace orbisk {
 
 namespace {
+
+// What the window remembers between runs.
+const QString kOpenKey = QStringLiteral("orbiskOpen");
+const QString kOutputKey = QStringLiteral("orbiskOutput");
 
 // The window's own dialogs, with the output folder dialog under orbisk's caption.
 class FormUi : public ui::QtUi {
@@ -74,6 +82,13 @@ Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
       flow_(worker_.ui(), programFolder),
       previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
       previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
+  // The program's folder is no place to look in or write to (installed, it is the system's).
+  const QString home = QDir::homePath();
+  const QString opened = ui::rememberedFolder(kOpenKey);
+  flow_.setOpenFolder(ui::toPath(opened.isEmpty() ? home : opened));
+  const QString output = ui::rememberedFolder(kOutputKey);
+  flow_.setOutputFolder(ui::toPath(output.isEmpty() ? home : output));
+  outputFollowsScan_ = output.isEmpty();
   makeControls();
 }
 
@@ -224,14 +239,23 @@ void Window::setFileName(const QString& fileName) { fileName_->setText(fileName)
 void Window::setKind(Kind kind) { kind_->setCurrentIndex(static_cast<int>(kind)); }
 
 void Window::selectFile() {
-  flow_.fileName = fileName_->text().toStdString();
+  const std::string before = fileName_->text().toStdString();
+  flow_.fileName = before;
   flow_.selectFile();
   fileName_->setText(ui::toQString(flow_.fileName));
+  if (!ownUi_ || flow_.fileName == before) return;
+  const std::filesystem::path folder = base::pathFromUtf8(flow_.fileName).parent_path();
+  flow_.setOpenFolder(folder);
+  ui::rememberFolder(kOpenKey, ui::fromPath(folder));
 }
 
 void Window::changeFolder() {
+  const std::filesystem::path before = flow_.outputFolder();
   flow_.changeFolder();
   showOutputFolder();
+  if (!ownUi_ || flow_.outputFolder() == before) return;
+  outputFollowsScan_ = false;
+  ui::rememberFolder(kOutputKey, ui::fromPath(flow_.outputFolder()));
 }
 
 void Window::showOutputFolder() { outputFolder_->setText(ui::fromPath(flow_.outputFolder())); }
@@ -257,6 +281,10 @@ void Window::find() {
               [this, file = *file] {
                 // The list is filled and the window idle before the report's box appears.
                 worker_.holdMessages();
+                if (outputFollowsScan_ && base::isWritableFolder(file.parent_path())) {
+                  flow_.setOutputFolder(file.parent_path());
+                  showOutputFolder();
+                }
                 flow_.finishFind(file, *scanResult_);
                 scanResult_.reset();
                 progress_->setValue(0);

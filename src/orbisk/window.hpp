@@ -30,10 +30,14 @@ class Window : public QWidget {
   Q_OBJECT
 
  public:
-  // The window with its own message boxes and dialogs; the output folder starts as the
-  // program's folder (the current folder when that is not writable).
+  // The window with its own message boxes and dialogs. Select File starts in the folder last
+  // opened from, the output folder is the one last chosen with Change folder (both remembered
+  // between runs), else the home folder; until one is chosen, the output folder follows the
+  // folder of each file scanned. programFolder holds the preview's copies.
   explicit Window(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
-  // The window talking through another Ui, which must outlive it (tests script one).
+  // The window talking through another Ui, which must outlive it (tests script one); both
+  // folders start as programFolder (the output folder as the current folder when that is not
+  // writable) and stay there.
   Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* parent = nullptr);
   // Stops a running scan or save and waits for its thread.
   ~Window() override;
@@ -85,6 +89,7 @@ class Window : public QWidget {
   Orbisk flow_;
 
   bool busy_ = false;
+  bool outputFollowsScan_ = false;  // no output folder chosen yet: it follows the scanned file
   bool percent_ = true;  // the bar shows percent of the scanned file, or resources saved
   std::optional<std::size_t> pendingPreview_;
   std::optional<base::Result<ScanResult>> scanResult_;

@@ -58,18 +58,20 @@ class FinwrightWindow : public ::testing::Test {
     window.chooseIcon(frames / "icon.bmp");
   }
 
-  // Drags files over the window and drops them there, as a file manager would.
-  bool drop(const QList<fs::path>& files) {
+  // Drags files over the window (or one of its controls) and drops them there, as a file
+  // manager would.
+  bool drop(const QList<fs::path>& files, QWidget* on = nullptr) {
+    if (!on) on = &window;
     QMimeData data;
     QList<QUrl> urls;
     for (const fs::path& file : files) urls << QUrl::fromLocalFile(ui::fromPath(file));
     data.setUrls(urls);
-    const QPoint middle = window.rect().center();
+    const QPoint middle = on->rect().center();
     QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
+    QApplication::sendEvent(on, &enter);
     if (!enter.isAccepted()) return false;
     QDropEvent dropped(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &dropped);
+    QApplication::sendEvent(on, &dropped);
     return dropped.isAccepted();
   }
 
@@ -158,14 +160,21 @@ TEST_F(FinwrightWindow, DroppedFolderAndBitmapBecomeTheImageFolderAndTheIcon) {
   const fs::path notes = folder.path() / "notes.txt";
   ASSERT_TRUE(base::writeFileAtomically(notes, base::Bytes{'h', 'i'}));
 
-  EXPECT_FALSE(drop({notes}));  // neither a folder nor a bitmap
-  ASSERT_TRUE(drop({notes, frames, icon}));
+  // Landing on the Description box changes nothing: the window's rule still decides.
+  auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"));
+  ASSERT_NE(description, nullptr);
+  const QString before = description->toPlainText();
+  EXPECT_FALSE(drop({notes}, description->viewport()));  // neither a folder nor a bitmap
+  EXPECT_EQ(description->toPlainText(), before);
+  ASSERT_TRUE(drop({notes, frames, icon}, description->viewport()));
   EXPECT_TRUE(QTest::qWaitFor([&] { return previewShown(); }, 2000));  // taken once the drop is over
   EXPECT_EQ(text("lblImageFolder"), ui::fromPath(frames));
   EXPECT_EQ(window.flow().imageFolder(), frames.string());
   EXPECT_EQ(window.flow().iconPath(), icon.string());
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(description->toPlainText(), before);
+  EXPECT_FALSE(drop({notes}));
 }
 
 TEST_F(FinwrightWindow, BuildTakesWhatTheBoxesHold) {

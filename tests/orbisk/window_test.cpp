@@ -242,8 +242,8 @@ TEST_F(OrbiskWindow, OwnDialogsHaveTheirFilterAndCaption) {
   });
   own.selectFile();
   EXPECT_EQ(start, QDir(ui::fromPath(sub)).absolutePath());
-  // One filter, "*.*", not repeated as its own description.
-  EXPECT_EQ(filters, QStringList{"*.*"})
+  // "*.*", not repeated as its own description, then every file, extension or not.
+  EXPECT_EQ(filters, (QStringList{"*.*", "All files (*)"}))
       << filters.join(QLatin1Char('|')).toStdString();
 
   QString caption;
@@ -257,6 +257,39 @@ TEST_F(OrbiskWindow, OwnDialogsHaveTheirFilterAndCaption) {
   own.changeFolder();
   EXPECT_EQ(caption, QStringLiteral("Select output directory where you want to save ressources"));
   EXPECT_EQ(own.findChild<QLineEdit*>(QStringLiteral("OutputFolderEdit"))->text(), ui::fromPath(sub));
+}
+
+// The program's folder is never used: the output folder follows the scanned file until one is
+// chosen, and a chosen one is kept for the next start.
+TEST_F(OrbiskWindow, OwnOutputFolderFollowsTheScannedFileUntilOneIsChosen) {
+  const fs::path sub = folder.path() / "sub";
+  fs::create_directories(sub);
+  fs::rename(writeSample(), sub / "sample.dat");
+  auto outputShown = [](orbisk::Window& shown) {
+    return shown.findChild<QLineEdit*>(QStringLiteral("OutputFolderEdit"))->text();
+  };
+  auto scanIn = [](orbisk::Window& scanning, const fs::path& file) {
+    scanning.setFileName(ui::fromPath(file));
+    test::onNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });  // the report
+    scanning.find();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !scanning.busy() && !QApplication::activeModalWidget(); }, 5000));
+  };
+  {
+    orbisk::Window own(folder.path());
+    EXPECT_NE(outputShown(own), ui::fromPath(folder.path()));
+    scanIn(own, sub / "sample.dat");
+    EXPECT_EQ(outputShown(own), ui::fromPath(sub));
+
+    test::onNextModal([this](QWidget* modal) {
+      static_cast<ui::FolderDialog*>(modal)->openFolder(ui::fromPath(folder.path()));
+      static_cast<QDialog*>(modal)->accept();
+    });
+    own.changeFolder();
+    scanIn(own, sub / "sample.dat");
+    EXPECT_EQ(outputShown(own), ui::fromPath(folder.path()));
+  }
+  orbisk::Window again(sub);
+  EXPECT_EQ(outputShown(again), ui::fromPath(folder.path()));
 }
 
 TEST_F(OrbiskWindow, StopEndsAScanKeepingWhatWasFound) {

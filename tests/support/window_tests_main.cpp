@@ -1,8 +1,9 @@
 // The window tests need one QApplication for all of them; they run offscreen unless told
-// otherwise.
+// otherwise, and with settings of their own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace {
 
@@ -20,6 +21,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qtDefaultHandler = qInstallMessageHandler(quietHandler);
+  // What the windows remember goes to a settings folder of its own, never the person's.
+  QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

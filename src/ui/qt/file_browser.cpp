@@ -231,6 +231,11 @@ void FileBrowser::openItem(QTreeWidgetItem* item) {
   openFolder(nearestReadableFolder(folder_));  // it may have vanished: show what is there now
 }
 
+QString FileBrowser::highlightedFolder() const {
+  const QTreeWidgetItem* item = folders_->currentItem();
+  return item ? item->data(0, kPathRole).toString() : QString();
+}
+
 bool FileBrowser::eventFilter(QObject* watched, QEvent* event) {
   // Enter in the folder list opens the folder; it must not also press a dialog's default button.
   if (watched == folders_ && event->type() == QEvent::KeyPress) {

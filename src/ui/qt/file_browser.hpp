@@ -42,6 +42,8 @@ class FileBrowser : public QWidget {
   // Selects a file of the open folder by name; false when it is not listed.
   bool selectFile(const QString& name);
   QStringList listedFiles() const;
+  // The folder highlighted in the folder list (what Enter would open), or empty.
+  QString highlightedFolder() const;
 
   // The file-system root and the mounted volumes, each once, root first.
   static QStringList drives();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStringList>
@@ -53,6 +54,21 @@ QString qtFileFilter(std::string_view filter) {
       out << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
   }
   return out.join(QStringLiteral(";;"));
+}
+
+QString withFilterExtension(const QString& file, const QString& qtFilter) {
+  if (file.isEmpty()) return file;
+  const QString name = QFileInfo(file).fileName();
+  if (name.isEmpty() || name.contains(QLatin1Char('.'))) return file;
+  // The patterns sit in the filter's last parentheses; the first one names the extension.
+  const qsizetype open = qtFilter.lastIndexOf(QLatin1Char('('));
+  const qsizetype close = qtFilter.lastIndexOf(QLatin1Char(')'));
+  const QString patterns = open >= 0 && close > open ? qtFilter.mid(open + 1, close - open - 1) : qtFilter;
+  const QString first = patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
+  if (!first.startsWith(QStringLiteral("*.")) || first.size() < 3) return file;
+  const QString extension = first.mid(1);
+  if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?'))) return file;
+  return file + extension;
 }
 
 namespace {
@@ -128,9 +144,12 @@ std::optional<std::filesystem::path> QtUi::openFile(const FileDialogSpec& spec) 
 
 std::optional<std::filesystem::path> QtUi::saveFile(const FileDialogSpec& spec) {
   NormalPointer pointer;
-  // The flows ask their own overwrite question where they have one.
-  return chosen(QFileDialog::getSaveFileName(parent_, toQString(spec.title), startFolder(spec), qtFileFilter(spec.filter),
-                                             nullptr, QFileDialog::DontConfirmOverwrite));
+  // The flows ask their own overwrite question where they have one, about the name with its
+  // extension.
+  QString filter;
+  const QString file = QFileDialog::getSaveFileName(parent_, toQString(spec.title), startFolder(spec),
+                                                    qtFileFilter(spec.filter), &filter, QFileDialog::DontConfirmOverwrite);
+  return chosen(withFilterExtension(file, filter));
 }
 
 std::optional<std::filesystem::path> QtUi::chooseFolder(const std::filesystem::path& start) {

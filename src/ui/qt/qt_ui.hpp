@@ -25,6 +25,11 @@ QImage previewPicture(const QString& path);
 // ends with its patterns in parentheses is kept as it is.
 QString qtFileFilter(std::string_view filter);
 
+// A save name as typed, with the extension of the chosen Qt filter ("Fish (*.fsh)") added when
+// the name has none: "goldie" → "goldie.fsh". A name with a dot in it, and filters naming no
+// single extension ("*", "*.*"), leave the name as it is.
+QString withFilterExtension(const QString& file, const QString& qtFilter);
+
 class QtUi : public Ui {
  public:
   explicit QtUi(QWidget* parent) : parent_(parent) {}

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -90,6 +92,39 @@ TEST_F(FolderDialogTest, OpeningAFolderMovesTheListsAndOkHandsItBack) {
     QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
   });
   EXPECT_EQ(ui::chooseFolderDialog(nullptr, folder.path()), folder.path() / "backup");
+}
+
+TEST_F(FolderDialogTest, ATypedPathGoesThereNewFolderMakesOneAndTheChoiceIsRemembered) {
+  test::onNextModal([this](QWidget* modal) {
+    auto* path = modal->findChild<QLineEdit*>(QStringLiteral("txtPath"));
+    ASSERT_NE(path, nullptr);
+    // Enter in the path box goes to the pasted folder without closing the dialog.
+    path->setText(QStringLiteral("\"") + ui::fromPath(folder.path() / "backup") + QStringLiteral("\""));
+    QTest::keyClick(path, Qt::Key_Return);
+    ASSERT_TRUE(modal->isVisible());
+    EXPECT_EQ(static_cast<ui::FolderDialog*>(modal)->folder(), ui::fromPath(folder.path() / "backup"));
+    test::onNextModal([](QWidget* asking) {
+      auto* input = qobject_cast<QInputDialog*>(asking);
+      ASSERT_NE(input, nullptr);
+      input->setTextValue(QStringLiteral("fresh"));
+      input->accept();
+    });
+    QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdNewFolder")), Qt::LeftButton);
+    // Enter on the open folder in the folder list means OK.
+    QTest::keyClick(modal->findChild<QTreeWidget*>(QStringLiteral("Dir1")), Qt::Key_Return);
+  });
+  const auto chosen = ui::chooseFolderDialog(nullptr, fs::current_path());
+  EXPECT_EQ(chosen, folder.path() / "backup" / "fresh");
+  EXPECT_TRUE(fs::is_directory(folder.path() / "backup" / "fresh"));
+
+  // Started without a folder of its own, the dialog opens where the last choice was made.
+  QString opened;
+  test::onNextModal([&](QWidget* modal) {
+    opened = static_cast<ui::FolderDialog*>(modal)->folder();
+    static_cast<QDialog*>(modal)->reject();
+  });
+  ui::chooseFolderDialog(nullptr, {});
+  EXPECT_EQ(opened, ui::fromPath(folder.path() / "backup" / "fresh"));
 }
 
 TEST_F(FolderDialogTest, ClosingWithoutOkHandsNothingBack) {

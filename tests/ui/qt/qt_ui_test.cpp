@@ -73,6 +73,25 @@ TEST_F(QtUiTest, OpenFileShowsTheTitleAndFilterAndHandsBackTheChosenFileOrNothin
   EXPECT_EQ(qtUi.openFile(spec), folder.path() / "sample.fsh");
 }
 
+TEST_F(QtUiTest, SaveFileAddsTheFiltersExtensionToANameWithoutOne) {
+  test::TempFolder folder;
+  const ui::FileDialogSpec spec{"MAKE FISH", "Brinmoor Fish file(*.fsh)|*.fsh", folder.path(), {}};
+  for (const auto& [typed, expected] : {std::pair{"goldie", "goldie.fsh"}, std::pair{"goldie.v2", "goldie.v2"}}) {
+    test::onNextModal([typed](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
+      dialog->selectFile(QString::fromLatin1(typed));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(qtUi.saveFile(spec), folder.path() / expected);
+  }
+  // Filters that name no one extension leave the name alone.
+  EXPECT_EQ(ui::withFilterExtension("/t/a", "All files (*.*)"), QStringLiteral("/t/a"));
+  EXPECT_EQ(ui::withFilterExtension("/t/a", "Pictures (*.bmp *.dib)"), QStringLiteral("/t/a.bmp"));
+  EXPECT_EQ(ui::withFilterExtension("/t.d/a", "*"), QStringLiteral("/t.d/a"));
+}
+
 TEST_F(QtUiTest, QuestionsAnswerByTheirButtonsAndEscapeMeansNoOrCancel) {
   struct Case {
     ui::Buttons buttons;
