@@ -137,7 +137,6 @@ TEST_F(GritpressWindow, TheNumberBoxesRefuseLettersAndNoteAHeightOfZero) {
   height->setText(QStringLiteral("0"));
   EXPECT_TRUE(control<QLabel>(window, "lbl_HeightNote")->isVisible());
   EXPECT_EQ(text(window, "lbl_HeightUnit"), QStringLiteral("pixels"));
-  if (qEnvironmentVariableIsSet("BOXES_SHOT")) window.grab().save(QStringLiteral("/tmp/boxes/gritpress.png"));
 }
 
 TEST_F(GritpressWindow, TheOverwriteChoiceOffersOverwriteAndNew) {

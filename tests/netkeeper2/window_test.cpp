@@ -154,7 +154,6 @@ TEST(Netkeeper2NumberBoxes, AreMarkedWithHowTheyWillBeReadAndShowTheirUnits) {
   EXPECT_TRUE(test::findControl<QLabel>(dialog, "lblHealthUnit")->isVisible());
   EXPECT_EQ(test::findControl<QLabel>(dialog, "lblHealthUnit")->text(), QStringLiteral("%"));
   EXPECT_FALSE(test::findControl<QLabel>(dialog, "lblAgeUnit")->isVisible());
-  if (qEnvironmentVariableIsSet("BOXES_SHOT")) dialog.grab().save(QStringLiteral("/tmp/boxes/nk2fish.png"));
 }
 
 TEST(SingleInstanceGuard, OneCopyAtATimeAndACrashedCopyDoesNotBlock) {

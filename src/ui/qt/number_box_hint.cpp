@@ -146,7 +146,8 @@ QString numberReading(const QString& text, const NumberBoxHint& hint) {
 QLabel* attachNumberHint(QLineEdit* box, const NumberBoxHint& hint) {
   QLabel* unitLabel = nullptr;
   if (!hint.unit.isEmpty() && !hint.unitName.isEmpty()) unitLabel = besideBox(box, hint.unit, hint.unitName);
-  const QString plainTip = rangeText(hint);
+  // A tooltip the window already gives stays; otherwise the tooltip names the range.
+  const QString plainTip = box->toolTip().isEmpty() ? rangeText(hint) : box->toolTip();
   if (hint.rule == NumberRule::Refuse) {
     box->setValidator(new RangeValidator(hint, box));
     box->setToolTip(plainTip);
