@@ -17,7 +17,9 @@
 #include "base/file_io.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
+#include "plantfile/plantfile.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
@@ -101,6 +103,7 @@ void Window::makeControls() {
   grid->setSizeConstraint(QLayout::SetMinimumSize);
 
   id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
+  ui::attachNumberHint(id_, {plantfile::kMinPlantId, plantfile::kMaxPlantId, 6, ui::NumberRule::Refuse, {}, {}});  // an ID has no unit
   for (QLineEdit* name : names_) name->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kNameBoxChars, QLatin1Char('n'))));
   for (std::size_t i = 0; i < previews_.size(); ++i) {
     const QSize box = i == 0 ? QSize(kIconSide, kIconSide) : QSize(kPreviewBox.width, kPreviewBox.height);

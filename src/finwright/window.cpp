@@ -21,7 +21,9 @@
 
 #include "base/file_io.hpp"
 #include "ui/qt/code_page_menu.hpp"
+#include "fishfile/fish_assembly.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
@@ -157,6 +159,7 @@ void Window::makeControls() {
   grid->setSizeConstraint(QLayout::SetMinimumSize);
 
   id_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+  ui::attachNumberHint(id_, {0, fishfile::kMaxFishId, 6, ui::NumberRule::Refuse, {}, {}});  // an ID has no unit
   for (QLineEdit* box : {name_, latin_, genre_, habitat_})
     box->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kShortBoxChars, QLatin1Char('n'))));
   description_->setPlainText(QString::fromUtf8(kDefaultText));

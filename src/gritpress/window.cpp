@@ -1,5 +1,7 @@
 #include "gritpress/window.hpp"
 
+#include <cmath>
+
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QDialog>
@@ -16,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace gritpress {
@@ -118,6 +121,7 @@ void Window::makeControls() {
       ui::place("txt_Depth").in("numbers"),
       ui::label("lbl_DepthUnit", "pixels").in("numbers"),
       ui::space("numbers", 16),
+      ui::label("lbl_HeightNote", "").in("numbers").into(heightNote_),
       ui::stretch("numbers"),
       ui::label("lbl_Size", "サイズ").at("window", 6, 0),
       ui::rowMinimum("window", 7, 6),
@@ -152,6 +156,18 @@ void Window::makeControls() {
   connect(table.get<QPushButton>("cmd_OFile_1"), &QPushButton::clicked, this, &Window::output);
   connect(table.get<QPushButton>("cmd_ABOUT"), &QPushButton::clicked, this, &Window::about);
   connect(table.get<QPushButton>("cmd_END"), &QPushButton::clicked, this, &QWidget::close);
+
+  // Both boxes are refused unless they hold a number from 0 to 65535; the labels give the unit.
+  const ui::NumberBoxHint dimension{0, kMaxDimension, 6, ui::NumberRule::Refuse, QStringLiteral("pixels"), {}};
+  ui::attachNumberHint(height_, dimension);
+  ui::attachNumberHint(depth_, dimension);
+  heightNote_->setText(QStringLiteral("A height of 0 is written as it stands."));
+  auto noteHeight = [this] {
+    const auto height = wholeNumber(height_->text().toStdString());
+    heightNote_->setVisible(height && std::nearbyint(*height) == 0);
+  };
+  connect(height_, &QLineEdit::textChanged, this, noteHeight);
+  noteHeight();
 
   for (Side side : kSides) showInput(side);
   resize(sizeHint());

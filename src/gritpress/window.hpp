@@ -41,6 +41,7 @@ class Window : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QLabel* heightNote_ = nullptr;
   void makeControls();
   void readBoxes();
   void showInput(Side side);

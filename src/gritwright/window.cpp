@@ -10,8 +10,11 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "gravelfile/gravelfile.hpp"
+#include "ui/number_box.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
@@ -58,13 +61,21 @@ void Window::makeControls() {
       ui::row("bottom").at("window", 5, 0, 1, 4),
       ui::custom("lblStatus", [](QWidget* parent) { return new ui::PathLabel(parent); }).in("bottom", 1).into(status_),
       ui::place("Command1").in("bottom"),
+      ui::label("lblHeightNote", "").at("window", 2, 3),
       ui::columnStretch("window", 3, 1),
   });
+  heightNote_ = table.get<QLabel>("lblHeightNote");
+  heightNote_->hide();
   table.layout("window")->setSizeConstraint(QLayout::SetMinimumSize);
   for (const char* name : {"Label2_0", "Label2_1"})
     table.widget(name)->setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
   paths_ = {table.get<ui::PathLabel>("Label2_0"), table.get<ui::PathLabel>("Label2_1")};
   for (QLineEdit* box : {height_, length_}) box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
+  // The "pixcel" labels give the unit; both boxes are held to 0-65535 when read.
+  const ui::NumberBoxHint dimension{0, 65535, 0, ui::NumberRule::Clamp, QStringLiteral("pixels"), {}};
+  ui::attachNumberHint(height_, dimension);
+  ui::attachNumberHint(length_, dimension);
+  connect(height_, &QLineEdit::textChanged, this, &Window::showHeightNote);
   connect(output_, &QLineEdit::textChanged, output_, &QLineEdit::setToolTip);
   auto* makeButton = table.get<QPushButton>("Command1");
   makeButton->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Make")) + 60);
@@ -121,9 +132,22 @@ void Window::showBitmap(Side side) {
     picture->setFixedSize(image.size());
   }
   if (image.isNull()) picture->setFixedSize(picture->sizeHint());
+  if (side == Side::Aspect) {
+    aspectHeight_ = image.isNull() ? 0 : image.height();
+    showHeightNote();
+  }
   QWidget* form = previews_[index(side)];
   form->adjustSize();
   form->show();
+}
+
+// A Height past the side view's own height is written as typed; the note says so beforehand.
+void Window::showHeightNote() {
+  const int height = gravelfile::clampDimension(ui::leadingNumber(height_->text().toStdString()));
+  const bool taller = aspectHeight_ > 0 && height > aspectHeight_;
+  if (taller)
+    heightNote_->setText(QStringLiteral("Taller than the aspect bitmap (%1 pixels); written as typed.").arg(aspectHeight_));
+  heightNote_->setVisible(taller);
 }
 
 void Window::make() {

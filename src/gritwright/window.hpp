@@ -48,6 +48,7 @@ class Window : public QWidget {
   void makeControls();
   void makePreview(Side side, const char* name, const char* caption);
   void showBitmap(Side side);
+  void showHeightNote();
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   Gritwright flow_;
@@ -58,6 +59,8 @@ class Window : public QWidget {
   QLineEdit* length_ = nullptr;
   QLineEdit* output_ = nullptr;
   ui::PathLabel* status_ = nullptr;
+  QLabel* heightNote_ = nullptr;
+  int aspectHeight_ = 0;  // of the aspect bitmap's preview; 0 when there is none
 };
 
 }  // namespace gritwright

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace netkeeper {
@@ -79,6 +80,12 @@ FishDialog::FishDialog(const QString& caption, int presetAge, OnOk onOk, QWidget
       ui::columnStretch("boxes", 1, 1),
       ui::stretch("dialog"),
   });
+  // Age is held to a 32-bit count of days, the percentages to 0-100 and the eggs to 1-255.
+  ui::attachNumberHint(values_[0], {-2147483648.0, 2147483647.0, 0, ui::NumberRule::Clamp, QStringLiteral("days"), QStringLiteral("lblAgeUnit")});
+  const char* percentNames[] = {"lblHealthUnit", "lblVigorUnit", "lblCourageUnit", "lblPowerUnit"};
+  for (int i = 1; i <= 4; ++i)
+    ui::attachNumberHint(values_[i], {0, 100, 0, ui::NumberRule::Clamp, QStringLiteral("%"), QString::fromLatin1(percentNames[i - 1])});
+  ui::attachNumberHint(values_[6], {1, 255, 0, ui::NumberRule::Clamp, QStringLiteral("eggs"), QStringLiteral("lblEggsUnit")});
   auto* sexes = new QButtonGroup(this);  // setting one clears the other
   sexes->addButton(male_);
   sexes->addButton(female_);
@@ -146,6 +153,7 @@ SplicingDialog::SplicingDialog(const QString& caption, OnOk onOk, QWidget* paren
     const int row = static_cast<int>(i % 7), col = static_cast<int>(i / 7) * 2;
     grid->addWidget(ticks_[i], row, col);
     grid->addWidget(values_[i], row, col + 1);
+    ui::attachNumberHint(values_[i], {0, 255, 0, ui::NumberRule::Refuse, {}, {}});  // a gene has no unit
   }
   table.add({ui::stretch("dialog")});
   fileName_ = addFileNameAndButtons(table, this, [this] { ok(); });

@@ -1,5 +1,7 @@
 #include "netkeeper/water_dialog.hpp"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace netkeeper {
@@ -45,9 +48,14 @@ WaterSettingsDialog::WaterSettingsDialog(Water& water, WaterDialog state, std::f
     label->setBuddy(boxes_[k]);
     grid->addWidget(label, row, 0);
     grid->addWidget(boxes_[k], row, 1);
+    attachNumberHint(k);
     if (k == kVolumeBox) grid->addWidget(volumeChange_, row, 2);  // beside the volume
     ++row;
   }
+  // The boxes line up: every unit label, an empty one for PH and GH, takes the widest one's width.
+  int unitWidth = 0;
+  for (QLabel* unit : units_) unitWidth = std::max(unitWidth, unit->sizeHint().width());
+  for (QLabel* unit : units_) unit->setFixedWidth(unitWidth);
   table.add({
       ui::row("buttons").in("dialog"),
       ui::button("cmdInit", kInit).in("buttons"),
@@ -56,6 +64,22 @@ WaterSettingsDialog::WaterSettingsDialog(Water& water, WaterDialog state, std::f
   });
   connect(table.get<QPushButton>("cmdInit"), &QPushButton::clicked, this, &WaterSettingsDialog::init);
   connect(table.get<QPushButton>("cmdUpdate"), &QPushButton::clicked, this, &WaterSettingsDialog::update);
+}
+
+// Every box is stored as a count of thousandths in 32 bits; the temperature must also pass the
+// version test. Amounts are shown per millilitre of the tank, unless its volume is 0.
+void WaterSettingsDialog::attachNumberHint(std::size_t k) {
+  const double largest = 4294967.295;
+  ui::NumberBoxHint hint{0, largest, 3, ui::NumberRule::Refuse, {}, QStringLiteral("lblWater%1Unit").arg(k)};
+  if (k == kVolumeBox) hint.unit = QStringLiteral("litres");
+  if (k == kTemperatureBox) {
+    hint.low = 15;
+    hint.high = 40;
+    hint.unit = QStringLiteral("°C");
+  }
+  if (k >= kFirstAmountBox) hint.unit = QStringLiteral("per ml");
+  QLabel* unit = ui::attachNumberHint(boxes_[k], hint);
+  units_[k] = unit ? unit : ui::addBoxNote(boxes_[k], {}, hint.unitName);
 }
 
 void WaterSettingsDialog::init() {

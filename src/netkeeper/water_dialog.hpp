@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QLabel;
 
 namespace netkeeper {
 
@@ -25,6 +26,8 @@ class WaterSettingsDialog : public QDialog {
   void update();
 
  private:
+  void attachNumberHint(std::size_t box);
+  std::array<QLabel*, tankfile::kWaterValueCount> units_{};
   Water& water_;
   WaterDialog state_;
   std::filesystem::path folder_;

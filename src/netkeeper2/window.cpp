@@ -22,6 +22,7 @@
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace netkeeper2 {
@@ -64,6 +65,14 @@ FishInfoDialog::FishInfoDialog(const QString& kindName, const QString& fileName,
       ui::button("cmdOK", "OK").in("buttons"),
       ui::button("cmdCancel", "Cancel").in("buttons"),
   });
+  // No clamping here: every box is read by its leading number, so a box says when text is ignored.
+  using ui::NumberRule;
+  ui::attachNumberHint(age_.box, {0, 0, 3, NumberRule::Lenient, QStringLiteral("days"), QStringLiteral("lblAgeUnit")});
+  ui::attachNumberHint(health_.box, {0, 0, 0, NumberRule::Lenient, QStringLiteral("%"), QStringLiteral("lblHealthUnit")});
+  ui::attachNumberHint(color_.box, {0, 0, 0, NumberRule::Lenient, QStringLiteral("%"), QStringLiteral("lblColorUnit")});
+  ui::attachNumberHint(courage_.box, {0, 0, 0, NumberRule::Lenient, QStringLiteral("%"), QStringLiteral("lblCourageUnit")});
+  ui::attachNumberHint(power_.box, {0, 0, 0, NumberRule::Lenient, QStringLiteral("%"), QStringLiteral("lblPowerUnit")});
+  ui::attachNumberHint(fullness_.box, {0, 0, 3, NumberRule::Lenient, QStringLiteral("%"), QStringLiteral("lblFullnessUnit")});
   fileName_->setText(fileName);
   for (const Row& row : {age_, health_, color_, courage_, power_, fullness_})
     connect(row.tick, &QCheckBox::toggled, row.box, &QWidget::setVisible);

@@ -25,6 +25,7 @@
 #include "pelletry/widgets.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
 
@@ -126,6 +127,7 @@ void Window::makeControls() {
   memo_->setTabChangesFocus(true);
   memo_->setFixedHeight(fontMetrics().lineSpacing() * 3 + 10);
   id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+  ui::attachNumberHint(id_, {0, 127, 6, ui::NumberRule::Refuse, {}, {}});  // an ID from 0 to 127, no unit
   kind_->setRange(0, kMaxKind);
   kind_->setPageStep(1);
   kind_->setFixedHeight(art::kKindSize);

@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include "base/codepage.hpp"
@@ -23,6 +25,7 @@
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace scalepaint {
@@ -37,6 +40,18 @@ constexpr int kGridWidth = 150;
 constexpr int kCaptionWidth = 70;
 
 QString utf8(std::string_view text) { return ui::toQString(text); }
+
+// A palette cell holds an index of the game's palette: its editor refuses anything but 0 to 255.
+class PaletteCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* box = qobject_cast<QLineEdit*>(editor)) ui::attachNumberHint(box, kPaletteCell);
+    return editor;
+  }
+  static inline const ui::NumberBoxHint kPaletteCell{0, 255, 0, ui::NumberRule::Refuse, QStringLiteral("palette index"), {}};
+};
 
 }  // namespace
 
@@ -119,6 +134,8 @@ void Window::makeControls() {
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setItemDelegate(new PaletteCellDelegate(grid_));
+  grid_->setToolTip(QStringLiteral("Each row holds a palette index: a whole number from 0 to 255."));
   if (flow_.edition().tahomaGrid) grid_->setFont(QFont(QStringLiteral("Tahoma")));
   setGridCells(flow_.cells);
 

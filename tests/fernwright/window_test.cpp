@@ -57,6 +57,10 @@ TEST_F(FernwrightWindow, ShowsItsCaptionControlsAndPresets) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Fern Wright      Ver 1.0.0"));
   EXPECT_EQ(box("Text2")->text(), QStringLiteral("128"));
   EXPECT_EQ(box("Text2")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+  // The ID refuses letters and a number past the largest plant ID, keystroke by keystroke.
+  QTest::keyClicks(box("Text2"), QStringLiteral("a9999"));
+  EXPECT_EQ(box("Text2")->text(), QStringLiteral("12899"));
+  box("Text2")->setText(QStringLiteral("128"));
   EXPECT_EQ(text("lblID"), QStringLiteral("I D"));
   const char* const boxes[][3] = {{"Text1_0", "Sample", "lblLatin"}, {"Text1_1", "Sample2", "lblScientifique"}, {"Text1_2", "Sample3", "lblName"}};
   const char* const captions[] = {"Latin", "Scientifique", "Name"};

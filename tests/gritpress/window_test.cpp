@@ -125,6 +125,20 @@ TEST_F(GritpressWindow, OutputWritesWhatTheBoxesSay) {
   EXPECT_TRUE(fs::exists(fresh));
 }
 
+// Height and depth refuse a keystroke that is no number from 0 to 65535; a height of 0 is noted.
+TEST_F(GritpressWindow, TheNumberBoxesRefuseLettersAndNoteAHeightOfZero) {
+  gritpress::Window window(ui);
+  window.show();
+  auto* height = control<QLineEdit>(window, "txt_Height");
+  height->clear();
+  QTest::keyClicks(height, QStringLiteral("x-70000"));
+  EXPECT_EQ(height->text(), QStringLiteral("7000"));
+  EXPECT_FALSE(control<QLabel>(window, "lbl_HeightNote")->isVisible());
+  height->setText(QStringLiteral("0"));
+  EXPECT_TRUE(control<QLabel>(window, "lbl_HeightNote")->isVisible());
+  EXPECT_EQ(text(window, "lbl_HeightUnit"), QStringLiteral("pixels"));
+}
+
 TEST_F(GritpressWindow, TheOverwriteChoiceOffersOverwriteAndNew) {
   gritpress::Window window;  // its own message boxes
   window.chooseInput(Side::Top, surface);

@@ -127,6 +127,13 @@ TEST_F(GritwrightWindow, MakeUsesTheBoxesAsTyped) {
   control<QLineEdit>("Text1")->setText(ui::fromPath(output));
   control<QLineEdit>("Text2")->setText(QStringLiteral("57.5"));
   control<QLineEdit>("Text3")->setText(QStringLiteral("abc"));
+  EXPECT_EQ(control<QLineEdit>("Text3")->toolTip(), QStringLiteral("Read as 0: the box does not start with a number."));
+  // A Height past the aspect bitmap's is noted beside the box and written all the same.
+  control<QLineEdit>("Text2")->setText(QStringLiteral("1"));
+  EXPECT_FALSE(control<QLabel>("lblHeightNote")->isVisibleTo(&window));
+  control<QLineEdit>("Text2")->setText(QStringLiteral("60000"));
+  EXPECT_TRUE(control<QLabel>("lblHeightNote")->isVisibleTo(&window));
+  control<QLineEdit>("Text2")->setText(QStringLiteral("57.5"));
   click("Command1");
   EXPECT_EQ(ui.messages.size(), 2u);
   auto file = base::readFile(output, 1 << 20);

@@ -10,11 +10,13 @@
 #include <QTest>
 
 #include "base/file_io.hpp"
+#include "netkeeper/dialogs.hpp"
 #include "netkeeper/option_dialog.hpp"
 #include "netkeeper/water_dialog.hpp"
 #include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/file_browser.hpp"
+#include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/scripted_ui.hpp"
 
@@ -125,6 +127,42 @@ TEST(OptionWindow, EraseAndUndoWaitForAnArchiveChosenInThePicker) {
   std::fill(expected.begin() + 22608, expected.begin() + 25144, 0);
   EXPECT_EQ(patched, expected);
   EXPECT_EQ(*base::readFile(folder.path() / "Brinmoor.org", 1 << 20), original);
+}
+
+// A box the flow refuses outside its range refuses the keystroke; a box the flow clamps or reads
+// leniently is marked with how it will be read; each box shows its unit.
+TEST(NumberBoxes, RefuseMarkAndShowTheirUnits) {
+  test::TempFolder folder;
+  ASSERT_TRUE(base::writeFileAtomically(folder.path() / "lake.tqn", lakeTank()));
+  ui::ScriptedUi ui;
+  Water water(ui);
+  WaterSettingsDialog dialog(water, *water.load(folder.path() / "lake.tqn"), folder.path());
+  dialog.show();
+  auto* temp = test::findControl<QLineEdit>(dialog, "txtWater1");
+  temp->clear();
+  QTest::keyClicks(temp, QStringLiteral("hot"));
+  EXPECT_EQ(temp->text(), QString());
+  QTest::keyClicks(temp, QStringLiteral("419"));  // 41 is past 40: the 9 is refused too
+  EXPECT_EQ(temp->text(), QStringLiteral("4"));
+  QTest::keyClicks(temp, QStringLiteral("0.5"));
+  EXPECT_EQ(temp->text(), QStringLiteral("40."));  // 40.5 is past 40 as well
+  EXPECT_EQ(test::findControl<QLabel>(dialog, "lblWater1Unit")->text(), QStringLiteral("°C"));
+  EXPECT_EQ(test::findControl<QLabel>(dialog, "lblWater0Unit")->text(), QStringLiteral("litres"));
+
+  FishDialog fish(QStringLiteral("Guppy"), 7, {});
+  fish.show();
+  test::findControl<QCheckBox>(fish, "chkHealth")->setChecked(true);
+  auto* health = test::findControl<QLineEdit>(fish, "txtHealth");
+  health->clear();
+  QTest::keyClicks(health, QStringLiteral("abc"));
+  EXPECT_TRUE(health->property(ui::kNumberHintProperty).toBool());
+  EXPECT_EQ(health->toolTip(), QStringLiteral("Read as 0: the box does not start with a number."));
+  health->setText(QStringLiteral("300"));
+  EXPECT_EQ(health->toolTip(), QStringLiteral("Read as 100, the largest value."));
+  health->setText(QStringLiteral("55"));
+  EXPECT_FALSE(health->property(ui::kNumberHintProperty).toBool());
+  EXPECT_TRUE(test::findControl<QLabel>(fish, "lblHealthUnit")->isVisible());
+  EXPECT_FALSE(test::findControl<QLabel>(fish, "lblVigorUnit")->isVisible());  // hidden with its unticked box
 }
 
 }  // namespace

@@ -138,6 +138,24 @@ TEST(Netkeeper2Grid, KeepsItsMarginsWhenResized) {
   EXPECT_EQ(window.grid()->geometry(), QRect(0, 0, 800 - 22, 500 - 66));
 }
 
+// Nothing is clamped here: a box says when its text is read as 0 or partly ignored.
+TEST(Netkeeper2NumberBoxes, AreMarkedWithHowTheyWillBeReadAndShowTheirUnits) {
+  FishInfoDialog dialog(QStringLiteral("NEON"), QStringLiteral("lake"));
+  dialog.show();
+  test::findControl<QCheckBox>(dialog, "chkHealth")->setChecked(true);
+  auto* health = test::findControl<QLineEdit>(dialog, "txtHealth");
+  EXPECT_FALSE(health->property("numberHint").toBool());
+  health->clear();
+  QTest::keyClicks(health, QStringLiteral("abc"));
+  EXPECT_TRUE(health->property("numberHint").toBool());
+  EXPECT_EQ(health->toolTip(), QStringLiteral("Read as 0: the box does not start with a number."));
+  health->setText(QStringLiteral("12.6"));
+  EXPECT_EQ(health->toolTip(), QStringLiteral("Read as 13, rounded to a whole number."));
+  EXPECT_TRUE(test::findControl<QLabel>(dialog, "lblHealthUnit")->isVisible());
+  EXPECT_EQ(test::findControl<QLabel>(dialog, "lblHealthUnit")->text(), QStringLiteral("%"));
+  EXPECT_FALSE(test::findControl<QLabel>(dialog, "lblAgeUnit")->isVisible());
+}
+
 TEST(SingleInstanceGuard, OneCopyAtATimeAndACrashedCopyDoesNotBlock) {
   test::TempFolder folder;
   const QString where = ui::fromPath(folder.path());

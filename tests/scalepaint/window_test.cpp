@@ -122,6 +122,21 @@ TEST_F(ScalepaintWindow, EditFillAndInitActOnTheGrid) {
   EXPECT_EQ(table->item(255, 0)->text(), QStringLiteral("12"));
 }
 
+// A cell holds a palette index: its editor refuses a keystroke that leaves 0 to 255.
+TEST_F(ScalepaintWindow, APaletteCellRefusesAKeystrokeOutsideItsRange) {
+  scalepaint::Window window(ui, folder.path());
+  window.show();
+  QTableWidget* table = grid(window);
+  table->setCurrentCell(3, 0);
+  table->editItem(table->item(3, 0));
+  auto* editor = table->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->clear();
+  QTest::keyClicks(editor, QStringLiteral("300x"));
+  EXPECT_EQ(editor->text(), QStringLiteral("30"));
+  EXPECT_TRUE(table->toolTip().contains(QStringLiteral("0 to 255")));
+}
+
 TEST_F(ScalepaintWindow, SaveAndOpenThroughTheMenu) {
   scalepaint::Window window(ui, folder.path());
   QTableWidget* table = grid(window);
