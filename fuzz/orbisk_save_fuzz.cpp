@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t saved = 0;
   for (std::size_t i = 0; i < scanned->resources.size(); ++i) {
     const auto& resource = scanned->resources[i];
-    require(resource.kind == kind && resource.size >= 14 && resource.start < bytes.size());
+    require(resource.kind == kind && resource.size >= 8 && resource.start < bytes.size());
     require(resource.name == orbisk::resourceName(name, i, extensionOf(resource, bytes)));
     if (saved == 2) continue;  // two saves tell as much as twenty
     ++saved;

@@ -35,7 +35,8 @@ struct Resource {
   std::uint64_t size = 0;   // as the header states it; may run past the file's end (wave)
   std::string name;         // "samp0002.BMP"; ".BMP", ".RLE", ".WAV" or ".MID"
   Kind kind = Kind::Bitmap;
-  // Offset of the last byte (start + size - 1); every accepted size is at least 14.
+  // Offset of the last byte (start + size - 1); every accepted size is at least 8 (a wave's
+  // own header; a bitmap's is at least 54, a MIDI file's 14).
   std::uint64_t end() const { return start + size - 1; }
   bool operator==(const Resource&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "ui/paths.hpp"
 
+#include <filesystem>
+
 namespace ui {
 
 namespace {
@@ -17,7 +19,11 @@ std::string joinFolder(std::string_view folder, std::string_view name) {
   return out;
 }
 
-bool namesAFile(std::string_view name) { return !name.empty() && !name.ends_with('/') && !name.ends_with('\\'); }
+bool namesAFile(std::string_view name) {
+  // A backslash separates folders only where the system says so; elsewhere it may end a name.
+  const bool backslashSeparates = std::filesystem::path::preferred_separator == '\\';
+  return !name.empty() && !name.ends_with('/') && !(backslashSeparates && name.ends_with('\\'));
+}
 
 std::string defaultOutputPath(const std::filesystem::path& currentFolder, std::string_view extension) {
   return joinFolder(currentFolder.string(), std::string("temp") + std::string(extension));

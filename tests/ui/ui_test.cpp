@@ -30,6 +30,8 @@ TEST(Paths, JoinsWithExactlyOneSeparatorAndKeepsDriveRoots) {
   EXPECT_FALSE(ui::namesAFile(""));
   EXPECT_FALSE(ui::namesAFile("out/"));
   EXPECT_TRUE(ui::namesAFile("out/lake"));
+  // A backslash ends a name only where it does not separate folders.
+  EXPECT_EQ(ui::namesAFile("lake\\"), std::filesystem::path::preferred_separator != '\\');
 }
 
 TEST(Paths, TrimNullsCutsAtTheFirstNul) {
