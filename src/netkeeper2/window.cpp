@@ -1,6 +1,7 @@
 #include "netkeeper2/window.hpp"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -106,6 +108,22 @@ FishBoxes FishInfoDialog::boxes() const {
 
 // ---- the grid window ----
 
+namespace {
+// The unit of a grid column (0-based) that holds a number; a null string for the others.
+QString gridUnit(int column) {
+  switch (static_cast<Column>(column + 1)) {
+    case kAge: return QStringLiteral("days");
+    case kHealth:
+    case kFullness:
+    case kCourage:
+    case kPower:
+    case kColor: return QStringLiteral("%");
+    case kEgg: return QStringLiteral("eggs");
+    default: return {};
+  }
+}
+}  // namespace
+
 GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmDetail"));
   setWindowTitle(name);
@@ -142,10 +160,25 @@ GridWindow::GridWindow(const std::vector<GridRow>& rows, const QString& name, QW
     grid_->setColumnWidth(c, grid_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
   connect(grid_, &QTableWidget::cellClicked, this, &GridWindow::toggleSex);
+  // Number cells say at once how they will be read, as the number boxes do; the header names the unit.
+  for (int c = 0; c < grid_->columnCount(); ++c)
+    if (!gridUnit(c).isNull()) grid_->horizontalHeaderItem(c)->setToolTip(gridUnit(c));
+  for (int r = 0; r < grid_->rowCount(); ++r)
+    for (int c = 0; c < grid_->columnCount(); ++c) markReading(grid_->item(r, c));
+  connect(grid_, &QTableWidget::itemChanged, this, &GridWindow::markReading);
 
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   resize(twips(10800), 420);
+}
+
+void GridWindow::markReading(QTableWidgetItem* item) {
+  if (item == nullptr || gridUnit(item->column()).isNull() || !(item->flags() & Qt::ItemIsEditable)) return;
+  // Every cell is read by its leading number, fractions kept.
+  const QString reading = ui::numberReading(item->text(), {0, 0, 3, ui::NumberRule::Lenient, {}, {}});
+  const QSignalBlocker quiet(grid_);
+  item->setToolTip(reading);
+  item->setData(Qt::BackgroundRole, reading.isEmpty() ? QVariant() : QVariant(QColor(0xff, 0xe0, 0xb0)));
 }
 
 void GridWindow::toggleSex(int row, int column) {

@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace ui {
 class FileBrowser;
@@ -66,6 +67,7 @@ class GridWindow : public QDialog {
 
  private:
   void toggleSex(int row, int column);
+  void markReading(QTableWidgetItem* item);
 
   QTableWidget* grid_;
   QLabel* fileLabel_;

@@ -117,7 +117,12 @@ TEST_F(Netkeeper2Window, GridTogglesSexByClickAndWritesOnlyOnOk) {
     click(1);  // female → male
     click(1);  // and back
     click(3);  // an egg stays an egg
+    // A number cell says at once how it will be read; the header gives the unit.
+    grid->item(2, 3)->setText(QStringLiteral("10 percent"));
+    EXPECT_EQ(grid->item(2, 3)->toolTip(), QStringLiteral("Read as 10: the text after the number is ignored."));
+    EXPECT_EQ(grid->horizontalHeaderItem(3)->toolTip(), QStringLiteral("%"));
     grid->item(2, 3)->setText(QStringLiteral("10"));  // GREENNEON's health
+    EXPECT_TRUE(grid->item(2, 3)->toolTip().isEmpty());
     test::findControl<QPushButton>(*modal, "cmdOK")->click();
   });
   window.detail();
