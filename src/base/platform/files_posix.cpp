@@ -59,6 +59,12 @@ std::int64_t changedNs(const struct stat& info) {
   return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
 }
 
+// Which file, how long and when last changed, as the system tells it now.
+FileStamp stampOf(const struct stat& info) {
+  return FileStamp{{}, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                   static_cast<std::uint64_t>(info.st_size), changedNs(info)};
+}
+
 // The name two paths of one file share: absolute, links followed as far as they exist.
 fs::path comparable(const fs::path& path) {
   std::error_code ec;
@@ -191,8 +197,7 @@ FileStamp ReadOnlyFile::stamp() const {
 FileStamp ReadOnlyFile::current() const {
   struct stat info {};
   if (handle_ < 0 || ::fstat(handle_, &info) != 0) return {};
-  return FileStamp{{}, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-                   static_cast<std::uint64_t>(info.st_size), changedNs(info)};
+  return stampOf(info);
 }
 
 Result<MappedFile> MappedFile::map(const std::filesystem::path& path) {
@@ -355,10 +360,7 @@ Result<void> AtomicWriter::commit() {
       while (::flock(lock, LOCK_EX) != 0 && errno == EINTR) {
       }
     struct stat now {};
-    const bool same = ::stat(real_.c_str(), &now) == 0 && static_cast<std::uint64_t>(now.st_dev) == readAs_->device &&
-                      static_cast<std::uint64_t>(now.st_ino) == readAs_->inode &&
-                      static_cast<std::uint64_t>(now.st_size) == readAs_->size && changedNs(now) == readAs_->changedNs;
-    if (!same) {
+    if (::stat(real_.c_str(), &now) != 0 || stampOf(now) != *readAs_) {
       if (lock >= 0) ::close(lock);
       dropTemp();
       return fail(strcat(displayPath(destination_), " changed since it was read; nothing was written."));
