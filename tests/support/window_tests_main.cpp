@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -21,9 +23,12 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qtDefaultHandler = qInstallMessageHandler(quietHandler);
-  // What the windows remember goes to a settings folder of its own, never the person's.
+  // What the windows remember never reaches the person's own settings.
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
+  // One settings folder per test process: tests that run at the same time never share a file.
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
