@@ -15,3 +15,15 @@ inline std::string wroteText(std::string_view shownPath, std::uint64_t bytes) {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+// The status line after a window writes: "Wrote lake2.tqn in /home/ann/tanks: 5 fish updated".
+// The file's name, the folder as the face shows paths, and what changed (none when empty).
+inline std::string wroteInText(std::string_view fileName, std::string_view shownFolder, std::string_view whatChanged) {
+  std::string out = base::strcat("Wrote ", fileName, " in ", shownFolder);
+  if (!whatChanged.empty()) out += base::strcat(": ", whatChanged);
+  return out;
+}
+
+}  // namespace ui
