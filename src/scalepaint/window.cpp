@@ -95,9 +95,10 @@ void drawSwatch(QPainter& painter, const QRect& box, std::optional<int> index) {
 }
 
 // The row's index and what it becomes, side by side with an arrow between.
-QPixmap swatchPair(int side, int row, std::optional<int> to) {
+QPixmap swatchPair(int side, qreal pixelRatio, int row, std::optional<int> to) {
   const int arrow = side / 2 + 4;
-  QPixmap picture(2 * side + arrow, side);
+  QPixmap picture(QSize(2 * side + arrow, side) * pixelRatio);  // sharp on a scaled screen
+  picture.setDevicePixelRatio(pixelRatio);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   drawSwatch(painter, QRect(0, 0, side, side), row);
@@ -324,7 +325,7 @@ void Window::showSwatches(int row) {
   QTableWidgetItem* item = grid_->item(row, 0);
   const std::string& cell = shown_[static_cast<std::size_t>(row)];
   const std::optional<int> to = becomes(row, cell);
-  item->setData(Qt::DecorationRole, swatchPair(grid_->verticalHeader()->defaultSectionSize() - 6, row, to));
+  item->setData(Qt::DecorationRole, swatchPair(grid_->verticalHeader()->defaultSectionSize() - 6, grid_->devicePixelRatioF(), row, to));
   if (row == 0)
     item->setToolTip(QStringLiteral("Index 0 is clear, and MAKE keeps it clear whatever this row holds."));
   else if (!to)
