@@ -49,7 +49,7 @@ GeneListWindow::GeneListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   list_->setUniformRowHeights(true);
   list_->setAlternatingRowColors(true);
   QStringList header{QStringLiteral("Nickname")};
-  for (std::size_t k = 1; k <= tankfile::kGeneCount; ++k) header << QString::number(k);
+  for (std::size_t k = 1; k <= tankfile::kGeneCount; ++k) header << QStringLiteral("G%1").arg(k);
   list_->setHeaderLabels(header);
   for (int k = 1; k < list_->columnCount(); ++k) {
     list_->headerItem()->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);

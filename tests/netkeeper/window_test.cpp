@@ -270,7 +270,7 @@ TEST_F(NetkeeperWindow, GeneOpensTheListAndClosesItForAKindWithoutGenes) {
   QTreeWidget* table = list->list();
   EXPECT_EQ(table->objectName(), QStringLiteral("List1"));
   EXPECT_EQ(table->headerItem()->text(0), QStringLiteral("Nickname"));
-  EXPECT_EQ(table->headerItem()->text(14), QStringLiteral("14"));
+  EXPECT_EQ(table->headerItem()->text(14), QStringLiteral("G14"));
   ASSERT_EQ(table->topLevelItemCount(), 5);
   EXPECT_EQ(table->topLevelItem(2)->text(0), QStringLiteral("ぐっぴー"));
   EXPECT_EQ(table->topLevelItem(2)->text(1), QStringLiteral("41"));  // gene 1 of the third guppy
