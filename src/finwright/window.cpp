@@ -20,13 +20,15 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "finwright/pipeline.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "fishfile/fish_assembly.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
-#include "ui/wrote.hpp"
+#include "ui/qt/wrote_status.hpp"
 
 namespace finwright {
 
@@ -260,7 +262,7 @@ void Window::showResult(const BuildResult& result) {
       return;
     case ui::Outcome::Done:
       status_->setForegroundRole(QPalette::WindowText);
-      status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
+      status_->setPath(ui::wroteStatus(result.output, base::strcat(kFrames, " frames, ", base::withThousands(result.bytes), " bytes")));
       return;
   }
 }
