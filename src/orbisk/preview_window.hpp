@@ -74,6 +74,7 @@ class PreviewWindow : public QWidget {
   void playerEnded();
   void setNote(const QString& note);
   void fitSoundWindow();
+  void placeBesideOwner();
   void openPlayable(const std::filesystem::path& wave, QString note);
   void closePlayer();
   void startRender(PendingRender job);
