@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSlider>
 #include <QTest>
@@ -195,7 +196,11 @@ TEST_F(OrbiskPreview, PreviewShowsTheCurrentLineAloneAndDoubleClickShowsItsLine)
   // With one resource, previous and next do nothing.
   scan({stripes(20, 10)}, orbisk::Kind::Bitmap);
   EXPECT_FALSE(preview().isVisible());  // a new scan closes the old list's preview
+  window.move(30, 50);
   window.previewLine(0);
+  // Opened again beside the shown main window, level with it, and inside the screen.
+  EXPECT_TRUE(window.screen()->availableGeometry().contains(preview().frameGeometry()));
+  EXPECT_EQ(preview().frameGeometry().top(), window.frameGeometry().top());
   preview().next();
   preview().previous();
   EXPECT_EQ(preview().windowTitle(), QStringLiteral("プレビュー - pack0000.BMP"));
