@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QScreen>
@@ -60,8 +61,30 @@ QLayout* takeButtonRow(QLayout* layout) {
   return row;
 }
 
+QScrollArea* newScrollArea(QWidget* parent) {
+  auto* area = new QScrollArea(parent);
+  area->setObjectName(QLatin1String(kFittedArea));
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  return area;
+}
+
+// A main window keeps its menu and status bars; only its central widget scrolls.
+QScrollArea* wrapCentralWidget(QMainWindow* window) {
+  QWidget* central = window->takeCentralWidget();
+  if (!central) return nullptr;
+  QScrollArea* area = newScrollArea(window);
+  area->setWidget(central);
+  window->setCentralWidget(area);
+  window->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+  window->setMinimumSize(0, 0);
+  window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  return area;
+}
+
 // Moves the window's layout, with the controls it holds, into a scroll area that fills it.
 QScrollArea* wrapInScrollArea(QWidget* window) {
+  if (auto* main = qobject_cast<QMainWindow*>(window)) return wrapCentralWidget(main);
   QLayout* layout = window->layout();
   QLayout* buttons = takeButtonRow(layout);
   QWidget* menuBar = layout->menuBar();
@@ -69,10 +92,7 @@ QScrollArea* wrapInScrollArea(QWidget* window) {
   auto* content = new QWidget;
   content->setObjectName(QStringLiteral("fittedContentWidget"));
   content->setLayout(layout);  // takes the layout from the window, and its controls with it
-  auto* area = new QScrollArea(window);
-  area->setObjectName(QLatin1String(kFittedArea));
-  area->setFrameShape(QFrame::NoFrame);
-  area->setWidgetResizable(true);
+  QScrollArea* area = newScrollArea(window);
   area->setWidget(content);
   auto* outer = new QVBoxLayout(window);
   outer->setContentsMargins(0, 0, 0, 0);
@@ -125,6 +145,7 @@ void fitWithin(QWidget* window, const QRect& available) {
     const QSize content = window->sizeHint().expandedTo(least);
     const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
     area = wrapInScrollArea(window);
+    if (!area) return;
     wanted = content + QSize(content.height() > room.height() ? bar : 0, content.width() > room.width() ? bar : 0);
   }
   window->resize(wanted.boundedTo(room));
