@@ -103,7 +103,7 @@ base::Result<void> Finwright::checkInputs() const {
                                    base::displayPath(library), "."));
   auto data = base::readFile(library, kWorkBufferSize);
   if (!data)
-    return base::fail(base::strcat("The fish library, the template every new fish file is built from, cannot be read. ",
+    return base::fail(base::strcat("The fish library, the template every new fish file is built from, cannot be used. ",
                                    data.error().message));
   if (auto entries = fishfile::readFishLibrary(*data); !entries) return std::unexpected(entries.error());
   for (const std::string* text : {&boxes.name, &boxes.latin, &boxes.genre, &boxes.habitat, &boxes.description})

@@ -135,20 +135,19 @@ void fitWithin(QWidget* window, const QRect& available) {
 
   auto* area = window->findChild<QScrollArea*>(QLatin1String(kFittedArea), Qt::FindDirectChildrenOnly);
   QSize wanted = window->isVisible() || window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
-  if (!area) {
-    const QSize least = leastSize(window);
-    if (least.width() <= room.width() && least.height() <= room.height()) {
-      if (wanted.width() > room.width() || wanted.height() > room.height()) window->resize(wanted.boundedTo(room));
-      return;  // it fits as it is, or shrinks to fit
-    }
+  const QSize least = leastSize(window);
+  if (!area && (least.width() > room.width() || least.height() > room.height())) {
     // The content keeps the size it needs; the scroll bars take what the screen lacks.
     const QSize content = window->sizeHint().expandedTo(least);
     const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
     area = wrapInScrollArea(window);
-    if (!area) return;
-    wanted = content + QSize(content.height() > room.height() ? bar : 0, content.width() > room.width() ? bar : 0);
+    if (area) wanted = content + QSize(content.height() > room.height() ? bar : 0, content.width() > room.width() ? bar : 0);
   }
-  window->resize(wanted.boundedTo(room));
+  // A window that fits keeps its size: only what is too large shrinks.
+  if (wanted.width() > room.width() || wanted.height() > room.height() || area) {
+    const QSize fitted = wanted.boundedTo(room);
+    if (fitted != window->size()) window->resize(fitted);
+  }
   // A window placed before (not a dialog about to be centred on its owner) is moved back on screen.
   if (window->testAttribute(Qt::WA_Moved) || window->isVisible()) {
     QRect placed(window->pos(), window->size() + frame);
