@@ -375,7 +375,11 @@ void PreviewWindow::step(int direction) {
   if (!shown) ui_.message(kPreviewFailed, {.title = "Error", .detail = failure_});
 }
 
-void PreviewWindow::save() { preview_.save(ui_); }
+void PreviewWindow::save() {
+  SaveReport report;
+  preview_.save(ui_, &report);
+  if (saved) saved(report);
+}
 
 void PreviewWindow::setToolbarEnabled(bool enabled) {
   for (QToolButton* button : {save_, previous_, next_}) button->setEnabled(enabled);

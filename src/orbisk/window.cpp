@@ -206,6 +206,7 @@ void Window::makeControls() {
     if (old) selectLine(static_cast<int>(*old), false);
     selectLine(static_cast<int>(now), true);
   };
+  previewWindow_->saved = [this](const SaveReport& report) { showSaved(report); };
 }
 
 void Window::selectLine(int line, bool selected) {

@@ -324,6 +324,8 @@ TEST_F(OrbiskPreview, SaveFromThePreviewNeedsTheOutputFolder) {
   window.flow().setOutputFolder(folder.path());
   control<QToolButton>("SaveButton")->click();
   EXPECT_EQ(*base::readFile(folder.path() / "pack0000.BMP", 1 << 20), stripes(20, 10));
+  EXPECT_EQ(test::findControl<QLabel>(window, "SavedLabel")->text(),
+            QStringLiteral("Saved 1 resource to %1").arg(ui::fromPath(folder.path())));
 }
 
 TEST_F(OrbiskPreview, ClosingTheProgramRemovesTheTempFolderOrSaysWhyNot) {
