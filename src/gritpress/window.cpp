@@ -20,6 +20,7 @@
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/fit_screen.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
@@ -253,6 +254,7 @@ void Window::showInput(Side side) {
   pictures_[i]->setFixedSize(image.size());
   previews_[i]->setWindowTitle(utf8(sideName(side)) + QStringLiteral(" - ") + QFileInfo(utf8(input.path)).fileName());
   previews_[i]->adjustSize();
+  ui::fitOnScreen(previews_[i]);  // a picture larger than the screen scrolls, also in a window already shown
   if (isVisible()) previews_[i]->show();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/number_box.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/fit_screen.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
@@ -139,6 +140,7 @@ void Window::showBitmap(Side side) {
   }
   QWidget* form = previews_[index(side)];
   form->adjustSize();
+  ui::fitOnScreen(form);  // a picture larger than the screen scrolls, also in a window already shown
   form->show();
 }
 
