@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "plantfile/plantfile.hpp"
@@ -22,7 +23,7 @@
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
-#include "ui/wrote.hpp"
+#include "ui/qt/wrote_status.hpp"
 
 namespace fernwright {
 
@@ -161,7 +162,7 @@ void Window::create() {
       status_->setPath({});
       return;
     case ui::Outcome::Done:
-      status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
+      status_->setPath(ui::wroteStatus(result.output, base::strcat(base::withThousands(result.bytes), " bytes")));
       return;
   }
 }

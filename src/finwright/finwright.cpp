@@ -8,6 +8,7 @@
 #include "base/strcat.hpp"
 #include "base/utf8.hpp"
 #include "finwright/pipeline.hpp"
+#include "fishfile/fish_library.hpp"
 #include "ui/number_box.hpp"
 
 namespace finwright {
@@ -83,9 +84,31 @@ BuildResult Finwright::build() {
   const double id = ui::leadingNumber(boxes.id);
   if (id < 0 || id > fishfile::kMaxFishId) return refuse(kIdRange);
   if (boxes.name.empty()) return refuse(kNoFishName);
+  // What can be known before the save dialog is checked before it, so nobody names a file
+  // only to hear that the build could never start; the build checks again, as files change.
+  if (auto ok = checkInputs(); !ok) {
+    ui_.message(ok.error().message);
+    return BuildResult{ui::Outcome::Refused, {}, 0};
+  }
   auto output = ui_.saveFile({kMakeFishTitle, kMakeFishFilter, {}, {}});
   if (!output) return {ui::Outcome::Cancelled, {}, 0};
   return buildTo(*output);
+}
+
+base::Result<void> Finwright::checkInputs() const {
+  const fs::path library = fs::absolute(library_);
+  if (!fs::exists(library))
+    return base::fail(base::strcat("The fish library ", base::displayPath(library_.filename()),
+                                   ", the template every new fish file is built from, was not found at ",
+                                   base::displayPath(library), "."));
+  auto data = base::readFile(library, kWorkBufferSize);
+  if (!data)
+    return base::fail(base::strcat("The fish library, the template every new fish file is built from, cannot be used. ",
+                                   data.error().message));
+  if (auto entries = fishfile::readFishLibrary(*data); !entries) return std::unexpected(entries.error());
+  for (const std::string* text : {&boxes.name, &boxes.latin, &boxes.genre, &boxes.habitat, &boxes.description})
+    if (auto bytes = base::toSingleByteCodePage(*text, codePage_); !bytes) return std::unexpected(bytes.error());
+  return {};
 }
 
 BuildResult Finwright::buildTo(const fs::path& output) {

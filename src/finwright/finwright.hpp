@@ -89,6 +89,8 @@ class Finwright {
   const std::filesystem::path& workFolder() const { return work_.path(); }
 
  private:
+  // The library present, readable and a fish library, and every text inside the code page.
+  base::Result<void> checkInputs() const;
   BuildResult buildTo(const std::filesystem::path& output);
 
   ui::Ui& ui_;

@@ -20,13 +20,15 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "finwright/pipeline.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "fishfile/fish_assembly.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
-#include "ui/wrote.hpp"
+#include "ui/qt/wrote_status.hpp"
 
 namespace finwright {
 
@@ -69,6 +71,22 @@ class LimitedTextBox : public QPlainTextEdit {
   }
 
   int limit_;
+
+ public:
+  // The height the box opens at; it grows with the window from there.
+  void setPreferredHeight(int height) {
+    preferredHeight_ = height;
+    setMinimumHeight(height);
+    updateGeometry();
+  }
+  QSize sizeHint() const override {
+    QSize size = QPlainTextEdit::sizeHint();
+    if (preferredHeight_ > 0) size.setHeight(preferredHeight_);
+    return size;
+  }
+
+ private:
+  int preferredHeight_ = 0;
 };
 
 // What was dropped: the first folder and the first bitmap among the dropped local files.
@@ -152,6 +170,8 @@ void Window::makeControls() {
       ui::label("lblHabitat", "Habitat").at("boxes", 5, 0).align(kCaption).buddy("txtHabitat"),
       ui::label("lblDescription", "Description").at("boxes", 6, 0).align(Qt::AlignLeft | Qt::AlignTop).buddy("txtDescription"),
       ui::columnStretch("boxes", 2, 1),
+      ui::rowStretch("boxes", 6, 1),  // a taller window makes the description taller
+      ui::rowStretch("window", 0, 1),
       ui::columnStretch("window", 0, 1),
   });
   auto* grid = static_cast<QGridLayout*>(table.layout("window"));
@@ -163,7 +183,7 @@ void Window::makeControls() {
   for (QLineEdit* box : {name_, latin_, genre_, habitat_})
     box->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kShortBoxChars, QLatin1Char('n'))));
   description_->setPlainText(QString::fromUtf8(kDefaultText));
-  description_->setFixedHeight(fontMetrics().lineSpacing() * kDescriptionLines + 2 * description_->frameWidth() +
+  static_cast<LimitedTextBox*>(description_)->setPreferredHeight(fontMetrics().lineSpacing() * kDescriptionLines + 2 * description_->frameWidth() +
                                static_cast<int>(2 * description_->document()->documentMargin()));
   table.widget("lblDescription")->setContentsMargins(0, description_->frameWidth() + 2, 0, 0);
 
@@ -260,7 +280,7 @@ void Window::showResult(const BuildResult& result) {
       return;
     case ui::Outcome::Done:
       status_->setForegroundRole(QPalette::WindowText);
-      status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
+      status_->setPath(ui::wroteStatus(result.output, base::strcat(kFrames, " frames, ", base::withThousands(result.bytes), " bytes")));
       return;
   }
 }

@@ -17,9 +17,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/file_io.hpp"
+#include "base/strcat.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/fit_screen.hpp"
 #include "ui/qt/number_box_hint.hpp"
+#include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/wrote_status.hpp"
 
 namespace gritpress {
 
@@ -138,6 +143,7 @@ void Window::makeControls() {
       ui::stretch("buttons"),
       ui::place("cmd_OFile_1").in("buttons"),
       ui::place("cmd_END").in("buttons"),
+      ui::custom("lblStatus", [](QWidget* parent) { return new ui::PathLabel(parent); }).at("window", 11, 0, 1, 3).into(status_),
       ui::columnStretch("window", 1, 1),
   });
   table.layout("window")->setSizeConstraint(QLayout::SetMinimumSize);
@@ -169,6 +175,7 @@ void Window::makeControls() {
   connect(height_, &QLineEdit::textChanged, this, noteHeight);
   noteHeight();
 
+  status_->hide();
   for (Side side : kSides) showInput(side);
   resize(sizeHint());
 }
@@ -194,7 +201,10 @@ void Window::browseOutput() {
 
 void Window::output() {
   readBoxes();
-  flow_.output();
+  const OutputResult result = flow_.output();
+  status_->setVisible(result.outcome == ui::Outcome::Done);
+  if (result.outcome == ui::Outcome::Done)
+    status_->setPath(ui::wroteStatus(result.output, base::strcat(base::withThousands(result.bytes), " bytes")));
   // 新規 may have chosen another name, and a bitmap that changed since its check is NG now.
   output_->setText(utf8(flow_.boxes.output));
   for (Side side : kSides) showInput(side);
@@ -244,6 +254,7 @@ void Window::showInput(Side side) {
   pictures_[i]->setFixedSize(image.size());
   previews_[i]->setWindowTitle(utf8(sideName(side)) + QStringLiteral(" - ") + QFileInfo(utf8(input.path)).fileName());
   previews_[i]->adjustSize();
+  ui::fitOnScreen(previews_[i]);  // a picture larger than the screen scrolls, also in a window already shown
   if (isVisible()) previews_[i]->show();
 }
 

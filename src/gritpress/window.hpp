@@ -10,6 +10,9 @@
 #include "gritpress/gritpress.hpp"
 
 class QLabel;
+namespace ui {
+class PathLabel;
+}
 class QLineEdit;
 
 namespace gritpress {
@@ -42,6 +45,7 @@ class Window : public QWidget {
 
  private:
   QLabel* heightNote_ = nullptr;
+  ui::PathLabel* status_ = nullptr;  // shown once a file is written
   void makeControls();
   void readBoxes();
   void showInput(Side side);

@@ -10,14 +10,16 @@
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
 #include "gravelfile/gravelfile.hpp"
 #include "ui/number_box.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/fit_screen.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
-#include "ui/wrote.hpp"
+#include "ui/qt/wrote_status.hpp"
 
 namespace gritwright {
 
@@ -138,6 +140,7 @@ void Window::showBitmap(Side side) {
   }
   QWidget* form = previews_[index(side)];
   form->adjustSize();
+  ui::fitOnScreen(form);  // a picture larger than the screen scrolls, also in a window already shown
   form->show();
 }
 
@@ -157,7 +160,7 @@ void Window::make() {
   const MakeResult result = flow_.make();
   if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or No was answered
   status_->setForegroundRole(QPalette::WindowText);
-  status_->setPath(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
+  status_->setPath(ui::wroteStatus(result.output, base::strcat(base::withThousands(result.bytes), " bytes")));
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -91,14 +91,17 @@ base::Result<fs::path> Preview::render(const PendingRender& job, ui::Progress& p
   return job.wave;
 }
 
-ui::Outcome Preview::save(ui::Ui& ui) {
+ui::Outcome Preview::save(ui::Ui& ui, SaveReport* report) {
   if (!index_) return ui::Outcome::Done;
   std::error_code ec;
   if (!fs::is_directory(flow_.outputFolder(), ec)) {
     ui.message(previewNoFolderMessage(base::displayPath(flow_.outputFolder())), {.title = "Error", .detail = {}});
     return ui::Outcome::Refused;
   }
-  return flow_.save({*index_}).outcome;
+  SaveReport saved = flow_.save({*index_});
+  const ui::Outcome outcome = saved.outcome;
+  if (report) *report = std::move(saved);
+  return outcome;
 }
 
 }  // namespace orbisk

@@ -62,7 +62,8 @@ class Preview {
 
   // The preview's Save: the shown resource into the output folder, asking before replacing a
   // file; with the output folder missing, the preview's own message and nothing written.
-  ui::Outcome save(ui::Ui& ui);
+  // What was written goes into `report` when one is given.
+  ui::Outcome save(ui::Ui& ui, SaveReport* report = nullptr);
 
   // Forget the shown resource (a new scan replaced the list).
   void reset() { index_.reset(); }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSlider>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "orbisk/bitmap_image.hpp"
 #include "orbisk/preview_text.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/fit_screen.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace orbisk {
@@ -48,6 +50,13 @@ QPushButton* makeMediaButton(QWidget* parent, QStyle::StandardPixmap icon, const
   return button;
 }
 
+}  // namespace
+
+namespace {
+// The smallest bitmap preview that still shows its toolbar and a picture at a glance.
+constexpr QSize kUsefulBitmapWindow(320, 240);
+// Room for the title bar and borders the window system adds around the window.
+constexpr QSize kFrameRoom(8, 32);
 }  // namespace
 
 PreviewWindow::PreviewWindow(Preview& preview, ui::Ui& ui, QWidget* parent)
@@ -156,6 +165,7 @@ bool PreviewWindow::showResource(std::size_t index) {
   }
   setWindowTitle(ui::toQString(shown->caption));
   shown_ = std::move(*shown);
+  if (!isVisible()) placeBesideOwner();
   show();
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();  // offscreen has no stacking
   return true;
@@ -173,8 +183,29 @@ bool PreviewWindow::showBitmap(const Shown& shown) {
   picture_->adjustSize();
   pictureArea_->show();
   const WindowSize size = bitmapWindowSize(image->width(), image->height());
-  resize(size.width, size.height);
+  // Never so small that the toolbar and a small bitmap are lost on the screen, never past it.
+  QSize wanted = QSize(size.width, size.height).expandedTo(kUsefulBitmapWindow);
+  if (const QScreen* screen = (parentWidget() ? parentWidget()->window() : this)->screen())
+    wanted = wanted.boundedTo(screen->availableGeometry().size() - kFrameRoom);
+  resize(wanted);
+  if (isVisible()) ui::fitOnScreen(this);  // a larger bitmap stretched it: back on screen
   return true;
+}
+
+// Beside the main window, on the side with room for it, inside the screen's free area: the
+// person sees both, and the preview is found where the click was.
+void PreviewWindow::placeBesideOwner() {
+  const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  if (!owner || !owner->isVisible() || !owner->screen()) return;
+  const QRect free = owner->screen()->availableGeometry();
+  const QRect beside = owner->frameGeometry();
+  const QSize outer = size() + kFrameRoom;
+  constexpr int kGap = 8;
+  int x = beside.right() + 1 + kGap;
+  if (x + outer.width() > free.right() + 1) x = beside.left() - kGap - outer.width();  // the left side
+  if (x < free.left()) x = free.right() + 1 - outer.width();  // no room either side: over the owner's edge
+  const int y = std::clamp(beside.top(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
+  move(std::max(x, free.left()), y);
 }
 
 void PreviewWindow::showSound(const Shown& shown) {
@@ -344,7 +375,11 @@ void PreviewWindow::step(int direction) {
   if (!shown) ui_.message(kPreviewFailed, {.title = "Error", .detail = failure_});
 }
 
-void PreviewWindow::save() { preview_.save(ui_); }
+void PreviewWindow::save() {
+  SaveReport report;
+  preview_.save(ui_, &report);
+  if (saved) saved(report);
+}
 
 void PreviewWindow::setToolbarEnabled(bool enabled) {
   for (QToolButton* button : {save_, previous_, next_}) button->setEnabled(enabled);

@@ -42,6 +42,8 @@ class PreviewWindow : public QWidget {
   const std::string& failure() const { return failure_; }
   // After previous/next moved to another resource: the old index (if any) and the new one.
   std::function<void(std::optional<std::size_t>, std::size_t)> moved;
+  // After the toolbar's Save: what it wrote.
+  std::function<void(const SaveReport&)> saved;
 
   // The toolbar: previous/next with wrap-around (nothing with one resource), and Save.
   void previous() { step(-1); }
@@ -74,6 +76,7 @@ class PreviewWindow : public QWidget {
   void playerEnded();
   void setNote(const QString& note);
   void fitSoundWindow();
+  void placeBesideOwner();
   void openPlayable(const std::filesystem::path& wave, QString note);
   void closePlayer();
   void startRender(PendingRender job);

@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/strcat.hpp"
 #include "base/system.hpp"
 #include "base/utf8.hpp"
 #include "orbisk/midi_render.hpp"
@@ -152,6 +153,7 @@ void Window::makeControls() {
       ui::stretch("buttons"),
       ui::custom("DataListBox", [](QWidget* parent) { return new QTreeWidget(parent); }).in("window", 1).into(list_),
       ui::custom("ProgressBar", [](QWidget* parent) { return new QProgressBar(parent); }).in("window").into(progress_),
+      ui::label("SavedLabel", "").in("window").into(saved_),
   });
 
   // The list's columns stand for the tab stops: each line's fields under the header's sections.
@@ -192,6 +194,8 @@ void Window::makeControls() {
   save_->setEnabled(false);
   preview_->setEnabled(false);
   stop_->setEnabled(false);
+  saved_->hide();
+  saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   showOutputFolder();
   resize(sizeHint().expandedTo(QSize(560, 520)));
 
@@ -202,6 +206,7 @@ void Window::makeControls() {
     if (old) selectLine(static_cast<int>(*old), false);
     selectLine(static_cast<int>(now), true);
   };
+  previewWindow_->saved = [this](const SaveReport& report) { showSaved(report); };
 }
 
 void Window::selectLine(int line, bool selected) {
@@ -316,11 +321,28 @@ void Window::save() {
   progress_->setValue(0);
   percent_ = false;
   setBusy(true);
-  worker_.start([this, selected] { flow_.save(selected, worker_.ui()); },
+  worker_.start([this, selected] { saveReport_ = flow_.save(selected, worker_.ui()); },
               [this] {
                 setBusy(false);
                 progress_->setValue(0);
+                showSaved(saveReport_);
               });
+}
+
+// "Saved 3 resources to /home/ann/out", with those kept as they were and a Stop said after it.
+void Window::showSaved(const SaveReport& report) {
+  const std::size_t count = report.written.size();
+  if (count == 0 && report.skipped.empty()) {
+    saved_->hide();
+    return;
+  }
+  std::string text = base::strcat("Saved ", count, count == 1 ? " resource to " : " resources to ",
+                                  ui::fromPath(flow_.outputFolder()).toStdString());
+  if (!report.skipped.empty()) text += base::strcat(" (", report.skipped.size(), " existing kept)");
+  if (report.stopped) text += "; stopped before the rest";
+  saved_->setText(ui::toQString(text));
+  saved_->setToolTip(saved_->text());
+  saved_->show();
 }
 
 void Window::showProgress(std::uint64_t done, std::uint64_t total) {

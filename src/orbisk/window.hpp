@@ -17,6 +17,7 @@
 #include "ui/qt/worker.hpp"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -82,6 +83,7 @@ class Window : public QWidget {
   void showOutputFolder();
   // Progress reported from the worker: percent of the scanned file, or resources saved.
   void showProgress(std::uint64_t done, std::uint64_t total);
+  void showSaved(const SaveReport& report);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   ui::Ui& ui_;                     // the window's own or the one handed in
@@ -105,6 +107,8 @@ class Window : public QWidget {
   QPushButton* stop_ = nullptr;
   QTreeWidget* list_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QLabel* saved_ = nullptr;  // what the last Save wrote, shown once it wrote
+  SaveReport saveReport_;
 
   std::unique_ptr<PreviewFolder> previewFolder_;
   std::unique_ptr<Preview> previewFlow_;

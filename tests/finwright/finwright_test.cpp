@@ -194,6 +194,25 @@ TEST_F(FinwrightBuild, BuildFailuresAreToldAndLeaveTheOutputUntouched) {
   expectRefused("top.dat");
 }
 
+TEST_F(FinwrightBuild, InputsAreCheckedBeforeTheSaveDialogIsShown) {
+  auto refusedWithoutDialog = [&](const std::string& latin, const std::string& message) {
+    auto builder = readyBuilder();
+    builder->boxes.latin = latin;
+    ui.messages.clear();
+    EXPECT_EQ(builder->build().outcome, ui::Outcome::Refused);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find(message), std::string::npos) << ui.messages[0];
+    EXPECT_TRUE(ui.dialogs.empty());
+  };
+  refusedWithoutDialog("川", "川");
+  // The library is checked before the texts, and the message says where it was looked for.
+  fs::remove(folder.path() / "fish.lib");
+  refusedWithoutDialog("川", "The fish library fish.lib, the template every new fish file is built from, was not found at " +
+                                 (folder.path() / "fish.lib").string() + ".");
+  ASSERT_TRUE(base::writeFileAtomically(folder.path() / "fish.lib", Bytes(64, 'x')));
+  refusedWithoutDialog("Edit me", "Library File differs");
+}
+
 TEST_F(FinwrightBuild, TextsOutsideTheCodePagesSingleBytesAreRefused) {
   auto builder = readyBuilder();
   builder->boxes.habitat = "川";

@@ -197,8 +197,8 @@ TEST_F(FinwrightWindow, BuildTakesWhatTheBoxesHold) {
   auto expected = samples::sampleFish();
   ASSERT_TRUE(expected);
   EXPECT_EQ(*written, *expected);
-  EXPECT_EQ(text("lblStatus"), QStringLiteral("Wrote %1 (%2 bytes)")
-                                   .arg(ui::fromPath(output), QString::fromStdString(base::withThousands(expected->size()))));
+  EXPECT_EQ(text("lblStatus"), QStringLiteral("Wrote sample.fsh in %1: 144 frames, %2 bytes")
+                                   .arg(ui::fromPath(folder.path()), QString::fromStdString(base::withThousands(expected->size()))));
 
   // A refused build clears that report; its message box says why.
   box("txtID")->setText(QStringLiteral("128"));

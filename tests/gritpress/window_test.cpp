@@ -16,6 +16,7 @@
 #include "support/window_support.hpp"
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
+#include "ui/qt/qt_ui.hpp"
 #include "ui/scripted_ui.hpp"
 
 namespace {
@@ -110,6 +111,8 @@ TEST_F(GritpressWindow, OutputWritesWhatTheBoxesSay) {
   control<QLineEdit>(window, "txt_Height")->setText(QStringLiteral("12"));
   click(window, "cmd_OFile_1");
   EXPECT_EQ(ui.messages.back(), "完了");
+  EXPECT_EQ(control<QLabel>(window, "lblStatus")->text(),
+            QStringLiteral("Wrote gravel.grv in %1: 26,061 bytes").arg(ui::fromPath(folder.path())));
   auto file = base::readFile(out, 1 << 20);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->size(), 276u + 15478u + 10198u + 109u);

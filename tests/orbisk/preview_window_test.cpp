@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSlider>
 #include <QTest>
@@ -143,14 +144,14 @@ TEST_F(OrbiskPreview, BitmapsOpenWindowsOfTheirSizeAndNextWrapsAroundMovingTheSe
   EXPECT_TRUE(preview().isVisible());
   EXPECT_FALSE(preview().isModal());
   EXPECT_EQ(preview().windowTitle(), QStringLiteral("プレビュー - pack0000.BMP"));
-  EXPECT_EQ(preview().size(), QSize(120, 102));
+  EXPECT_EQ(preview().size(), QSize(320, 240));  // at least a useful size
   EXPECT_EQ(control<QLabel>("Image1")->pixmap().size(), QSize(50, 30));
   EXPECT_TRUE(control<QScrollArea>("PictureArea")->isVisible());
   EXPECT_FALSE(control<QWidget>("SoundPanel")->isVisible());
 
   control<QToolButton>("NextButton")->click();
   EXPECT_EQ(preview().windowTitle(), QStringLiteral("プレビュー - pack0001.BMP"));
-  EXPECT_EQ(preview().size(), QSize(312, 92));
+  EXPECT_EQ(preview().size(), QSize(320, 240));
   EXPECT_EQ(selectedLines(), std::vector<int>{1});
 
   // The run-length compressed bitmap is decoded: 4 × 2 pixels, its bottom row (stored first)
@@ -161,7 +162,7 @@ TEST_F(OrbiskPreview, BitmapsOpenWindowsOfTheirSizeAndNextWrapsAroundMovingTheSe
   ASSERT_EQ(rle.size(), QSize(4, 2));
   EXPECT_EQ(rle.pixelColor(0, 0), QColor(Qt::black));
   EXPECT_EQ(rle.pixelColor(3, 1), QColor(Qt::white));
-  EXPECT_EQ(preview().size(), QSize(120, 74));
+  EXPECT_EQ(preview().size(), QSize(320, 240));
 
   // The undecodable one is said, and becomes the current line all the same.
   control<QToolButton>("NextButton")->click();
@@ -195,7 +196,11 @@ TEST_F(OrbiskPreview, PreviewShowsTheCurrentLineAloneAndDoubleClickShowsItsLine)
   // With one resource, previous and next do nothing.
   scan({stripes(20, 10)}, orbisk::Kind::Bitmap);
   EXPECT_FALSE(preview().isVisible());  // a new scan closes the old list's preview
+  window.move(30, 50);
   window.previewLine(0);
+  // Opened again beside the shown main window, level with it, and inside the screen.
+  EXPECT_TRUE(window.screen()->availableGeometry().contains(preview().frameGeometry()));
+  EXPECT_EQ(preview().frameGeometry().top(), window.frameGeometry().top());
   preview().next();
   preview().previous();
   EXPECT_EQ(preview().windowTitle(), QStringLiteral("プレビュー - pack0000.BMP"));
@@ -319,6 +324,8 @@ TEST_F(OrbiskPreview, SaveFromThePreviewNeedsTheOutputFolder) {
   window.flow().setOutputFolder(folder.path());
   control<QToolButton>("SaveButton")->click();
   EXPECT_EQ(*base::readFile(folder.path() / "pack0000.BMP", 1 << 20), stripes(20, 10));
+  EXPECT_EQ(test::findControl<QLabel>(window, "SavedLabel")->text(),
+            QStringLiteral("Saved 1 resource to %1").arg(ui::fromPath(folder.path())));
 }
 
 TEST_F(OrbiskPreview, ClosingTheProgramRemovesTheTempFolderOrSaysWhyNot) {

@@ -207,6 +207,8 @@ TEST_F(OrbiskWindow, SaveRunsBusyAsksOnTheGuiThreadAndStops) {
   // No left the old file; the other was written with exactly its bytes.
   EXPECT_EQ(base::readFile(out / "samp0000.BMP", 100).value(), (base::Bytes{'o', 'l', 'd'}));
   EXPECT_EQ(base::readFile(out / "samp0001.BMP", 100000).value(), samples::plantFront());
+  EXPECT_EQ(test::findControl<QLabel>(window, "SavedLabel")->text(),
+            QStringLiteral("Saved 1 resource to %1 (1 existing kept)").arg(ui::fromPath(out)));
   // Idle again: the busy state reversed, the selection kept, so Save stays available.
   std::map<std::string, bool> idle = enabledStates();
   EXPECT_TRUE(idle["ExtractBtn"] && idle["OpenBtn"] && idle["DataListBox"] && idle["ChangeFolderBtn"]);

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "ui/qt/describe.hpp"
+#include "ui/qt/fit_screen.hpp"
 #include "ui/qt/single_instance.hpp"
 
 namespace ui {
@@ -126,6 +127,7 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
   QApplication app(argc, argv);
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) qtDefaultHandler = qInstallMessageHandler(offscreenHandler);
   useJapaneseCapableFont();
+  fitEveryWindowOnScreen();
 
   QCommandLineParser parser;
   parser.setApplicationDescription(
