@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 
@@ -35,10 +36,11 @@ class PressUi : public ui::QtUi {
 
   ui::Answer ask(std::string_view text, ui::Buttons buttons) override {
     if (buttons != ui::Buttons::YesNoCancel) return QtUi::ask(text, buttons);
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kCaption), ui::toQString(text), QMessageBox::NoButton, parent_);
-    QPushButton* overwrite = box.addButton(QString::fromUtf8(kOverwrite), QMessageBox::YesRole);
-    QPushButton* newFile = box.addButton(QString::fromUtf8(kNewFile), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, ui::translatedText(kCaption), ui::translatedText(ui::toQString(text)),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* overwrite = box.addButton(ui::translatedText(kOverwrite), QMessageBox::YesRole);
+    QPushButton* newFile = box.addButton(ui::translatedText(kNewFile), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(ui::translatedText("キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(newFile);  // the safe choice
     box.setEscapeButton(cancel);
     box.exec();

@@ -20,6 +20,7 @@
 #include "orbisk/bitmap_image.hpp"
 #include "orbisk/preview_text.hpp"
 #include "ui/qt/control_table.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace orbisk {
@@ -65,7 +66,7 @@ void PreviewWindow::setPlayerFactory(PlayerFactory factory) {
 
 void PreviewWindow::makeControls() {
   setObjectName(QStringLiteral("BMPVIEW"));
-  setWindowTitle(QString::fromUtf8(kPreviewCaptionHead));
+  ui::setDesignedText(this, QString::fromUtf8(kPreviewCaptionHead));
 
   // Save, previous and next above; the bitmap, or the sound's player, below.
   auto toolbar = [this](QWidget* parent) {
@@ -154,7 +155,7 @@ bool PreviewWindow::showResource(std::size_t index) {
   } else {
     showSound(*shown);
   }
-  setWindowTitle(ui::toQString(shown->caption));
+  ui::setDesignedText(this, ui::toQString(shown->caption));
   shown_ = std::move(*shown);
   show();
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();  // offscreen has no stacking
@@ -183,7 +184,7 @@ void PreviewWindow::showSound(const Shown& shown) {
   pictureArea_->hide();
   picture_->clear();
   soundPanel_->show();
-  length_->setText(ui::toQString(lengthText(shown.kind, lengthMs_)));
+  length_->setText(ui::translatedText(ui::toQString(lengthText(shown.kind, lengthMs_))));
   positionBar_->setRange(0, clampToInt(lengthMs_));
   timer_->setInterval(refreshIntervalMs(shown.kind));
 
@@ -288,8 +289,8 @@ bool PreviewWindow::ensurePlayer(QString& whyNot) {
 }
 
 void PreviewWindow::setNote(const QString& note) {
-  note_->setText(note);
-  note_->setToolTip(note);
+  note_->setText(ui::translatedText(note));
+  note_->setToolTip(ui::translatedText(note));
   note_->setVisible(!note.isEmpty());
 }
 
@@ -329,7 +330,7 @@ void PreviewWindow::playerEnded() {
 void PreviewWindow::refresh() {
   if (!shown_ || shown_->kind == Kind::Bitmap) return;
   const std::uint64_t at = playable_ ? std::min(player_->position(), lengthMs_) : 0;
-  position_->setText(ui::toQString(positionText(shown_->kind, at)));
+  position_->setText(ui::translatedText(ui::toQString(positionText(shown_->kind, at))));
   if (!positionBar_->isSliderDown()) positionBar_->setValue(clampToInt(at));
 }
 
