@@ -22,6 +22,10 @@ already exists. Replace it?</translation>
         <translation>%1 %2 written</translation>
     </message>
     <message>
+        <source>%1 is not a folder that can be opened.</source>
+        <translation>%1 is not a folder that can be opened.</translation>
+    </message>
+    <message>
         <source>%1 は既にあります。
 上書: このファイルを置き換えます
 新規: 別の名前で出力します</source>
@@ -50,6 +54,14 @@ New name: write under another name</translation>
         <translation>&amp;Code Page</translation>
     </message>
     <message>
+        <source>&amp;Drive:</source>
+        <translation>&amp;Drive:</translation>
+    </message>
+    <message>
+        <source>&amp;Files</source>
+        <translation>&amp;Files</translation>
+    </message>
+    <message>
         <source>&amp;Japanese (932)</source>
         <translation>&amp;Japanese (932)</translation>
     </message>
@@ -74,12 +86,44 @@ New name: write under another name</translation>
         <translation>A height of 0 is written as it stands.</translation>
     </message>
     <message>
+        <source>A number (%1).</source>
+        <translation>A number (%1).</translation>
+    </message>
+    <message>
+        <source>A number from %1 to %2 (%3).</source>
+        <translation>A number from %1 to %2 (%3).</translation>
+    </message>
+    <message>
+        <source>A number from %1 to %2.</source>
+        <translation>A number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>A number.</source>
+        <translation>A number.</translation>
+    </message>
+    <message>
+        <source>A whole number from %1 to %2 (%3).</source>
+        <translation>A whole number from %1 to %2 (%3).</translation>
+    </message>
+    <message>
+        <source>A whole number from %1 to %2.</source>
+        <translation>A whole number from %1 to %2.</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>About</translation>
     </message>
     <message>
         <source>About Pelletry</source>
         <translation>About Pelletry</translation>
+    </message>
+    <message>
+        <source>Add an animation frame (a bitmap) to the strip</source>
+        <translation>Add an animation frame (a bitmap) to the strip</translation>
+    </message>
+    <message>
+        <source>Add frame</source>
+        <translation>Add frame</translation>
     </message>
     <message>
         <source>Age</source>
@@ -114,12 +158,24 @@ New name: write under another name</translation>
         <translation>Cancel</translation>
     </message>
     <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Cannot make the folder %1.</translation>
+    </message>
+    <message>
         <source>Carbo hydrate</source>
         <translation>Carbohydrate</translation>
     </message>
     <message>
         <source>Change folder</source>
         <translation>Change folder</translation>
+    </message>
+    <message>
+        <source>Choose Folder</source>
+        <translation>Choose Folder</translation>
+    </message>
+    <message>
+        <source>Choose the food's picture (a bitmap)</source>
+        <translation>Choose the food's picture (a bitmap)</translation>
     </message>
     <message>
         <source>Cl</source>
@@ -130,8 +186,44 @@ New name: write under another name</translation>
         <translation>Click a path box to choose its bitmap.</translation>
     </message>
     <message>
+        <source>Click to choose the Description file</source>
+        <translation>Click to choose the Description file</translation>
+    </message>
+    <message>
+        <source>Click to choose the FRONT file</source>
+        <translation>Click to choose the FRONT file</translation>
+    </message>
+    <message>
+        <source>Click to choose the ICON file</source>
+        <translation>Click to choose the ICON file</translation>
+    </message>
+    <message>
+        <source>Click to choose the TOP file</source>
+        <translation>Click to choose the TOP file</translation>
+    </message>
+    <message>
+        <source>Click to choose the aspect bitmap</source>
+        <translation>Click to choose the aspect bitmap</translation>
+    </message>
+    <message>
+        <source>Click to choose the fish or tank file, or drop it on the window</source>
+        <translation>Click to choose the fish or tank file, or drop it on the window</translation>
+    </message>
+    <message>
+        <source>Click to choose the surface bitmap</source>
+        <translation>Click to choose the surface bitmap</translation>
+    </message>
+    <message>
+        <source>Click to choose…</source>
+        <translation>Click to choose…</translation>
+    </message>
+    <message>
         <source>Click to close</source>
         <translation>Click to close</translation>
+    </message>
+    <message>
+        <source>Click to close the preview</source>
+        <translation>Click to close the preview</translation>
     </message>
     <message>
         <source>Compress BMP</source>
@@ -198,6 +290,10 @@ New name: write under another name</translation>
         <translation>Drop a fish file here, or press Cut.</translation>
     </message>
     <message>
+        <source>Drop a frame here to take it out of the strip</source>
+        <translation>Drop a frame here to take it out of the strip</translation>
+    </message>
+    <message>
         <source>Drop the icon bitmap or the frames folder here.</source>
         <translation>Drop the icon bitmap or the frames folder here.</translation>
     </message>
@@ -222,6 +318,10 @@ New name: write under another name</translation>
         <translation>Eggs</translation>
     </message>
     <message>
+        <source>End Offset (hex)</source>
+        <translation>End Offset (hex)</translation>
+    </message>
+    <message>
         <source>Erase</source>
         <translation>Erase</translation>
     </message>
@@ -232,6 +332,10 @@ New name: write under another name</translation>
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>F&amp;olders</source>
+        <translation>F&amp;olders</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -310,6 +414,10 @@ New name: write under another name</translation>
         <translation>Finwright for Brinmoor  Version %1</translation>
     </message>
     <message>
+        <source>First frame: %1 × %2 pixels%3</source>
+        <translation>First frame: %1 × %2 pixels%3</translation>
+    </message>
+    <message>
         <source>Fish</source>
         <translation>Fish</translation>
     </message>
@@ -326,8 +434,20 @@ New name: write under another name</translation>
         <translation>Food Name</translation>
     </message>
     <message>
+        <source>Food files for the aquarium</source>
+        <translation>Food files for the aquarium</translation>
+    </message>
+    <message>
         <source>Food kind %1</source>
         <translation>Food kind %1</translation>
+    </message>
+    <message>
+        <source>Food kind 0-12</source>
+        <translation>Food kind 0-12</translation>
+    </message>
+    <message>
+        <source>Frame %1: drag it onto another frame to swap them, or onto the trash</source>
+        <translation>Frame %1: drag it onto another frame to swap them, or onto the trash</translation>
     </message>
     <message>
         <source>Frames: %1 of %2</source>
@@ -482,6 +602,10 @@ New name: write under another name</translation>
         <translation>Name is 1-32 letters</translation>
     </message>
     <message>
+        <source>Name of the new folder in %1:</source>
+        <translation>Name of the new folder in %1:</translation>
+    </message>
+    <message>
         <source>NetKeeper</source>
         <translation>NetKeeper</translation>
     </message>
@@ -496,6 +620,18 @@ New name: write under another name</translation>
     <message>
         <source>New</source>
         <translation>New</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Next resource</source>
+        <translation>Next resource</translation>
     </message>
     <message>
         <source>No</source>
@@ -558,6 +694,14 @@ New name: write under another name</translation>
         <translation>Picture</translation>
     </message>
     <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Play the frames as the food will move</source>
+        <translation>Play the frames as the food will move</translation>
+    </message>
+    <message>
         <source>Please set Fish Name</source>
         <translation>Please set Fish Name</translation>
     </message>
@@ -578,12 +722,52 @@ New name: write under another name</translation>
         <translation>Preview selected resource</translation>
     </message>
     <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Previous resource</source>
+        <translation>Previous resource</translation>
+    </message>
+    <message>
         <source>Protain</source>
         <translation>Protein</translation>
     </message>
     <message>
+        <source>Read as %1, rounded to a whole number.</source>
+        <translation>Read as %1, rounded to a whole number.</translation>
+    </message>
+    <message>
+        <source>Read as %1, the largest value.</source>
+        <translation>Read as %1, the largest value.</translation>
+    </message>
+    <message>
+        <source>Read as %1, the smallest value.</source>
+        <translation>Read as %1, the smallest value.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the box does not start with a number.</source>
+        <translation>Read as %1: the box does not start with a number.</translation>
+    </message>
+    <message>
+        <source>Read as %1: the text after the number is ignored.</source>
+        <translation>Read as %1: the text after the number is ignored.</translation>
+    </message>
+    <message>
         <source>Redd</source>
         <translation>Redd</translation>
+    </message>
+    <message>
+        <source>Rendering the MIDI sound…</source>
+        <translation>Rendering the MIDI sound…</translation>
+    </message>
+    <message>
+        <source>Rendering the MIDI sound… %1%</source>
+        <translation>Rendering the MIDI sound… %1%</translation>
+    </message>
+    <message>
+        <source>Ressource Name</source>
+        <translation>Resource Name</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -604,6 +788,10 @@ New name: write under another name</translation>
     <message>
         <source>Save selected Ressource</source>
         <translation>Save selected Resource</translation>
+    </message>
+    <message>
+        <source>Save this resource into the output folder</source>
+        <translation>Save this resource into the output folder</translation>
     </message>
     <message>
         <source>ScalePainter</source>
@@ -642,6 +830,10 @@ New name: write under another name</translation>
         <translation>Sex</translation>
     </message>
     <message>
+        <source>Size (Hex)</source>
+        <translation>Size (Hex)</translation>
+    </message>
+    <message>
         <source>Source</source>
         <translation>Source</translation>
     </message>
@@ -658,12 +850,24 @@ New name: write under another name</translation>
         <translation>Start</translation>
     </message>
     <message>
+        <source>Start Offset (hex)</source>
+        <translation>Start Offset (hex)</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
         <source>Surface</source>
         <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Swap with the frame after</source>
+        <translation>Swap with the frame after</translation>
+    </message>
+    <message>
+        <source>Swap with the frame before</source>
+        <translation>Swap with the frame before</translation>
     </message>
     <message>
         <source>TOP</source>
@@ -698,12 +902,28 @@ New name: write under another name</translation>
         <translation>The File Name box is empty: type the name of the file to write.</translation>
     </message>
     <message>
+        <source>The drive %1 cannot be read.</source>
+        <translation>The drive %1 cannot be read.</translation>
+    </message>
+    <message>
         <source>The first frame does not lie within its animation set: nothing to draw.</source>
         <translation>The first frame does not lie within its animation set: nothing to draw.</translation>
     </message>
     <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>The folder %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
         <source>The frame strip is full: a food file takes at most 25 frames.</source>
         <translation>The frame strip is full: a food file takes at most 25 frames.</translation>
+    </message>
+    <message>
+        <source>The player cannot open %1.</source>
+        <translation>The player cannot open %1.</translation>
     </message>
     <message>
         <source>There is not a image file.</source>
@@ -716,6 +936,10 @@ New name: write under another name</translation>
     <message>
         <source>This application has already been open</source>
         <translation>This application is already open.</translation>
+    </message>
+    <message>
+        <source>Type or paste a folder and press Enter to go there</source>
+        <translation>Type or paste a folder and press Enter to go there</translation>
     </message>
     <message>
         <source>Type the file to write in the Destinate box.</source>
@@ -756,6 +980,10 @@ New name: write under another name</translation>
     <message>
         <source>W/H=%1/%2 pixels=%3/%4 cm</source>
         <translation>W/H=%1/%2 pixels=%3/%4 cm</translation>
+    </message>
+    <message>
+        <source>W/H=%1/%2 pixels=%3/%4cm Size=%5bytes</source>
+        <translation>W/H=%1/%2 pixels=%3/%4cm Size=%5bytes</translation>
     </message>
     <message>
         <source>W/H=0/0 pixels</source>
@@ -816,6 +1044,10 @@ New name: write under another name</translation>
     <message>
         <source>not BMP type</source>
         <translation>not BMP type</translation>
+    </message>
+    <message>
+        <source>palette index</source>
+        <translation>palette index</translation>
     </message>
     <message>
         <source>per ml</source>
