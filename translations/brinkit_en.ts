@@ -226,6 +226,10 @@ New name: write under another name</translation>
         <translation>Click to close the preview</translation>
     </message>
     <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
         <source>Compress BMP</source>
         <translation>Compress BMP</translation>
     </message>
@@ -334,6 +338,10 @@ New name: write under another name</translation>
         <translation>Exit</translation>
     </message>
     <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
         <source>F&amp;olders</source>
         <translation>F&amp;olders</translation>
     </message>
@@ -426,6 +434,10 @@ New name: write under another name</translation>
         <translation>Fish Icon</translation>
     </message>
     <message>
+        <source>Fish Kind</source>
+        <translation>Fish Kind</translation>
+    </message>
+    <message>
         <source>Fish name</source>
         <translation>Fish name</translation>
     </message>
@@ -452,6 +464,10 @@ New name: write under another name</translation>
     <message>
         <source>Frames: %1 of %2</source>
         <translation>Frames: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Fullness</source>
+        <translation>Fullness</translation>
     </message>
     <message>
         <source>GH</source>
@@ -1020,6 +1036,10 @@ New name: write under another name</translation>
     <message>
         <source>detail</source>
         <translation>detail</translation>
+    </message>
+    <message>
+        <source>egg</source>
+        <translation>egg</translation>
     </message>
     <message>
         <source>eggs</source>

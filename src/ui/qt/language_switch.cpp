@@ -147,12 +147,13 @@ std::unique_ptr<CatalogueTranslator>& installedTranslator() {
   return translator;
 }
 
-// Renders each window as it is shown, once a language other than the design's has been used.
+// Renders each window in the chosen language as it is shown.
 class ShowWatcher : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+    // Windows opened as designed are shown as made; only a switch back renders them again.
+    if (event->type() == QEvent::Show && watched->isWidgetType() && language() != Language::AsDesigned) {
       auto* widget = static_cast<QWidget*>(watched);
       if (widget->isWindow()) renderTexts(widget);
     }
