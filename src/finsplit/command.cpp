@@ -12,13 +12,15 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   struct Options {
     std::string fish;
     std::string out = ".";
+    bool yes = false;
   };
   auto options = std::make_shared<Options>();
   auto* cmd = app.add_subcommand("finsplit", "Cut a fish file into its frame bitmaps 0000.bmp, 0001.bmp, ...");
   cmd->add_option("FISH", options->fish, "The fish file to cut (.fsh); leaving it out is a cancelled OPEN dialog");
   cmd->add_option("--out", options->out, "The save folder the bitmaps are written to")->capture_default_str();
+  cmd->add_flag("--yes", options->yes, "Replace frame files of an earlier cut in the save folder instead of refusing");
   cmd->callback([options, &context] {
-    ui::CliUi cli(context.err);
+    ui::CliUi cli(context.err, options->yes);
     if (!options->fish.empty()) cli.answerDialog(kOpenTitle, options->fish);
     Finsplit tool(cli, options->out);
     auto result = tool.cut();
@@ -29,7 +31,8 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
         context.exitCode = ui::kExitDone;
         break;
       case ui::Outcome::Cancelled:
-        context.err << "No fish file given: the OPEN dialog was left without a file, so nothing was cut.\n";
+        if (result.existing > 0) context.err << "Nothing written: the frame files exist; give --yes to replace them.\n";
+        else context.err << "No fish file given: the OPEN dialog was left without a file, so nothing was cut.\n";
         context.exitCode = ui::kExitRefused;
         break;
       case ui::Outcome::Refused:

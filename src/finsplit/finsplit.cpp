@@ -13,6 +13,22 @@ std::string windowCaption() {
   return base::strcat("FinSplit for BRINMOOR    Ver", kVersionMajor, ".", kVersionMinor, ".", kVersionRevision);
 }
 
+std::string replaceFramesQuestion(std::size_t existing, std::size_t frames, const std::filesystem::path& folder) {
+  const std::string first = fishfile::frameName(0) + ".bmp";
+  std::string which;
+  if (frames == 1) which = base::strcat("The frame file ", first);
+  else {
+    const std::string range = base::strcat(" frame files (", first, " to ", fishfile::frameName(frames - 1), ".bmp)");
+    which = existing == frames ? base::strcat("All ", frames, range) : base::strcat(existing, " of the ", frames, range);
+  }
+  return base::strcat(which, existing == 1 ? " already exists in " : " already exist in ", base::displayPath(folder),
+                      ".\nDo you want to replace ", existing == 1 ? "it?" : "them?");
+}
+
+std::string framesWrittenText(std::size_t written, const std::filesystem::path& folder) {
+  return base::strcat(written, written == 1 ? " frame written to " : " frames written to ", base::displayPath(folder));
+}
+
 void Finsplit::setFolder() {
   if (auto folder = ui_.chooseFolder(saveFolder_)) saveFolder_ = *folder;
 }
@@ -50,6 +66,11 @@ CutResult Finsplit::cutFile(const std::filesystem::path& fishFile) {
   if (*checked == 0) return refuse(base::strcat("No animation sets found in ", base::displayPath(fishFile), "."));
 
   const std::string folder = saveFolder_.string();
+  std::size_t existing = 0;
+  for (std::size_t number = 0; number < *checked; ++number)
+    existing += std::filesystem::exists(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp"), ec);
+  if (existing > 0 && ui_.ask(replaceFramesQuestion(existing, *checked, saveFolder_), ui::Buttons::YesNo) != ui::Answer::Yes)
+    return {ui::Outcome::Cancelled, 0, existing};
   auto written = cutFishFile(*data, [&](std::size_t number, base::ByteSpan bitmap) {
     auto ok = base::writeFileAtomically(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp"), bitmap);
     ui_.progress(number + 1, *checked);

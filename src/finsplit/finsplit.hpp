@@ -19,7 +19,14 @@ inline constexpr const char* kOpenFilter = "Brinmoor Fish file(*.fsh)|*.fsh";
 struct CutResult {
   ui::Outcome outcome = ui::Outcome::Cancelled;
   std::size_t written = 0;
+  std::size_t existing = 0;  // frame files already in the save folder, asked about once
 };
+
+// "3 of the 144 frame files (0000.bmp to 0143.bmp) already exist in /home/ann/frames.\nDo you
+// want to replace them?"
+std::string replaceFramesQuestion(std::size_t existing, std::size_t frames, const std::filesystem::path& folder);
+// The status line after a cut: "144 frames written to /home/ann/frames".
+std::string framesWrittenText(std::size_t written, const std::filesystem::path& folder);
 
 class Finsplit {
  public:
@@ -34,7 +41,9 @@ class Finsplit {
   // Cuts a fish file into the save folder as "0000.bmp", "0001.bmp" … Nothing is written
   // unless every frame decodes; each bitmap is written atomically. Stop while the frames are
   // decoded ends it as cancelled, having written nothing; progress counts the bitmaps written.
-  // A file without animation sets is refused ("No animation sets found in FILE.").
+  // A file without animation sets is refused ("No animation sets found in FILE."). When frame
+  // files of that many frames exist already, one question asks before any is replaced; No
+  // ends it as cancelled, with `existing` set.
   CutResult cutFile(const std::filesystem::path& fishFile);
 
  private:

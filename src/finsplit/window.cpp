@@ -58,6 +58,8 @@ void Window::build() {
   saveFolder_->setMargin(3);
   saveFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status_->setForegroundRole(QPalette::PlaceholderText);
+  // A long save folder is cut rather than widening the window; the tooltip holds the line whole.
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
   connect(table.get<QPushButton>("cmdCut"), &QPushButton::clicked, this, &Window::cut);
@@ -92,9 +94,8 @@ void Window::showResult(const CutResult& result) {
       return;
     case ui::Outcome::Done:
       status_->setForegroundRole(QPalette::WindowText);
-      status_->setText(QStringLiteral("%1 %2 written")
-                             .arg(result.written)
-                             .arg(result.written == 1 ? QStringLiteral("bitmap") : QStringLiteral("bitmaps")));
+      status_->setText(ui::toQString(framesWrittenText(result.written, flow_.saveFolder())));
+      status_->setToolTip(status_->text());
       return;
   }
 }

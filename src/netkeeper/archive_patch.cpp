@@ -142,6 +142,17 @@ std::string rangeList(const std::vector<std::string>& captions) {
 
 fs::path backupPath(const fs::path& archive) { return archive.parent_path() / kBackupName; }
 
+std::string erasedText(const fs::path& archive, const std::vector<std::string>& captions) {
+  std::string text = "Erased ";
+  for (std::size_t i = 0; i < captions.size(); ++i)
+    text += base::strcat(i == 0 ? "" : i + 1 == captions.size() ? " and " : ", ", captions[i]);
+  return base::strcat(text, " in ", base::displayPath(archive), " (backup ", kBackupName, ")");
+}
+
+std::string restoredText(const fs::path& archive) {
+  return base::strcat("Restored ", base::displayPath(archive), " from its backup ", kBackupName);
+}
+
 bool isArchiveName(const fs::path& file) {
   const std::string name = file.filename().string();
   const std::string_view wanted = kArchiveName;

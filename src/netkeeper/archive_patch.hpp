@@ -33,6 +33,11 @@ std::filesystem::path backupPath(const std::filesystem::path& archive);
 // Whether the file is called "Brinmoor.rez" in any case: the picker offers no other.
 bool isArchiveName(const std::filesystem::path& file);
 
+// The status lines after Erase and Undo: "Erased Heater and Filter in /games/Brinmoor.rez
+// (backup Brinmoor.org)", "Restored /games/Brinmoor.rez from its backup Brinmoor.org".
+std::string erasedText(const std::filesystem::path& archive, const std::vector<std::string>& captions);
+std::string restoredText(const std::filesystem::path& archive);
+
 class ArchivePatch {
  public:
   explicit ArchivePatch(ui::Ui& ui) : ui_(ui) {}

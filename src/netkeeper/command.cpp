@@ -19,14 +19,18 @@ struct FishOptions {
   std::string file;
   std::optional<std::string> age, health, vigor, courage, power, sex, eggs;
   std::string name = kDefaultOutputName;
+  bool yes = false;
 };
 
 struct GeneOptions {
   std::string file;
   std::vector<std::string> genes;
   std::string name = kDefaultOutputName;
-  bool json = false;
+  bool json = false, yes = false;
 };
+
+// After the replace question was answered No.
+constexpr const char* kReplaceRefused = "Nothing written: the output file exists; give --yes to replace it.";
 
 // The file a verb works on must be given as a file: without one the window would say "File differs".
 int runKind(const std::string& file, ui::CommandContext& context) {
@@ -42,8 +46,9 @@ int runKind(const std::string& file, ui::CommandContext& context) {
 }
 
 int runFish(const FishOptions& options, ui::CommandContext& context) {
-  ui::CliUi cli(context.err);
+  ui::CliUi cli(context.err, options.yes);
   Netkeeper tool(cli);
+  tool.setEditInPlaceWithoutAsking(true);
   if (!tool.startFish(base::pathFromUtf8(options.file))) return ui::kExitRefused;
   FishBoxes boxes;
   const auto tick = ui::tickFromOption;
@@ -58,7 +63,8 @@ int runFish(const FishOptions& options, ui::CommandContext& context) {
   boxes.fileName = options.name;
   const auto outcome = tool.confirmFish(boxes);
   std::error_code ec;
-  return ui::reportWrite(context, outcome, tool.lastWritten(), static_cast<std::size_t>(std::filesystem::file_size(tool.lastWritten(), ec)), {});
+  return ui::reportWrite(context, outcome, tool.lastWritten(), static_cast<std::size_t>(std::filesystem::file_size(tool.lastWritten(), ec)),
+                         kReplaceRefused);
 }
 
 int runGenes(const GeneOptions& options, ui::CommandContext& context) {
@@ -77,13 +83,14 @@ int runGenes(const GeneOptions& options, ui::CommandContext& context) {
     boxes.text[static_cast<std::size_t>(k - 1)] = gene.substr(equals + 1);
   }
   boxes.fileName = options.name;
-  ui::CliUi cli(context.err);
+  ui::CliUi cli(context.err, options.yes);
   Netkeeper tool(cli);
+  tool.setEditInPlaceWithoutAsking(true);
   if (!tool.startSplicing(base::pathFromUtf8(options.file))) return ui::kExitRefused;
   const auto outcome = tool.confirmGenes(boxes);
-  if (outcome != ui::Outcome::Done) return ui::kExitRefused;
   std::error_code ec;
-  return ui::reportWrite(context, outcome, tool.lastWritten(), static_cast<std::size_t>(std::filesystem::file_size(tool.lastWritten(), ec)), {});
+  return ui::reportWrite(context, outcome, tool.lastWritten(), static_cast<std::size_t>(std::filesystem::file_size(tool.lastWritten(), ec)),
+                         kReplaceRefused);
 }
 
 int runGeneList(const GeneOptions& options, ui::CommandContext& context) {
@@ -145,6 +152,7 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   fishCmd->add_option("--sex", fish->sex, "M or W")->check(CLI::IsMember({std::string(kMale), std::string(kFemale)}));
   fishCmd->add_option("--eggs", fish->eggs, "Egg count of the kind's eggs (held to 1..255)");
   fishCmd->add_option("--name", fish->name, "The File Name box: the output's name without its ending")->capture_default_str();
+  fishCmd->add_flag("--yes", fish->yes, "Replace an existing output file other than FILE itself instead of refusing");
   fishCmd->callback([fish, &context] { context.exitCode = runFish(*fish, context); });
 
   auto genes = std::make_shared<GeneOptions>();
@@ -155,6 +163,7 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   genesCmd->add_option("FILE", genes->file, "The tank or fish file; its first fish must carry genes")->required();
   genesCmd->add_option("--gene", genes->genes, "K=V: gene K (1..14) gets value V (0..255); repeat for more genes");
   genesCmd->add_option("--name", genes->name, "The File Name box: the output's name without \".fsh\"")->capture_default_str();
+  genesCmd->add_flag("--yes", genes->yes, "Replace an existing output file other than FILE itself instead of refusing");
   genesCmd->callback([genes, &context] { context.exitCode = runGenes(*genes, context); });
 
   auto list = std::make_shared<GeneOptions>();

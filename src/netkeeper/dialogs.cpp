@@ -29,6 +29,13 @@ QLineEdit* makeBox(QWidget* parent, const QString& name) {
   return box;
 }
 
+// The line above the boxes saying which fish the dialog edits: hidden until set.
+void showScope(QLabel* label, const QString& text) {
+  label->setWordWrap(true);
+  label->setText(text);
+  label->setVisible(!text.isEmpty());
+}
+
 // "File Name" and its box, then OK and Cancel, below the rest of the dialog's column.
 QLineEdit* addFileNameAndButtons(ui::ControlTable& table, QDialog* dialog, const std::function<void()>& ok) {
   QLineEdit* fileName = nullptr;
@@ -59,6 +66,7 @@ FishDialog::FishDialog(const QString& caption, int presetAge, OnOk onOk, QWidget
   ui::ControlTable table(this);
   table.add({
       ui::column("dialog"),
+      ui::label("lblScope", "").in("dialog").into(scope_),
       ui::grid("boxes").in("dialog"),
       ui::checkBox("chkAge", captions[0]).at("boxes", 0, 0).into(ticks_[0]),
       ui::lineEdit("txtAge").with(ui::kKeepPlace).at("boxes", 0, 1).into(values_[0]),
@@ -92,11 +100,14 @@ FishDialog::FishDialog(const QString& caption, int presetAge, OnOk onOk, QWidget
   fileName_ = addFileNameAndButtons(table, this, [this] { ok(); });
   for (QCheckBox* tick : ticks_) connect(tick, &QCheckBox::toggled, this, &FishDialog::showValues);
 
+  showScope(scope_, {});
   FishBoxes presets;
   presets.ageText = std::to_string(presetAge);
   setBoxes(presets);
   resize(kDialogWidth, kDialogHeight);
 }
+
+void FishDialog::setScope(const QString& text) { showScope(scope_, text); }
 
 FishBoxes FishDialog::boxes() const {
   FishBoxes b;
@@ -134,14 +145,14 @@ void FishDialog::ok() {
   FishBoxes b = boxes();
   const ui::Outcome outcome = onOk_ ? onOk_(b) : ui::Outcome::Done;
   setBoxes(b);  // the clamped boxes
-  if (outcome != ui::Outcome::Refused) accept();
+  if (outcome == ui::Outcome::Done) accept();
 }
 
 SplicingDialog::SplicingDialog(const QString& caption, OnOk onOk, QWidget* parent) : QDialog(parent), onOk_(std::move(onOk)) {
   setObjectName(QStringLiteral("frmSplicing"));
   setWindowTitle(caption);
   ui::ControlTable table(this);
-  table.add({ui::column("dialog"), ui::grid("boxes").in("dialog")});
+  table.add({ui::column("dialog"), ui::label("lblScope", "").in("dialog").into(scope_), ui::grid("boxes").in("dialog")});
   auto* grid = static_cast<QGridLayout*>(table.layout("boxes"));
   for (std::size_t i = 0; i < ticks_.size(); ++i) {
     ticks_[i] = new QCheckBox(QStringLiteral("Gene %1").arg(i + 1), this);
@@ -157,9 +168,12 @@ SplicingDialog::SplicingDialog(const QString& caption, OnOk onOk, QWidget* paren
   }
   table.add({ui::stretch("dialog")});
   fileName_ = addFileNameAndButtons(table, this, [this] { ok(); });
+  showScope(scope_, {});
   setBoxes(GeneBoxes{});
   resize(kDialogWidth, kDialogHeight);
 }
+
+void SplicingDialog::setScope(const QString& text) { showScope(scope_, text); }
 
 GeneBoxes SplicingDialog::boxes() const {
   GeneBoxes b;
@@ -186,7 +200,7 @@ void SplicingDialog::showValues() {
 
 void SplicingDialog::ok() {
   const ui::Outcome outcome = onOk_ ? onOk_(boxes()) : ui::Outcome::Done;
-  if (outcome != ui::Outcome::Refused) accept();
+  if (outcome == ui::Outcome::Done) accept();
 }
 
 }  // namespace netkeeper

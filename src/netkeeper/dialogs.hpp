@@ -1,9 +1,10 @@
 #pragma once
 // netkeeper's dialogs: Fish Infomation (the values to write into the fish of a kind) and
-// Splicing (the genes to write). Each tick box shows its value control while ticked. OK hands
-// the boxes to a callback that edits and writes; the dialog closes unless the callback refused
-// (a gene out of range, a file that could not be written), and shows the boxes as the
-// callback left them (Health "-5" becomes "0").
+// Splicing (the genes to write). Each tick box shows its value control while ticked. A line at
+// the top says which fish are edited. OK hands the boxes to a callback that edits and writes;
+// the dialog closes once written, and stays open otherwise (a gene out of range, a file that
+// could not be written or was not to be replaced), showing the boxes as the callback left
+// them (Health "-5" becomes "0").
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "netkeeper/netkeeper.hpp"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -27,6 +29,8 @@ class FishDialog : public QDialog {
   // caption: the kind's name; presetAge: the Age box's text.
   FishDialog(const QString& caption, int presetAge, OnOk onOk, QWidget* parent = nullptr);
 
+  // The line at the top: "Edits all 5 Guppies and 2 Guppy eggs".
+  void setScope(const QString& text);
   FishBoxes boxes() const;
   void setBoxes(const FishBoxes& boxes);
   void ok();
@@ -40,6 +44,7 @@ class FishDialog : public QDialog {
   QRadioButton* male_ = nullptr;
   QRadioButton* female_ = nullptr;
   QLineEdit* fileName_ = nullptr;
+  QLabel* scope_ = nullptr;
 };
 
 class SplicingDialog : public QDialog {
@@ -49,6 +54,8 @@ class SplicingDialog : public QDialog {
   using OnOk = std::function<ui::Outcome(const GeneBoxes&)>;
   SplicingDialog(const QString& caption, OnOk onOk, QWidget* parent = nullptr);
 
+  // The line at the top: "Edits all 5 Guppies and 2 Guppy eggs".
+  void setScope(const QString& text);
   GeneBoxes boxes() const;
   void setBoxes(const GeneBoxes& boxes);
   void ok();
@@ -60,6 +67,7 @@ class SplicingDialog : public QDialog {
   std::array<QCheckBox*, tankfile::kGeneCount> ticks_{};
   std::array<QLineEdit*, tankfile::kGeneCount> values_{};
   QLineEdit* fileName_ = nullptr;
+  QLabel* scope_ = nullptr;
 };
 
 }  // namespace netkeeper

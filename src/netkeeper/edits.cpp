@@ -51,35 +51,58 @@ bool editFish(TankImage& image, std::size_t record, const EditSet& edits, bool g
   return true;
 }
 
-EditReport applyFishEdits(TankImage& image, std::size_t n, const EditSet& edits) {
-  EditReport report;
+std::vector<std::size_t> fishOfKind(const TankImage& image, std::size_t n) {
   const std::string kind = tankfile::kindName(image, n);
-  const bool guppy = kind == kGuppy;
-  auto visit = [&](std::size_t record) {
-    (editFish(image, record, edits, guppy) ? report.fish : report.skippedFish).push_back(record);
-  };
-  visit(n);
+  std::vector<std::size_t> records{n};
   for (std::size_t p = n;;) {
     auto m = tankfile::findNextFishRecord(image, p + kRecordGap);
     if (!m) break;
-    if (tankfile::kindName(image, *m) == kind) visit(*m);
+    if (tankfile::kindName(image, *m) == kind) records.push_back(*m);
     p = *m;
   }
+  return records;
+}
 
-  const auto eggCount = asByte(std::clamp(edits.eggCount, 1, 255));
+std::vector<std::size_t> eggsOfKind(const TankImage& image, std::size_t n) {
+  const std::string kind = tankfile::kindName(image, n);
+  std::vector<std::size_t> eggs;
   for (std::size_t p = static_cast<std::size_t>(static_cast<double>(image.fileLength()) * 0.4);;) {
     auto e = tankfile::findNextEggRecord(image, p + kRecordGap);
     if (!e) break;
-    if (tankfile::kindName(image, *e) == kind) {
-      const auto at = static_cast<Offset>(*e);
-      const bool fits = image.holds(at + egg::kId, 4) && (!edits.eggsFlag || image.holds(at + egg::kCount));
-      if (fits) {
-        image.incrementId(at + egg::kId);
-        if (edits.eggsFlag) image.setByte(at + egg::kCount, eggCount);
-      }
-      (fits ? report.eggs : report.skippedEggs).push_back(*e);
-    }
+    if (tankfile::kindName(image, *e) == kind) eggs.push_back(*e);
     p = *e;
+  }
+  return eggs;
+}
+
+std::vector<std::size_t> geneCarriers(const TankImage& image, std::size_t n) {
+  std::vector<std::size_t> records{n};
+  for (std::size_t p = n;;) {
+    auto m = tankfile::findNextFishRecord(image, p + kRecordGap);
+    if (!m) break;
+    if (isGeneCapableName(tankfile::kindName(image, *m))) records.push_back(*m);
+    p = *m;
+  }
+  return records;
+}
+
+EditReport applyFishEdits(TankImage& image, std::size_t n, const EditSet& edits) {
+  EditReport report;
+  const bool guppy = tankfile::kindName(image, n) == kGuppy;
+  // Both lists are found before any byte changes.
+  const auto fish = fishOfKind(image, n);
+  const auto eggs = eggsOfKind(image, n);
+  for (std::size_t record : fish) (editFish(image, record, edits, guppy) ? report.fish : report.skippedFish).push_back(record);
+
+  const auto eggCount = asByte(std::clamp(edits.eggCount, 1, 255));
+  for (std::size_t e : eggs) {
+    const auto at = static_cast<Offset>(e);
+    const bool fits = image.holds(at + egg::kId, 4) && (!edits.eggsFlag || image.holds(at + egg::kCount));
+    if (fits) {
+      image.incrementId(at + egg::kId);
+      if (edits.eggsFlag) image.setByte(at + egg::kCount, eggCount);
+    }
+    (fits ? report.eggs : report.skippedEggs).push_back(e);
   }
   return report;
 }
@@ -99,14 +122,8 @@ bool editGenes(TankImage& image, std::size_t record, const GeneEdits& genes) {
 
 EditReport applyGeneEdits(TankImage& image, std::size_t n, const GeneEdits& genes) {
   EditReport report;
-  auto visit = [&](std::size_t record) { (editGenes(image, record, genes) ? report.fish : report.skippedFish).push_back(record); };
-  visit(n);
-  for (std::size_t p = n;;) {
-    auto m = tankfile::findNextFishRecord(image, p + kRecordGap);
-    if (!m) break;
-    if (isGeneCapableName(tankfile::kindName(image, *m))) visit(*m);
-    p = *m;
-  }
+  for (std::size_t record : geneCarriers(image, n))
+    (editGenes(image, record, genes) ? report.fish : report.skippedFish).push_back(record);
   return report;
 }
 

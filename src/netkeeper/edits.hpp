@@ -46,6 +46,14 @@ struct EditReport {
 // value. `guppy` writes the sex a second time at N - 22. False, with nothing changed, when a
 // byte to write lies outside the file.
 bool editFish(tankfile::TankImage& image, std::size_t n, const EditSet& edits, bool guppy);
+// The records the fish-information edits visit: N and every later fish of N's kind (each
+// searched for from 400 bytes after the last record found), and the eggs of that kind after
+// 40 % of the file.
+std::vector<std::size_t> fishOfKind(const tankfile::TankImage& image, std::size_t n);
+std::vector<std::size_t> eggsOfKind(const tankfile::TankImage& image, std::size_t n);
+// The records the gene edits visit: N, then every later gene-carrying fish of any kind.
+std::vector<std::size_t> geneCarriers(const tankfile::TankImage& image, std::size_t n);
+
 // The fish-information edits: the record at N, every later record of the same kind name
 // (each searched for from 400 bytes after the last), and the eggs of that kind after 40 % of
 // the file.

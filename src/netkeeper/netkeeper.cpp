@@ -1,6 +1,7 @@
 #include "netkeeper/netkeeper.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -9,6 +10,8 @@
 #include "base/utf8.hpp"
 #include "tankfile/records.hpp"
 #include "ui/number_box.hpp"
+#include "ui/overwrite.hpp"
+#include "ui/wrote.hpp"
 #include "ui/paths.hpp"
 
 namespace netkeeper {
@@ -38,7 +41,34 @@ std::string skippedMessage(const EditReport& report, const std::filesystem::path
   return base::strcat("Left unedited, because their fields would lie outside ", base::displayPath(file), ": ", list, ".");
 }
 
+// "1 egg", "2 eggs".
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+  return base::strcat(count, " ", count == 1 ? one : many);
+}
+
+// The kind's name as the dialogs show it: its caption, or its bytes when it is not known.
+std::string shownKind(const std::string& nameBytes) {
+  const Kind* kind = findKind(nameBytes);
+  return kind ? std::string(kind->caption) : nameBytes;
+}
+
 }  // namespace
+
+std::string pluralOf(std::string_view name) {
+  std::string plural(name);
+  auto endsWith = [&](std::string_view tail) {
+    if (plural.size() < tail.size()) return false;
+    for (std::size_t i = 0; i < tail.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(plural[plural.size() - tail.size() + i])) != tail[i]) return false;
+    return true;
+  };
+  const bool consonantY = plural.size() >= 2 && (plural.back() == 'y' || plural.back() == 'Y') &&
+                          std::string_view("aeiouAEIOU").find(plural[plural.size() - 2]) == std::string_view::npos;
+  if (consonantY) plural.replace(plural.size() - 1, 1, plural.back() == 'Y' ? "IES" : "ies");
+  else if (endsWith("s") || endsWith("sh") || endsWith("ch") || endsWith("x")) plural += "es";
+  else plural += "s";
+  return plural;
+}
 
 std::string versionLabel() { return base::strcat("Version ", kVersionMajor, ".", kVersionMinor, ".", kVersionRevision); }
 
@@ -110,16 +140,29 @@ const Kind* Netkeeper::startFish(const std::filesystem::path& file) {
   }
   if (!readable) return nullptr;
   fishKind_ = first_ ? findKind(tankfile::kindName(image_, *first_)) : nullptr;
-  if (!fishKind_) ui_.message(kFileDiffers);
+  if (!fishKind_) {
+    ui_.message(kFileDiffers);
+    return nullptr;
+  }
+  const std::size_t fish = fishOfKind(image_, *first_).size(), eggs = eggsOfKind(image_, *first_).size();
+  const std::string kind(fishKind_->caption);
+  scope_ = fish == 1 ? base::strcat("Edits the one ", kind) : base::strcat("Edits all ", fish, " ", pluralOf(kind));
+  if (eggs > 0) scope_ += base::strcat(" and ", eggs, " ", kind, eggs == 1 ? " egg" : " eggs");
   return fishKind_;
 }
 
-ui::Outcome Netkeeper::write(const std::string& name, std::string_view ending) {
+bool Netkeeper::mayReplace(const std::string& name, std::string_view ending) {
   written_ = outputPath(file_.parent_path(), name, ending);
+  return ui::mayWrite(ui_, written_, inPlaceFree_ ? file_ : std::filesystem::path());
+}
+
+ui::Outcome Netkeeper::write(std::string_view whatChanged) {
   if (auto saved = image_.save(written_); !saved) {
     ui_.message(saved.error().message);
     return ui::Outcome::Refused;
   }
+  const std::filesystem::path folder = written_.parent_path();
+  status_ = ui::wroteInText(fileNameText(written_), folder.empty() ? "." : base::displayPath(folder), whatChanged);
   return ui::Outcome::Done;
 }
 
@@ -130,11 +173,16 @@ ui::Outcome Netkeeper::confirmFish(FishBoxes& boxes) {
     ui_.message(ui::kNoFileName);
     return ui::Outcome::Refused;
   }
+  status_.clear();
+  // Asked before the edits, so that No leaves the loaded image as it was for another OK.
+  if (!mayReplace(boxes.fileName, lastFourCharacters(file_))) return ui::Outcome::Cancelled;
   ui::Outcome outcome;
   {
     ui::BusyPointer busy(ui_);
     report_ = applyFishEdits(image_, *first_, edits);
-    outcome = write(boxes.fileName, lastFourCharacters(file_));
+    std::string changed = counted(report_.fish.size(), "fish", "fish");
+    if (!report_.eggs.empty()) changed += " and " + counted(report_.eggs.size(), "egg", "eggs");
+    outcome = write(changed + " updated");
   }
   if (outcome == ui::Outcome::Done)
     if (auto why = skippedMessage(report_, file_); !why.empty()) ui_.message(why);
@@ -152,6 +200,23 @@ std::optional<std::string> Netkeeper::startSplicing(const std::filesystem::path&
   if (!spliceReady_) {
     ui_.message(kFileDiffers);
     return std::nullopt;
+  }
+  // Splicing writes into every gene-carrying fish, whatever its kind: say which.
+  const auto carriers = geneCarriers(image_, *first_);
+  std::vector<std::pair<std::string, std::size_t>> kinds;  // in the order first met
+  for (std::size_t record : carriers) {
+    const std::string kind = shownKind(tankfile::kindName(image_, record));
+    auto it = std::find_if(kinds.begin(), kinds.end(), [&](const auto& k) { return k.first == kind; });
+    if (it == kinds.end()) kinds.emplace_back(kind, 1);
+    else ++it->second;
+  }
+  if (kinds.size() == 1) {
+    const auto& [kind, count] = kinds.front();
+    scope_ = count == 1 ? base::strcat("Edits the one ", kind) : base::strcat("Edits all ", count, " ", pluralOf(kind));
+  } else {
+    scope_ = base::strcat("Edits all ", carriers.size(), " gene-carrying fish: ");
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+      scope_ += base::strcat(i ? ", " : "", kinds[i].second, " ", kinds[i].second == 1 ? kinds[i].first : pluralOf(kinds[i].first));
   }
   return caption;
 }
@@ -173,11 +238,13 @@ ui::Outcome Netkeeper::confirmGenes(const GeneBoxes& boxes) {
     ui_.message(ui::kNoFileName);
     return ui::Outcome::Refused;
   }
+  status_.clear();
+  if (!mayReplace(boxes.fileName, ".fsh")) return ui::Outcome::Cancelled;
   ui::Outcome outcome;
   {
     ui::BusyPointer busy(ui_);
     report_ = applyGeneEdits(image_, *first_, genes);
-    outcome = write(boxes.fileName, ".fsh");
+    outcome = write(base::strcat("genes of ", counted(report_.fish.size(), "fish", "fish"), " updated"));
   }
   if (outcome == ui::Outcome::Done)
     if (auto why = skippedMessage(report_, file_); !why.empty()) ui_.message(why);

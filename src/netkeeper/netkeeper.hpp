@@ -71,6 +71,9 @@ std::string clampPercentBox(const std::string& text);
 // The edit set the dialog hands on; clamps the four boxes in place first.
 EditSet takeEditSet(FishBoxes& boxes);
 
+// A kind's name in the plural, as the dialogs count fish: "Guppies", "Discuses", "NeonTetras".
+std::string pluralOf(std::string_view name);
+
 // The name written: the folder, the output name and the ending ("TEMP" + ".tqn").
 std::filesystem::path outputPath(const std::filesystem::path& folder, std::string_view name, std::string_view ending);
 // The last four characters of a file's name (the whole name when shorter).
@@ -112,6 +115,16 @@ class Netkeeper {
   // record, a kind without genes; a file that cannot be read is told).
   std::optional<GeneList> geneList(const std::filesystem::path& file);
 
+  // What the open dialog edits, for the line at its top: "Edits all 5 Guppies and their 2 eggs",
+  // "Edits all 7 gene-carrying fish: 5 Guppies, 1 Discus, 1 Kingyo".
+  const std::string& scopeText() const { return scope_; }
+  // After a write, the status line naming the file, its folder and what changed.
+  const std::string& statusText() const { return status_; }
+
+  // The command line's own file is replaced without asking; the window asks before replacing
+  // any file, the opened one included.
+  void setEditInPlaceWithoutAsking(bool free) { inPlaceFree_ = free; }
+
   // Reading without a dialog: the recognised kind of a file's first fish.
   const Kind* recognise(const std::filesystem::path& file);
 
@@ -120,7 +133,9 @@ class Netkeeper {
 
  private:
   bool load(const std::filesystem::path& file);
-  ui::Outcome write(const std::string& name, std::string_view ending);
+  // Whether File Name + ending may be written: asks before replacing a file. Sets written_.
+  bool mayReplace(const std::string& name, std::string_view ending);
+  ui::Outcome write(std::string_view whatChanged);
 
   ui::Ui& ui_;
   base::CodePage codePage_;
@@ -131,6 +146,8 @@ class Netkeeper {
   bool spliceReady_ = false;        // the last Splicing found a gene-carrying fish
   std::filesystem::path written_;
   EditReport report_;
+  std::string scope_, status_;
+  bool inPlaceFree_ = false;
 };
 
 }  // namespace netkeeper

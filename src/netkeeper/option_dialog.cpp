@@ -84,6 +84,7 @@ void OptionDialog::erase() {
   for (std::size_t r = 0; r < choice.size(); ++r) choice[r] = ranges_[r]->isChecked();
   worker_.start([this, archive = ui::toPath(archive_), choice] { erased_ = patch_.erase(archive, choice); },
                 [this] {
+                  if (erased_ == ui::Outcome::Done) done_ = ui::toQString(erasedText(ui::toPath(archive_), patch_.erased()));
                   if (erased_ != ui::Outcome::Cancelled) accept();  // no range ticked, or stopped: stays open
                 });
 }
@@ -97,7 +98,9 @@ void OptionDialog::reject() {
 
 void OptionDialog::undo() {
   if (archive_.isEmpty() || worker_.running()) return;
-  if (patch_.undo(ui::toPath(archive_)) == ui::Outcome::Done) accept();
+  if (patch_.undo(ui::toPath(archive_)) != ui::Outcome::Done) return;
+  done_ = ui::toQString(restoredText(ui::toPath(archive_)));
+  accept();
 }
 
 }  // namespace netkeeper

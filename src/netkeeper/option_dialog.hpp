@@ -52,6 +52,8 @@ class OptionDialog : public QDialog {
   // it is done, and stays open when it was stopped or no range is ticked.
   void erase();
   void undo();
+  // After Erase or Undo closed the dialog, what was done, for the status line; else empty.
+  QString doneText() const { return done_; }
   // For tests: waits until a running Erase is done.
   bool waitUntilIdle() { return worker_.waitUntilIdle(); }
   // Escape and the close box wait while Erase runs (its progress window has Stop).
@@ -63,6 +65,7 @@ class OptionDialog : public QDialog {
   ui::Outcome erased_ = ui::Outcome::Cancelled;
   std::filesystem::path pickerStart_;
   QString archive_;
+  QString done_;
   std::array<QCheckBox*, kEraseRanges.size()> ranges_{};
   ui::ChoosingPathLabel* path_;
   QPushButton* erase_;

@@ -1,10 +1,13 @@
 #include "netkeeper/water.hpp"
 
 #include <cmath>
+#include <vector>
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
 #include "ui/number_box.hpp"
+#include "ui/overwrite.hpp"
+#include "ui/wrote.hpp"
 #include "ui/paths.hpp"
 
 namespace netkeeper {
@@ -39,6 +42,20 @@ base::Result<std::uint32_t> fieldValue(float value, float factor, std::size_t bo
     return base::fail(base::strcat("The value \"", quoted(typed), "\" in ", kWaterLabels[box], " cannot be stored: it must lie between 0 and ",
                                    largestTyped(factor), box == kVolumeBox ? " litres." : "."));
   return static_cast<std::uint32_t>(rounded);
+}
+
+// "Temp and PH changed", "Vol(Litter), O2, CO2 and 9 more changed", "no value changed".
+std::string changedText(const std::vector<std::string_view>& names) {
+  if (names.empty()) return "no value changed";
+  constexpr std::size_t kNamed = 3;
+  std::string text;
+  const std::size_t named = names.size() <= kNamed + 1 ? names.size() : kNamed;
+  for (std::size_t i = 0; i < named; ++i) {
+    const bool last = i + 1 == named && named == names.size();
+    text += base::strcat(i == 0 ? "" : last ? " and " : ", ", names[i]);
+  }
+  if (named < names.size()) text += base::strcat(" and ", names.size() - named, " more");
+  return text + " changed";
 }
 
 float single(const std::string& text) { return static_cast<float>(ui::leadingNumber(text)); }
@@ -133,14 +150,20 @@ ui::Outcome Water::update(WaterDialog& dialog, const fs::path& folder) {
     ui_.message(values.error().message);
     return ui::Outcome::Refused;
   }
-  for (std::size_t k = 0; k < values->size(); ++k)
-    if ((*values)[k] != dialog.loaded[k]) dialog.image.setU32(static_cast<tankfile::Offset>(dialog.w + 4 * k), (*values)[k]);
   const fs::path output = ui::joinFolder(folder.string(), dialog.fileName + ".tqn");
+  if (!ui::mayWrite(ui_, output, inPlaceFree_ ? dialog.file : fs::path())) return ui::Outcome::Cancelled;
+  std::vector<std::string_view> changed;
+  for (std::size_t k = 0; k < values->size(); ++k) {
+    if ((*values)[k] == dialog.loaded[k]) continue;
+    dialog.image.setU32(static_cast<tankfile::Offset>(dialog.w + 4 * k), (*values)[k]);
+    changed.push_back(kWaterLabels[k]);
+  }
   if (auto saved = dialog.image.save(output); !saved) {
     ui_.message(saved.error().message);
     return ui::Outcome::Refused;
   }
   written_ = output;
+  status_ = ui::wroteInText(base::displayPath(output.filename()), base::displayPath(output.parent_path()), changedText(changed));
   return ui::Outcome::Done;
 }
 

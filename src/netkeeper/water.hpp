@@ -65,13 +65,20 @@ class Water {
   // no water block or is of another version ("Tank of this version is not able to change").
   std::optional<WaterDialog> load(const std::filesystem::path& file);
   // "UPDATE": writes File Name + ".tqn" into `folder`. Refused (told) when a box's value does
-  // not fit or the write fails; nothing is written then.
+  // not fit or the write fails; Cancelled when the person would not replace an existing
+  // file; nothing is written then.
   ui::Outcome update(WaterDialog& dialog, const std::filesystem::path& folder);
   const std::filesystem::path& lastWritten() const { return written_; }
+  // After UPDATE, the status line: "Wrote lake.tqn in /home/ann/tanks: Temp and PH changed".
+  const std::string& statusText() const { return status_; }
+  // The command line's own tank is replaced without asking; the window always asks.
+  void setEditInPlaceWithoutAsking(bool free) { inPlaceFree_ = free; }
 
  private:
   ui::Ui& ui_;
   std::filesystem::path written_;
+  std::string status_;
+  bool inPlaceFree_ = false;
 };
 
 }  // namespace netkeeper

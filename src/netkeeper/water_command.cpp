@@ -20,6 +20,7 @@ struct WaterOptions {
   bool show = false, init = false;
   std::array<std::optional<std::string>, tankfile::kWaterValueCount> boxes;
   std::optional<std::string> name;
+  bool yes = false;
 };
 
 // The option of each box, in the boxes' order; the volume's is --vol.
@@ -28,8 +29,9 @@ constexpr std::array<const char*, tankfile::kWaterValueCount> kBoxOptions = {
     "--cl",  "--ca",   "--mg",  "--protein", "--carbohydrate", "--fat", "--vitamin"};
 
 int runWater(const WaterOptions& options, ui::CommandContext& context) {
-  ui::CliUi cli(context.err);
+  ui::CliUi cli(context.err, options.yes);
   Water water(cli);
+  water.setEditInPlaceWithoutAsking(true);
   auto dialog = water.load(options.file);
   if (!dialog) return ui::kExitRefused;
   if (options.show) {
@@ -42,7 +44,13 @@ int runWater(const WaterOptions& options, ui::CommandContext& context) {
   dialog->volumeChange = options.boxes[kVolumeBox].has_value();
   if (options.name) dialog->fileName = *options.name;
   const fs::path folder = fs::path(options.file).parent_path();
-  if (water.update(*dialog, folder.empty() ? fs::path(".") : folder) != ui::Outcome::Done) return ui::kExitRefused;
+  switch (water.update(*dialog, folder.empty() ? fs::path(".") : folder)) {
+    case ui::Outcome::Done: break;
+    case ui::Outcome::Cancelled:
+      context.err << "Nothing written: the output file exists; give --yes to replace it.\n";
+      return ui::kExitRefused;
+    case ui::Outcome::Refused: return ui::kExitRefused;
+  }
   context.out << base::displayPath(water.lastWritten()) << '\n';
   return ui::kExitDone;
 }
@@ -99,6 +107,7 @@ void addWaterCommands(CLI::App& netkeeper, ui::CommandContext& context) {
   }
   show->excludes(cmd->add_option("--name", water->name, "Base name written in FILE's folder, with .tqn added (default: FILE's name without .tqn)"));
   show->excludes("--init");
+  show->excludes(cmd->add_flag("--yes", water->yes, "Replace an existing output file other than FILE itself instead of refusing"));
   cmd->callback([water, &context] { context.exitCode = runWater(*water, context); });
 
   auto erase = std::make_shared<ArchiveOptions>();

@@ -8,12 +8,15 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTreeWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "base/file_io.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
@@ -39,24 +42,45 @@ QFont fixedPitchFont() {
 
 GeneListWindow::GeneListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmGeneList"));
-  list_ = new QListWidget(this);
+  list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("List1"));
   list_->setFont(fixedPitchFont());
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setAlternatingRowColors(true);
+  QStringList header{QStringLiteral("Nickname")};
+  for (std::size_t k = 1; k <= tankfile::kGeneCount; ++k) header << QStringLiteral("G%1").arg(k);
+  list_->setHeaderLabels(header);
+  for (int k = 1; k < list_->columnCount(); ++k) {
+    list_->headerItem()->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
+    list_->headerItem()->setToolTip(k, QStringLiteral("Gene %1").arg(k));
+  }
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(3, 3, 3, 10);  // the list takes the window less a margin, as it is resized
   layout->addWidget(list_);
   resize(720, 240);
 }
 
+void GeneListWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void GeneListWindow::fill(const GeneList& list) {
   setWindowTitle(QString::fromStdString(list.caption));
   list_->clear();
-  auto add = [this](const QString& line) {
-    list_->addItem(line);
-    list_->setCurrentRow(list_->count() - 1);  // each line becomes the selected one
-  };
-  add(text(kFirstGeneListLine));
-  for (const auto& line : list.lines) add(QString::fromStdString(line));
+  for (std::size_t i = 0; i < list.entries.size(); ++i) {
+    QStringList row{QString::fromStdString(list.nicknames[i])};
+    for (auto gene : list.entries[i].genes) row << QString::number(gene);
+    auto* item = new QTreeWidgetItem(list_, row);
+    for (int k = 1; k < list_->columnCount(); ++k) item->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
+    list_->setCurrentItem(item);  // each line becomes the selected one
+  }
 }
 
 Window::Window(const std::filesystem::path& folder, QWidget* parent)
@@ -74,18 +98,19 @@ void Window::makeControls(const std::filesystem::path& folder) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(text(kCaption));
 
-  // The status bar's two panels: the file's length and its date.
+  // The status bar's two panels: the file's length and date, and what the last write did.
   auto statusBar = [this](QWidget* parent) {
     auto* bar = new QStatusBar(parent);
     bar->setSizeGripEnabled(false);
     lengthPanel_ = new QLabel(bar);
     lengthPanel_->setObjectName(QStringLiteral("Panel1"));
-    datePanel_ = new QLabel(bar);
-    datePanel_->setObjectName(QStringLiteral("Panel2"));
-    for (QLabel* panel : {lengthPanel_, datePanel_}) {
-      panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-      bar->addWidget(panel, 1);
-    }
+    statusPanel_ = new QLabel(bar);
+    statusPanel_->setObjectName(QStringLiteral("Panel2"));
+    // A long status line is cut rather than widening the window; its tooltip holds it whole.
+    statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (QLabel* panel : {lengthPanel_, statusPanel_}) panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    bar->addWidget(lengthPanel_);
+    bar->addWidget(statusPanel_, 1);
     return bar;
   };
   const std::string version = versionLabel();
@@ -147,41 +172,59 @@ void Window::showFileState() {
   const QFileInfo info(browser_->selectedFile());
   if (browser_->selectedFile().isEmpty() || !info.isFile()) {
     lengthPanel_->clear();
-    datePanel_->clear();
     refreshFiles();  // it has gone: show what is there now
     return;
   }
-  lengthPanel_->setText(QString::number(info.size()));
-  datePanel_->setText(info.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+  // "31,880 bytes, 2026-12-07 14:02", in local time.
+  lengthPanel_->setText(QStringLiteral("%1 bytes, %2")
+                            .arg(ui::toQString(base::withThousands(static_cast<std::uint64_t>(info.size()))),
+                                 info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+}
+
+void Window::showWritten(const QString& status) {
+  if (!status.isEmpty()) {
+    statusPanel_->setText(status);
+    statusPanel_->setToolTip(status);
+  }
+  refreshFiles();
+  if (!browser_->selectedFile().isEmpty()) showFileState();  // the selected file may be the one replaced
 }
 
 std::unique_ptr<FishDialog> Window::fishDialog() {
   const Kind* kind = flow_.startFish(selectedFile());
   if (!kind) return nullptr;
-  return std::make_unique<FishDialog>(QString::fromUtf8(kind->caption.data(), static_cast<qsizetype>(kind->caption.size())),
-                                      kind->presetAge, [this](FishBoxes& boxes) { return flow_.confirmFish(boxes); }, this);
+  auto dialog = std::make_unique<FishDialog>(QString::fromUtf8(kind->caption.data(), static_cast<qsizetype>(kind->caption.size())),
+                                             kind->presetAge, [this](FishBoxes& boxes) { return flow_.confirmFish(boxes); }, this);
+  dialog->setScope(ui::toQString(flow_.scopeText()));
+  return dialog;
 }
 
 std::unique_ptr<SplicingDialog> Window::splicingDialog() {
   auto caption = flow_.startSplicing(selectedFile());
   if (!caption) return nullptr;
-  return std::make_unique<SplicingDialog>(QString::fromStdString(*caption),
-                                          [this](const GeneBoxes& boxes) { return flow_.confirmGenes(boxes); }, this);
+  auto dialog = std::make_unique<SplicingDialog>(QString::fromStdString(*caption),
+                                                 [this](const GeneBoxes& boxes) { return flow_.confirmGenes(boxes); }, this);
+  dialog->setScope(ui::toQString(flow_.scopeText()));
+  return dialog;
 }
 
 void Window::start() {
   if (tankMode()) {
     if (selectedFile().empty()) return;  // nothing happens without a file
-    if (auto dialog = waterDialog()) dialog->exec();
-    refreshFiles();
+    auto dialog = waterDialog();
+    const bool written = dialog && dialog->exec() == QDialog::Accepted;
+    showWritten(written ? ui::toQString(water_.statusText()) : QString());
     return;
   }
   auto dialog = fishDialog();
-  if (dialog) dialog->exec();
-  refreshFiles();  // a file written, or one that could not be read
+  const bool written = dialog && dialog->exec() == QDialog::Accepted;
+  showWritten(written ? ui::toQString(flow_.statusText()) : QString());  // a file written, or one that could not be read
 }
 
-void Window::option() { optionDialog()->exec(); }
+void Window::option() {
+  auto dialog = optionDialog();
+  if (dialog->exec() == QDialog::Accepted) showWritten(dialog->doneText());
+}
 
 std::unique_ptr<WaterSettingsDialog> Window::waterDialog() {
   auto state = water_.load(selectedFile());
@@ -195,7 +238,7 @@ std::unique_ptr<OptionDialog> Window::optionDialog() {
 
 void Window::splicing() {
   auto dialog = splicingDialog();
-  if (dialog && dialog->exec() == QDialog::Accepted) refreshFiles();
+  if (dialog && dialog->exec() == QDialog::Accepted) showWritten(ui::toQString(flow_.statusText()));
 }
 
 void Window::gene() {

@@ -1,7 +1,7 @@
 #pragma once
 // netkeeper's main window: the drive, folder and file lists (pattern "*.fsh;*.tqn", or "*.tqn"
 // in Tank mode), the mode tick box, Start, Option, Splicing and Gene, the version label and the
-// status bar with the clicked file's length and date. Start opens Fish Infomation (Watter
+// status bar with the clicked file's length and date, and what the last write did. Start opens Fish Infomation (Watter
 // Settings in Tank mode), Option the archive dialog, Splicing its dialog, Gene the gene-list
 // window beside the main window.
 #include <QWidget>
@@ -17,7 +17,7 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 class QStatusBar;
 
@@ -27,17 +27,21 @@ class FileBrowser;
 
 namespace netkeeper {
 
-// The modeless gene-list window: one list in "Courier New" under the kind's name.
+// The modeless gene-list window under the kind's name: a table with a header row, one row a
+// fish: its nickname and genes 1 to 14. Escape closes it.
 class GeneListWindow : public QWidget {
   Q_OBJECT
 
  public:
   explicit GeneListWindow(QWidget* parent = nullptr);
   void fill(const GeneList& list);
-  QListWidget* list() const { return list_; }
+  QTreeWidget* list() const { return list_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QListWidget* list_;
+  QTreeWidget* list_;
 };
 
 class Window : public QWidget {
@@ -80,6 +84,8 @@ class Window : public QWidget {
   void makeControls(const std::filesystem::path& folder);
   void refreshFiles();
   void showFileState();
+  // After a dialog wrote: the status line, the file list and the selected file's facts anew.
+  void showWritten(const QString& status);
 
   std::unique_ptr<ui::Ui> ownUi_;
   ui::Ui& ui_;
@@ -96,7 +102,7 @@ class Window : public QWidget {
   QLabel* version_ = nullptr;
   QStatusBar* status_ = nullptr;
   QLabel* lengthPanel_ = nullptr;
-  QLabel* datePanel_ = nullptr;
+  QLabel* statusPanel_ = nullptr;
   GeneListWindow* geneList_ = nullptr;
 };
 

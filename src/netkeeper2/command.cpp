@@ -22,7 +22,7 @@ struct Options {
   // fish
   std::optional<std::string> age, health, fullness, courage, power, color, sex;
   // grid
-  bool json = false, write = false;
+  bool json = false, write = false, yes = false;
   std::vector<std::string> sets;
   std::vector<std::string> toggles;
 };
@@ -42,9 +42,20 @@ void reportSkipped(ui::CommandContext& context, std::size_t pastEnd) {
                 << " left unedited: its fields would lie past the end of the file.\n";
 }
 
+// The end of a write: the path written, or why nothing was.
+int reportOutcome(ui::Outcome outcome, const Netkeeper2& tool, std::size_t pastEnd, ui::CommandContext& context) {
+  if (outcome == ui::Outcome::Cancelled)
+    context.err << "Nothing written: the output file exists; give --yes to replace it.\n";
+  if (outcome != ui::Outcome::Done) return ui::kExitRefused;
+  reportSkipped(context, pastEnd);
+  context.out << base::displayPath(tool.lastOutput()) << '\n';
+  return ui::kExitDone;
+}
+
 int runFish(const Options& options, ui::CommandContext& context) {
-  ui::CliUi cli(context.err);
+  ui::CliUi cli(context.err, options.yes);
   Netkeeper2 tool(cli, context.codePage);
+  tool.setEditInPlaceWithoutAsking(true);
   auto tank = tool.open(options.file);
   if (!tank) return ui::kExitRefused;
   FishBoxes boxes;
@@ -58,10 +69,8 @@ int runFish(const Options& options, ui::CommandContext& context) {
   boxes.sex = options.sex.has_value();
   boxes.male = !options.sex || *options.sex == "M";
   boxes.fileName = fileNameOf(options);
-  if (tool.generate(std::move(*tank), boxes, folderOf(options)) != ui::Outcome::Done) return ui::kExitRefused;
-  reportSkipped(context, tool.lastEdits().pastEnd);
-  context.out << base::displayPath(tool.lastOutput()) << '\n';
-  return ui::kExitDone;
+  const auto outcome = tool.generate(std::move(*tank), boxes, folderOf(options));
+  return reportOutcome(outcome, tool, tool.lastEdits().pastEnd, context);
 }
 
 // A cell on a plain line: a tab, a line break or a backslash in it is escaped, so that every
@@ -131,8 +140,9 @@ bool applySet(std::vector<GridCells>& cells, const std::string& set, ui::Command
 }
 
 int runGrid(const Options& options, ui::CommandContext& context) {
-  ui::CliUi cli(context.err);
+  ui::CliUi cli(context.err, options.yes);
   Netkeeper2 tool(cli, context.codePage);
+  tool.setEditInPlaceWithoutAsking(true);
   auto tank = tool.open(options.file);
   if (!tank) return ui::kExitRefused;
   const auto rows = tool.grid(*tank);
@@ -170,11 +180,8 @@ int runGrid(const Options& options, ui::CommandContext& context) {
     context.err << why << '\n';
     return ui::kExitUsage;
   }
-  if (tool.writeBack(std::move(*tank), rows, cells, folderOf(options), fileNameOf(options)) != ui::Outcome::Done)
-    return ui::kExitRefused;
-  reportSkipped(context, tool.lastWriteBack().pastEnd);
-  context.out << base::displayPath(tool.lastOutput()) << '\n';
-  return ui::kExitDone;
+  const auto outcome = tool.writeBack(std::move(*tank), rows, cells, folderOf(options), fileNameOf(options));
+  return reportOutcome(outcome, tool, tool.lastWriteBack().pastEnd, context);
 }
 
 }  // namespace
@@ -197,6 +204,8 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   fish->add_option("--color", options->color, "Colour");
   fish->add_option("--sex", options->sex, "M or F")->check(CLI::IsMember({"M", "F"}));
   fish->add_option("--name", options->name, outputHelp);
+  const char* yesHelp = "Replace an existing output file other than FILE itself instead of refusing";
+  fish->add_flag("--yes", options->yes, yesHelp);
   fish->callback([options, &context] { context.exitCode = runFish(*options, context); });
 
   auto* grid = cmd->add_subcommand("grid", "The detail grid: print its rows (one fish or egg a line, ten columns "
@@ -207,6 +216,7 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   grid->add_option("--set", options->sets, "ROW:COL=TEXT: type TEXT into a cell (rows from 1, columns 1 to 10)");
   grid->add_option("--toggle-sex", options->toggles, "ROW: click the row's Sex cell (male and female swap)")->type_name("ROW");
   grid->add_option("--name", options->name, outputHelp);
+  grid->add_flag("--yes", options->yes, yesHelp);
   grid->get_option("--json")->excludes("--write");
   grid->callback([options, &context] { context.exitCode = runGrid(*options, context); });
 }

@@ -6,6 +6,8 @@
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
 #include "ui/number_box.hpp"
+#include "ui/overwrite.hpp"
+#include "ui/wrote.hpp"
 #include "ui/paths.hpp"
 
 namespace netkeeper2 {
@@ -69,11 +71,22 @@ std::optional<OpenedTank> Netkeeper2::open(const fs::path& file) {
   return OpenedTank{file, std::move(*image), *first, std::move(read)};
 }
 
-ui::Outcome Netkeeper2::save(const OpenedTank& tank, const fs::path& output) {
+std::size_t Netkeeper2::fishCount(const OpenedTank& tank) {
+  base::Bytes copy = tank.image;  // counted as the edits would find them, on a copy
+  return applyFishEdits(copy, {}).edited;
+}
+
+bool Netkeeper2::mayReplace(const OpenedTank& tank, const fs::path& output) {
+  return ui::mayWrite(ui_, output, inPlaceFree_ ? tank.file : fs::path());
+}
+
+ui::Outcome Netkeeper2::save(const OpenedTank& tank, const fs::path& output, std::string_view whatChanged) {
   if (auto written = base::writeFileAtomically(output, tank.image, &tank.read); !written) {
     ui_.message(written.error().message, {std::string(kProgramTitle), {}});
     return ui::Outcome::Refused;
   }
+  const fs::path folder = output.parent_path();
+  status_ = ui::wroteInText(base::displayPath(output.filename()), folder.empty() ? "." : base::displayPath(folder), whatChanged);
   return ui::Outcome::Done;
 }
 
@@ -97,10 +110,12 @@ ui::Outcome Netkeeper2::refuse(std::string_view why) {
 }
 
 ui::Outcome Netkeeper2::generate(OpenedTank tank, const FishEdits& edits, const fs::path& output) {
-  ui::BusyPointer busy(ui_);
+  status_.clear();
   output_ = output;
+  if (!mayReplace(tank, output)) return ui::Outcome::Cancelled;
+  ui::BusyPointer busy(ui_);
   edits_ = applyFishEdits(tank.image, edits);
-  return save(tank, output);
+  return save(tank, output, base::strcat(edits_.edited, " fish updated"));
 }
 
 ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& rows,
@@ -109,10 +124,15 @@ ui::Outcome Netkeeper2::writeBack(OpenedTank tank, const std::vector<GridRow>& r
   if (!ui::namesAFile(fileName)) return refuse(ui::kNoFileName);
   for (const auto& why : {uneditableEdit(rows, edited), unstorableEdit(rows, edited)})
     if (!why.empty()) return refuse(why);
-  ui::BusyPointer busy(ui_);
+  status_.clear();
   output_ = outputPath(folder, fileName, tank.file);
+  if (!mayReplace(tank, output_)) return ui::Outcome::Cancelled;
+  ui::BusyPointer busy(ui_);
   writeBack_ = writeGrid(tank.image, rows, edited);
-  return save(tank, output_);
+  std::size_t changed = 0;
+  for (std::size_t r = 0; r < rows.size() && r < edited.size(); ++r)
+    for (std::size_t c = 0; c < kGridColumns; ++c) changed += rows[r].cells[c] != edited[r][c];
+  return save(tank, output_, changed == 0 ? std::string("no cell changed") : base::strcat(changed, changed == 1 ? " cell changed" : " cells changed"));
 }
 
 }  // namespace netkeeper2

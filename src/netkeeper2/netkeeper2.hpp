@@ -73,13 +73,22 @@ class Netkeeper2 {
 
   // The file the last generate or writeBack wrote (or tried to).
   const std::filesystem::path& lastOutput() const { return output_; }
+  // After a write, the status line: "Wrote lake.wtk in /home/ann/tanks: 5 fish updated".
+  const std::string& statusText() const { return status_; }
+  // How many fish the fish-information dialog edits in this tank.
+  static std::size_t fishCount(const OpenedTank& tank);
+
+  // Before replacing an existing file generate and writeBack ask (No: Cancelled, nothing
+  // written); the command line's own file is replaced without asking.
+  void setEditInPlaceWithoutAsking(bool free) { inPlaceFree_ = free; }
 
   // The code page of the texts in the files (the grid's names).
   void setCodePage(base::CodePage page) { codePage_ = page; }
   base::CodePage codePage() const { return codePage_; }
 
  private:
-  ui::Outcome save(const OpenedTank& tank, const std::filesystem::path& output);
+  ui::Outcome save(const OpenedTank& tank, const std::filesystem::path& output, std::string_view whatChanged);
+  bool mayReplace(const OpenedTank& tank, const std::filesystem::path& output);
   ui::Outcome refuse(std::string_view why);
 
   ui::Ui& ui_;
@@ -87,6 +96,8 @@ class Netkeeper2 {
   FishEditReport edits_;
   GridWriteReport writeBack_;
   std::filesystem::path output_;
+  std::string status_;
+  bool inPlaceFree_ = false;
 };
 
 }  // namespace netkeeper2

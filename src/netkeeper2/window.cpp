@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/file_io.hpp"
 #include "base/strcat.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
@@ -39,6 +40,7 @@ FishInfoDialog::FishInfoDialog(const QString& kindName, const QString& fileName,
   ui::ControlTable table(this);
   table.add({
       ui::column("dialog"),
+      ui::label("lblScope", "").with(ui::kHidden).in("dialog").into(scope_),
       ui::grid("values").in("dialog"),
       ui::checkBox("chkAge", "Age").at("values", 0, 0).into(age_.tick),
       ui::lineEdit("txtAge", "0").with(ui::kHidden).at("values", 0, 1).into(age_.box),
@@ -86,6 +88,12 @@ FishInfoDialog::FishInfoDialog(const QString& kindName, const QString& fileName,
   connect(table.get<QPushButton>("cmdOK"), &QPushButton::clicked, this, &QDialog::accept);
   connect(table.get<QPushButton>("cmdCancel"), &QPushButton::clicked, this, &QDialog::reject);  // Esc too, as in every dialog
   resize(twips(3650), twips(5200));
+}
+
+void FishInfoDialog::setScope(const QString& text) {
+  scope_->setWordWrap(true);
+  scope_->setText(text);
+  scope_->setVisible(!text.isEmpty());
 }
 
 FishBoxes FishInfoDialog::boxes() const {
@@ -236,8 +244,13 @@ void Window::makeControls(const std::filesystem::path& folder) {
     length_->setObjectName(QStringLiteral("Panel1"));
     stamp_ = new QLabel(bar);
     stamp_->setObjectName(QStringLiteral("Panel2"));
+    written_ = new QLabel(bar);
+    written_->setObjectName(QStringLiteral("Panel3"));
+    // A long status line is cut rather than widening the window; its tooltip holds it whole.
+    written_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(length_, 1);
     bar->addWidget(stamp_, 1);
+    bar->addWidget(written_, 3);
     return bar;
   };
   const std::string version = base::strcat("NetKeeperII    Version ", kVersion);
@@ -293,13 +306,27 @@ std::optional<OpenedTank> Window::openSelected() {
   return tank;
 }
 
+void Window::showWritten() {
+  written_->setText(ui::toQString(tool_.statusText()));
+  written_->setToolTip(written_->text());
+  browser_->refreshFiles();
+  if (!browser_->selectedFile().isEmpty()) showFileFacts(browser_->selectedFile());  // it may be the file replaced
+}
+
+// After a No to replacing a file the dialog comes back as it was left, to take another name.
 void Window::start() {
   auto tank = openSelected();
   if (!tank) return;
   FishInfoDialog dialog(ui::toQString(tank->first.kind), ui::toQString(defaultOutputName(tank->file)), this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  tool_.generate(std::move(*tank), dialog.boxes(), ui::toPath(browser_->folder()));
-  browser_->refreshFiles();
+  const std::size_t fish = Netkeeper2::fishCount(*tank);
+  const QString file = ui::toQString(base::displayPath(tank->file.filename()));
+  dialog.setScope(fish == 1 ? QStringLiteral("Edits the one fish in %1").arg(file)
+                            : QStringLiteral("Edits all %1 fish in %2, whatever their kind").arg(fish).arg(file));
+  while (dialog.exec() == QDialog::Accepted) {
+    const auto outcome = tool_.generate(*tank, dialog.boxes(), ui::toPath(browser_->folder()));
+    if (outcome == ui::Outcome::Done) showWritten();
+    if (outcome != ui::Outcome::Cancelled) break;
+  }
 }
 
 void Window::detail() {
@@ -307,9 +334,11 @@ void Window::detail() {
   if (!tank) return;
   const auto rows = tool_.grid(*tank);
   GridWindow window(rows, ui::toQString(defaultOutputName(tank->file)), this);
-  if (window.exec() != QDialog::Accepted) return;
-  tool_.writeBack(std::move(*tank), rows, window.cells(), ui::toPath(browser_->folder()), window.fileName().toStdString());
-  browser_->refreshFiles();
+  while (window.exec() == QDialog::Accepted) {
+    const auto outcome = tool_.writeBack(*tank, rows, window.cells(), ui::toPath(browser_->folder()), window.fileName().toStdString());
+    if (outcome == ui::Outcome::Done) showWritten();
+    if (outcome != ui::Outcome::Cancelled) break;
+  }
 }
 
 }  // namespace netkeeper2

@@ -1,6 +1,7 @@
 #pragma once
-// netkeeper2's windows: the main window (file lists, "Start", "detail"), the fish-information
-// dialog and the grid window.
+// netkeeper2's windows: the main window (file lists, "Start", "detail", a status bar with the
+// clicked file's length and date and what the last write did), the fish-information dialog
+// and the grid window. Both dialogs come back after a No to replacing a file.
 #include <QDialog>
 #include <QWidget>
 #include <filesystem>
@@ -36,6 +37,8 @@ class FishInfoDialog : public QDialog {
 
  public:
   FishInfoDialog(const QString& kindName, const QString& fileName, QWidget* parent = nullptr);
+  // The line at the top saying which fish are edited: "Edits all 6 fish in lake.wtk …".
+  void setScope(const QString& text);
   // The boxes as typed.
   FishBoxes boxes() const;
 
@@ -50,6 +53,7 @@ class FishInfoDialog : public QDialog {
   QRadioButton* male_;
   QRadioButton* female_;
   QLineEdit* fileName_;
+  QLabel* scope_;
 };
 
 // The grid window: one row a fish or egg; "OK" hands the cells back for writing.
@@ -97,6 +101,8 @@ class Window : public QWidget {
  private:
   void makeControls(const std::filesystem::path& folder);
   void showFileFacts(const QString& path);
+  // After a write: the status line, the file list and the selected file's facts anew.
+  void showWritten();
   std::optional<OpenedTank> openSelected();
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
@@ -105,6 +111,7 @@ class Window : public QWidget {
   QStatusBar* status_;
   QLabel* length_;
   QLabel* stamp_;
+  QLabel* written_;
 };
 
 }  // namespace netkeeper2

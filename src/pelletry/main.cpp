@@ -9,6 +9,7 @@
 
 #include "pelletry/preview_window.hpp"
 #include "pelletry/window.hpp"
+#include <QUndoStack>
 #include "foodfile/foodfile.hpp"
 #include "ui/number_box.hpp"
 #include "ui/qt/qt_ui.hpp"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
           window->setPicture(std::filesystem::absolute(ui::toPath(options.value(pictureOption)), ec));
         for (const QString& frame : options.values(frameOption))
           window->addFrame(std::filesystem::absolute(ui::toPath(frame), ec));
+        window->undoStack()->clear();  // what the window starts with is not undone
         if (!options.isSet(previewOption)) return window;
         // The preview on its own; the main window goes with it, unseen.
         window->show();

@@ -84,6 +84,8 @@ class Pelletry {
 
   void setCodePage(base::CodePage page) { codePage_ = page; }
   base::CodePage codePage() const { return codePage_; }
+  // The channel the flow talks through, for the window's own questions.
+  ui::Ui& ui() { return ui_; }
 
  private:
   SaveResult refuse(const std::string& text, const std::string& detail = {});

@@ -1,5 +1,6 @@
 #include "pelletry/window.hpp"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDropEvent>
 #include <algorithm>
@@ -16,9 +17,12 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextCursor>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
 #include "foodfile/foodfile.hpp"
 #include "pelletry/artwork.hpp"
 #include "pelletry/preview_window.hpp"
@@ -65,6 +69,19 @@ QPixmap loadFrame(const QString& path) {
 
 }  // namespace
 
+// One action on the strip or the picture: the frames before and after it.
+class FramesEdit : public QUndoCommand {
+ public:
+  FramesEdit(Window& window, Window::Frames before, Window::Frames after, const QString& what)
+      : QUndoCommand(what), window_(window), before_(std::move(before)), after_(std::move(after)) {}
+  void undo() override { window_.showFrames(before_); }
+  void redo() override { window_.showFrames(after_); }
+
+ private:
+  Window& window_;
+  Window::Frames before_, after_;
+};
+
 Window::Window(QWidget* parent) : QMainWindow(parent), ownUi_(std::make_unique<ui::QtUi>(this)), flow_(*ownUi_) {
   makeControls();
 }
@@ -91,7 +108,8 @@ void Window::makeControls() {
   table.add({
       ui::column("window").spacing(6).margin(10, 8, 10, 8),
       // Name and ID on one row, the memo below.
-      ui::grid("texts").spacing(8, 6).in("window"),
+      // The memo takes the height the window gains; the strip's slots keep their size.
+      ui::grid("texts").spacing(8, 6).in("window", 1),
       ui::label("Label1", "Food Name").at("texts", 0, 0).buddy("Text1"),
       ui::lineEdit("Text1").limit(kNameChars).at("texts", 0, 1).into(name_),
       ui::label("Label3", "ID").at("texts", 0, 2).buddy("Text4"),
@@ -125,7 +143,7 @@ void Window::makeControls() {
   pictureDisplay_->setFixedSize(pictureSide, pictureSide);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setTabChangesFocus(true);
-  memo_->setFixedHeight(fontMetrics().lineSpacing() * 3 + 10);
+  memo_->setMinimumHeight(fontMetrics().lineSpacing() * 3 + 10);
   id_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
   ui::attachNumberHint(id_, {0, 127, 6, ui::NumberRule::Refuse, {}, {}});  // an ID from 0 to 127, no unit
   kind_->setRange(0, kMaxKind);
@@ -143,7 +161,7 @@ void Window::makeControls() {
 
   // The frame strip on its panel (Image11), the buttons and the trash beside it.
   table.add({
-      ui::row("stripRow").spacing(10).in("window", 1),
+      ui::row("stripRow").spacing(10).in("window"),
       ui::column("stripColumn").spacing(2).in("stripRow"),
       ui::custom("Image11", [](QWidget* parent) { return new DragPassArea(parent); }),
       ui::grid("slots").spacing(4).margin(6, 6, 6, 6).on("Image11"),
@@ -184,7 +202,6 @@ void Window::makeControls() {
   connectControls(background, panel);
   makeMenus();
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  statusBar()->setSizeGripEnabled(false);
 
   showPicture();
   showKind();
@@ -236,6 +253,19 @@ void Window::makeMenus() {
   QAction* exit = file->addAction(QStringLiteral("Exit"));
   exit->setObjectName(QStringLiteral("mnuFileExit"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+  undo_ = new QUndoStack(this);
+  QAction* undo = undo_->createUndoAction(edit, QStringLiteral("Undo"));
+  undo->setObjectName(QStringLiteral("mnuEditUndo"));
+  undo->setShortcuts(QKeySequence::Undo);
+  edit->addAction(undo);
+  QAction* redo = undo_->createRedoAction(edit, QStringLiteral("Redo"));
+  redo->setObjectName(QStringLiteral("mnuEditRedo"));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(redo);
 
   ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 
@@ -316,31 +346,82 @@ void Window::showKind() {
   kindDisplay_->setToolTip(QStringLiteral("Food kind %1").arg(kind_->value()));
 }
 
-void Window::choosePicture() {
-  if (flow_.choosePicture() == ui::Outcome::Done) showPicture();
-}
+Window::Frames Window::frames() const { return {flow_.strip().paths(), flow_.picturePath()}; }
 
-void Window::setPicture(const std::filesystem::path& file) {
-  flow_.setPicture(file.string());
+void Window::showFrames(const Frames& frames) {
+  flow_.strip().clear();
+  for (const std::string& path : frames.strip) flow_.strip().add(path);
+  flow_.setPicture(frames.picture);
+  showStrip();
   showPicture();
 }
 
+void Window::recordEdit(const Frames& before, const QString& what) {
+  Frames after = frames();
+  if (after == before) return;
+  undo_->push(new FramesEdit(*this, before, std::move(after), what));
+}
+
+bool Window::unsaved() const { return !flow_.strip().empty() && frames() != saved_; }
+
+bool Window::maySetAsideFrames(const char* question) {
+  if (!unsaved()) return true;
+  switch (flow_.ui().ask(question, ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes:
+      save();
+      return !unsaved();
+    case ui::Answer::No:
+      return true;
+    case ui::Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+  if (maySetAsideFrames("The frame strip holds frames not yet written to a food file. Save the food before closing?"))
+    event->accept();
+  else
+    event->ignore();
+}
+
+void Window::choosePicture() {
+  const Frames before = frames();
+  if (flow_.choosePicture() == ui::Outcome::Done) showPicture();
+  recordEdit(before, QStringLiteral("Picture"));
+}
+
+void Window::setPicture(const std::filesystem::path& file) {
+  const Frames before = frames();
+  flow_.setPicture(file.string());
+  showPicture();
+  recordEdit(before, QStringLiteral("Picture"));
+}
+
 void Window::addFrame() {
+  const Frames before = frames();
   if (flow_.addFrame() == ui::Outcome::Done) showStrip();
+  recordEdit(before, QStringLiteral("Add Frame"));
 }
 
 void Window::addFrame(const std::filesystem::path& file) {
+  const Frames before = frames();
   if (flow_.addFrame(file.string())) showStrip();
+  recordEdit(before, QStringLiteral("Add Frame"));
 }
 
 void Window::dropFrame(int from, int to) {
   if (from < 0 || to < 0) return;
+  const Frames before = frames();
   if (flow_.strip().swap(static_cast<std::size_t>(from), static_cast<std::size_t>(to))) showStrip();
+  recordEdit(before, QStringLiteral("Move Frame"));
 }
 
 void Window::trashFrame(int slot) {
   trash_->setHighlighted(false);
+  const Frames before = frames();
   if (slot >= 0 && flow_.strip().remove(static_cast<std::size_t>(slot))) showStrip();
+  recordEdit(before, QStringLiteral("Delete Frame"));
 }
 
 void Window::dropFiles(const QStringList& files, bool onPicture) {
@@ -349,6 +430,7 @@ void Window::dropFiles(const QStringList& files, bool onPicture) {
     setPicture(ui::toPath(files.front()));
     return;
   }
+  const Frames before = frames();
   for (const QString& file : files) {
     if (flow_.strip().full()) {
       statusBar()->showMessage(QString::fromUtf8(kStripFull));
@@ -357,6 +439,7 @@ void Window::dropFiles(const QStringList& files, bool onPicture) {
     flow_.addFrame(ui::toPath(file).string());
   }
   showStrip();
+  recordEdit(before, files.size() == 1 ? QStringLiteral("Add Frame") : QStringLiteral("Add Frames"));
 }
 
 bool Window::eventFilter(QObject* watched, QEvent* event) {
@@ -402,18 +485,27 @@ void Window::preview() {
 void Window::setKind(int kind) { kind_->setValue(kind); }
 
 void Window::newFood() {
+  if (!maySetAsideFrames("The frame strip holds frames not yet written to a food file. Save the food before starting a new one?"))
+    return;
+  const Frames before = frames();
   flow_.newFood();
   frames_.clear();
   showStrip();
   showPicture();
   statusBar()->clearMessage();
+  recordEdit(before, QStringLiteral("New"));
 }
 
 void Window::save() {
   readBoxes();
   const SaveResult result = flow_.save();
   if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or the person stopped
-  statusBar()->showMessage(ui::toQString(ui::wroteText(ui::fromPath(result.output).toStdString(), result.bytes)));
+  saved_ = frames();
+  const std::size_t count = saved_.strip.size();
+  const std::filesystem::path output = std::filesystem::absolute(result.output);
+  statusBar()->showMessage(ui::toQString(ui::wroteInText(
+      base::displayPath(output.filename()), base::displayPath(output.parent_path()),
+      base::strcat("picture and ", count, count == 1 ? " frame, " : " frames, ", base::withThousands(result.bytes), " bytes"))));
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // pelletry's window: the food's name, memo, ID and kind, the picture, the 25-slot frame strip
 // with its trash can and preview, and the File and Help menus. The checks and the file live
-// in the flow (pelletry.hpp); the window shows its state.
+// in the flow (pelletry.hpp); the window shows its state. Edit undoes and redoes every change
+// of the strip and the picture, and the window asks before frames not yet written are lost.
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
@@ -9,6 +10,8 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "pelletry/frame_strip.hpp"
 #include "pelletry/pelletry.hpp"
@@ -17,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QScrollBar;
+class QUndoStack;
 
 namespace pelletry {
 
@@ -65,12 +69,29 @@ class Window : public QMainWindow {
 
   bool previewEnabled() const;
 
+  // Every change of the strip and the picture, to undo and redo one action at a time.
+  QUndoStack* undoStack() const { return undo_; }
+  // The strip's frames and the picture, as an action changes them and undo brings them back.
+  struct Frames {
+    std::vector<std::string> strip;
+    std::string picture;
+    bool operator==(const Frames&) const = default;
+  };
+  Frames frames() const;
+  void showFrames(const Frames& frames);
+  // True when the strip holds frames and it or the picture differs from what was last saved.
+  bool unsaved() const;
+  // Before the frames are set aside (closing, New): asks whether to save them first; false
+  // when the person cancelled or the save did not happen.
+  bool maySetAsideFrames(const char* question);
+
   // Bitmap files dropped from the desktop: on the picture display or the picture button the
   // first becomes the picture; anywhere else each joins the strip while there is room.
   void dropFiles(const QStringList& files, bool onPicture);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void makeControls();
@@ -83,6 +104,8 @@ class Window : public QMainWindow {
   void limitMemo();
   QPixmap framePicture(const std::string& path);
   Box mainBox() const;
+  // What an action did to the frames, as one step to undo, when it changed anything.
+  void recordEdit(const Frames& before, const QString& what);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   Pelletry flow_;
@@ -101,6 +124,8 @@ class Window : public QMainWindow {
   TrashCan* trash_ = nullptr;
   QLabel* frameCount_ = nullptr;
   QHash<QString, QPixmap> frames_;  // each added frame as it was when added
+  QUndoStack* undo_ = nullptr;
+  Frames saved_;                    // the frames last written
 };
 
 }  // namespace pelletry

@@ -1,5 +1,6 @@
 // scalepaint: recolours every fish animation of a fish or tank file through a palette table.
 #include <QCommandLineOption>
+#include <QUndoStack>
 #include <filesystem>
 #include <system_error>
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     if (options.isSet(sourceOption))
       window->setSource(std::filesystem::absolute(ui::toPath(options.value(sourceOption)), ec));
     if (options.isSet(paletteOption)) window->openPaletteFile(ui::toPath(options.value(paletteOption)));
+    window->undoStack()->clear();  // what the window starts with is not undone
     if (options.isSet(previewOption) && kEdition.preview) window->preview();
     return window;
   };

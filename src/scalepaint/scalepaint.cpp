@@ -62,6 +62,7 @@ ui::Outcome Scalepaint::openPaletteFile(const fs::path& chosen) {
     return ui::Outcome::Refused;
   }
   cells = cellsOf(*table);
+  paletteFile = chosen;
   return ui::Outcome::Done;
 }
 
@@ -78,6 +79,7 @@ ui::Outcome Scalepaint::savePalette() {
     ui_.message(written.error().message, {.title = {}, .detail = "No palette file was written."});
     return ui::Outcome::Refused;
   }
+  paletteFile = *chosen;
   return ui::Outcome::Done;
 }
 

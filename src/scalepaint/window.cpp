@@ -1,6 +1,7 @@
 #include "scalepaint/window.hpp"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -17,16 +18,22 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <optional>
 
 #include "base/codepage.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "fishfile/system_palette.hpp"
 #include "scalepaint/preview_qimage.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace scalepaint {
 
@@ -36,7 +43,7 @@ namespace {
 constexpr int kSurfaceWidth = 560;
 constexpr int kSurfaceHeight = 480;
 constexpr int kMargin = 10;
-constexpr int kGridWidth = 150;
+constexpr int kGridWidth = 170;
 constexpr int kCaptionWidth = 70;
 
 QString utf8(std::string_view text) { return ui::toQString(text); }
@@ -53,7 +60,89 @@ class PaletteCellDelegate : public QStyledItemDelegate {
   static inline const ui::NumberBoxHint kPaletteCell{0, 255, 0, ui::NumberRule::Refuse, QStringLiteral("palette index"), {}};
 };
 
+// The index a cell makes of its row's index, as MAKE reads it; none outside 0-255. Index 0 is
+// clear and MAKE keeps it so, whatever row 1 holds.
+std::optional<int> becomes(int row, const std::string& cell) {
+  if (row == 0) return 0;
+  const double value = cellValue(cell);
+  if (!(value >= 0 && value <= 255)) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+QColor paletteColour(int index) {
+  const base::Rgb& rgb = fishfile::systemPalette()[static_cast<std::size_t>(index)];
+  return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// One swatch: the index's colour, a chequer for the clear index 0, a red cross for no index.
+void drawSwatch(QPainter& painter, const QRect& box, std::optional<int> index) {
+  if (!index) {
+    painter.fillRect(box, Qt::white);
+    painter.setPen(QPen(QColor(200, 30, 30), 2));
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomLeft());
+  } else if (*index == 0) {
+    const int half = box.width() / 2, halfHigh = box.height() / 2;
+    painter.fillRect(box, Qt::white);
+    painter.fillRect(QRect(box.left(), box.top(), half, halfHigh), QColor(190, 190, 190));
+    painter.fillRect(QRect(box.left() + half, box.top() + halfHigh, box.width() - half, box.height() - halfHigh),
+                     QColor(190, 190, 190));
+  } else {
+    painter.fillRect(box, paletteColour(*index));
+  }
+  painter.setPen(QColor(110, 110, 110));
+  painter.drawRect(box.adjusted(0, 0, -1, -1));
+}
+
+// The row's index and what it becomes, side by side with an arrow between.
+QPixmap swatchPair(int side, qreal pixelRatio, int row, std::optional<int> to) {
+  const int arrow = side / 2 + 4;
+  QPixmap picture(QSize(2 * side + arrow, side) * pixelRatio);  // sharp on a scaled screen
+  picture.setDevicePixelRatio(pixelRatio);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  drawSwatch(painter, QRect(0, 0, side, side), row);
+  painter.setPen(QColor(90, 90, 90));
+  const int y = side / 2, left = side + 2, right = side + arrow - 3;
+  painter.drawLine(left, y, right, y);
+  painter.drawLine(right - 3, y - 3, right, y);
+  painter.drawLine(right - 3, y + 3, right, y);
+  drawSwatch(painter, QRect(side + arrow, 0, side, side), to);
+  return picture;
+}
+
+QString rgbText(int index) {
+  const QColor colour = paletteColour(index);
+  return QStringLiteral("%1, %2, %3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+// "pal.dat in /home/ann/palettes" as the status lines name a file.
+std::string shownFolder(const std::filesystem::path& file) {
+  return base::displayPath(std::filesystem::absolute(file).parent_path());
+}
+
+std::string shownName(const std::filesystem::path& file) { return base::displayPath(file.filename()); }
+
+std::size_t rowsDiffering(const Cells& a, const Cells& b) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < kEntries; ++i) count += a[i] != b[i];
+  return count;
+}
+
 }  // namespace
+
+// One action on the grid: the cells before and after it.
+class TableEdit : public QUndoCommand {
+ public:
+  TableEdit(Window& window, Cells before, Cells after, const QString& what)
+      : QUndoCommand(what), window_(window), before_(std::move(before)), after_(std::move(after)) {}
+  void undo() override { window_.setGridCells(before_); }
+  void redo() override { window_.setGridCells(after_); }
+
+ private:
+  Window& window_;
+  Cells before_, after_;
+};
 
 void PaletteGrid::commitEdit() {
   if (state() != EditingState) return;
@@ -72,6 +161,11 @@ PreviewSurface::PreviewSurface(QWidget* parent) : QWidget(parent) {
 void PreviewSurface::setDrawing(const QImage& drawing) {
   drawing_ = drawing;
   update();
+}
+
+void PreviewSurface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit resized();
 }
 
 void PreviewSurface::paintEvent(QPaintEvent*) {
@@ -103,7 +197,9 @@ void Window::makeControls() {
   makeMenus();
 
   surface_ = new PreviewSurface(this);
-  surface_->setFixedSize(kSurfaceWidth, kSurfaceHeight);
+  // The window starts at the surface's designed size and may grow; the grid grows with it.
+  surface_->setMinimumSize(kSurfaceWidth, kSurfaceHeight);
+  surface_->resize(kSurfaceWidth, kSurfaceHeight);
   setCentralWidget(surface_);
 
   // The captions and boxes on the left, placed in pixels; the palette grid on the right.
@@ -138,14 +234,21 @@ void Window::makeControls() {
   grid_->setToolTip(QStringLiteral("Each row holds a palette index: a whole number from 0 to 255."));
   if (flow_.edition().tahomaGrid) grid_->setFont(QFont(QStringLiteral("Tahoma")));
   setGridCells(flow_.cells);
+  saved_ = shown_;
+  connect(grid_, &QTableWidget::itemChanged, this, &Window::cellTyped);
+  connect(surface_, &PreviewSurface::resized, this, &Window::placeGrid);
 
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  statusBar()->setSizeGripEnabled(false);
   status_ = new QLabel(statusBar());
   status_->setObjectName(QStringLiteral("StatusText"));
   status_->setIndent(6);
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long line is cut, the window keeps its size
   statusBar()->addWidget(status_, 1);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+}
+
+void Window::placeGrid() {
+  grid_->setGeometry(surface_->width() - kMargin - kGridWidth, kMargin, kGridWidth, surface_->height() - 2 * kMargin);
 }
 
 void Window::makeMenus() {
@@ -174,6 +277,18 @@ void Window::makeMenus() {
   edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
   addEntry(edit, "mnuEditInit", kInit, &Window::init);
   addEntry(edit, "mnuEditFill", kFill, &Window::fill);
+  addBar(edit, "mnuEditBar1");
+  undo_ = new QUndoStack(this);
+  QAction* undo = undo_->createUndoAction(edit, QStringLiteral("Undo"));
+  undo->setObjectName(QStringLiteral("mnuEditUndo"));
+  undo->setShortcuts(QKeySequence::Undo);
+  edit->addAction(undo);
+  QAction* redo = undo_->createRedoAction(edit, QStringLiteral("Redo"));
+  redo->setObjectName(QStringLiteral("mnuEditRedo"));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(redo);
+  // A cell being typed is an action of its own, before the menu's undo can take it back.
+  connect(edit, &QMenu::aboutToShow, this, [this] { grid_->commitEdit(); });
 
   ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 }
@@ -188,11 +303,74 @@ Cells Window::gridCells() const {
 }
 
 void Window::setGridCells(const Cells& cells) {
+  showing_ = true;
   for (std::size_t i = 0; i < kEntries; ++i) {
-    auto* item = new QTableWidgetItem(utf8(cells[i]));
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid_->setItem(static_cast<int>(i), 0, item);
+    const int row = static_cast<int>(i);
+    QTableWidgetItem* item = grid_->item(row, 0);
+    if (!item) {
+      item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      grid_->setItem(row, 0, item);
+    } else if (shown_[i] == cells[i]) {
+      continue;
+    }
+    item->setText(utf8(cells[i]));
+    shown_[i] = cells[i];
+    showSwatches(row);
   }
+  showing_ = false;
+}
+
+void Window::showSwatches(int row) {
+  QTableWidgetItem* item = grid_->item(row, 0);
+  const std::string& cell = shown_[static_cast<std::size_t>(row)];
+  const std::optional<int> to = becomes(row, cell);
+  item->setData(Qt::DecorationRole, swatchPair(grid_->verticalHeader()->defaultSectionSize() - 6, grid_->devicePixelRatioF(), row, to));
+  if (row == 0)
+    item->setToolTip(QStringLiteral("Index 0 is clear, and MAKE keeps it clear whatever this row holds."));
+  else if (!to)
+    item->setToolTip(QStringLiteral("Index %1 becomes nothing: \"%2\" is not a palette index from 0 to 255, and MAKE refuses it.")
+                         .arg(row)
+                         .arg(utf8(cell)));
+  else if (*to == 0)
+    item->setToolTip(QStringLiteral("Index %1 (%2) becomes index 0: clear.").arg(row).arg(rgbText(row)));
+  else
+    item->setToolTip(
+        QStringLiteral("Index %1 (%2) becomes index %3 (%4).").arg(row).arg(rgbText(row)).arg(*to).arg(rgbText(*to)));
+}
+
+void Window::cellTyped(QTableWidgetItem* item) {
+  if (showing_ || !item) return;
+  const int row = item->row();
+  const std::string text = item->text().toStdString();
+  if (row < 0 || text == shown_[static_cast<std::size_t>(row)]) return;
+  Cells after = shown_;
+  after[static_cast<std::size_t>(row)] = text;
+  undo_->push(new TableEdit(*this, shown_, after, QStringLiteral("Row %1").arg(row + 1)));
+}
+
+void Window::editTable(const Cells& cells, const QString& what) {
+  if (cells == shown_) return;  // nothing changed: nothing to undo
+  undo_->push(new TableEdit(*this, shown_, cells, what));
+}
+
+bool Window::tableChanged() const {
+  grid_->commitEdit();
+  return shown_ != saved_;
+}
+
+bool Window::maySetAsideTable(const char* question) {
+  if (!tableChanged()) return true;
+  switch (worker_.ui().ask(question, ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes:
+      savePalette();
+      return !tableChanged();
+    case ui::Answer::No:
+      return true;
+    case ui::Answer::Cancel:
+      break;
+  }
+  return false;
 }
 
 void Window::readBoxes() {
@@ -204,32 +382,48 @@ void Window::readBoxes() {
 void Window::openPalette() {
   if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
-  if (flow_.openPalette() == ui::Outcome::Done) setGridCells(flow_.cells);
+  if (!maySetAsideTable("The palette table has changes that were not saved. Save them before opening another palette file?"))
+    return;
+  const Cells before = shown_;
+  if (flow_.openPalette() == ui::Outcome::Done) showOpened(before);
 }
 
 void Window::openPaletteFile(const std::filesystem::path& file) {
   if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
-  if (flow_.openPaletteFile(file) == ui::Outcome::Done) setGridCells(flow_.cells);
+  const Cells before = shown_;
+  if (flow_.openPaletteFile(file) == ui::Outcome::Done) showOpened(before);
+}
+
+void Window::showOpened(const Cells& before) {
+  editTable(flow_.cells, QStringLiteral("OPEN"));
+  saved_ = shown_;
+  const std::size_t changed = rowsDiffering(before, shown_);
+  status_->setText(utf8(base::strcat("Opened ", shownName(flow_.paletteFile), " in ", shownFolder(flow_.paletteFile), ": ",
+                                     kEntries, " entries, ", changed, changed == 1 ? " row changed" : " rows changed")));
 }
 
 void Window::savePalette() {
   if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
-  flow_.savePalette();
+  if (flow_.savePalette() != ui::Outcome::Done) return;
+  saved_ = flow_.cells;
+  status_->setText(utf8(ui::wroteInText(shownName(flow_.paletteFile), shownFolder(flow_.paletteFile),
+                                        base::strcat(kEntries, " palette entries"))));
 }
 
 void Window::init() {
   if (worker_.running()) return;  // MAKE is using the flow
+  grid_->commitEdit();
   flow_.init();
-  setGridCells(flow_.cells);
+  editTable(flow_.cells, utf8(kInit));
 }
 
 void Window::fill() {
   if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
   flow_.fill();
-  setGridCells(flow_.cells);
+  editTable(flow_.cells, utf8(kFill));
 }
 
 void Window::chooseSource() {
@@ -253,10 +447,10 @@ void Window::make() {
 
 void Window::showMade(const MakeResult& result) {
   if (result.outcome != ui::Outcome::Done) return;
-  status_->setText(utf8(base::strcat("Recoloured ", result.recoloured.sets,
-                                             result.recoloured.sets == 1 ? " animation set" : " animation sets",
-                                             " into ", base::displayPath(result.output), " (",
-                                             base::withThousands(result.bytes), " bytes).")));
+  status_->setText(utf8(ui::wroteInText(
+      shownName(result.output), shownFolder(result.output),
+      base::strcat(result.recoloured.sets, result.recoloured.sets == 1 ? " animation set" : " animation sets",
+                   " recoloured, ", base::withThousands(result.bytes), " bytes"))));
 }
 
 void Window::preview() {
@@ -282,6 +476,13 @@ void Window::preview() {
 void Window::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!event->spontaneous()) grid_->setFocus();  // the grid is what the person edits first
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+  if (maySetAsideTable("The palette table has changes that were not saved. Save them before closing?"))
+    event->accept();
+  else
+    event->ignore();
 }
 
 void Window::dragEnterEvent(QDragEnterEvent* event) {

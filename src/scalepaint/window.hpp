@@ -1,7 +1,9 @@
 #pragma once
 // scalepaint's window: the palette grid vaSpread1, the source field Label1 (click to choose,
 // or drop a file on the window), the Destinate box Text1, MAKE (Command1) and PreView
-// (Command2), and the FILE and EDIT menus. The preview is drawn on the window's background:
+// (Command2), and the FILE and EDIT menus (EDIT also undoes and redoes every change of the
+// grid). Beside each row's number the grid shows the colour of its index and the colour it
+// becomes. The preview is drawn on the window's background:
 // the 350 × 350 drawing stretched over the whole surface under the controls, each drawing
 // pixel (x, y) filling the box from (x·sx, y·sy) to ((x + 1)·sx, (y + 1)·sy).
 #include <QImage>
@@ -17,6 +19,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QUndoStack;
 
 namespace ui {
 class ChoosingPathLabel;
@@ -45,6 +48,10 @@ class PreviewSurface : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ signals:
+  void resized();
 
  private:
   QImage drawing_;
@@ -78,15 +85,24 @@ class Window : public QMainWindow {
   // A source chosen another way (dropped, or given at start).
   void setSource(const std::filesystem::path& file);
 
-  // The grid's rows 1-256 as typed, and writing them.
+  // The grid's rows 1-256 as typed, and writing them (not an edit the person can undo).
   Cells gridCells() const;
   void setGridCells(const Cells& cells);
+
+  // Every change of the grid, to undo and redo one action at a time.
+  QUndoStack* undoStack() const { return undo_; }
+  // True when the grid differs from the table last opened or saved (at start, INIT's).
+  bool tableChanged() const;
+  // Before the table is set aside (closing, OPEN): asks whether to save a changed table;
+  // false when the person cancelled or the save did not happen.
+  bool maySetAsideTable(const char* question);
 
   // For tests: waits until a running MAKE is done and shown.
   bool waitUntilIdle() { return worker_.waitUntilIdle(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -96,6 +112,14 @@ class Window : public QMainWindow {
   // Before an action: the flow takes the boxes as they are now.
   void readBoxes();
   void showMade(const MakeResult& result);
+  // The grid's cells as one undoable action named `what`, when they differ from those shown.
+  void editTable(const Cells& cells, const QString& what);
+  void cellTyped(QTableWidgetItem* item);
+  void showOpened(const Cells& before);
+  void showSwatches(int row);
+  void placeGrid();
+
+  friend class TableEdit;
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   ui::Worker worker_;              // runs MAKE; the flow talks through its Ui
@@ -106,6 +130,10 @@ class Window : public QMainWindow {
   ui::ChoosingPathLabel* source_ = nullptr;
   QLineEdit* destination_ = nullptr;
   QLabel* status_ = nullptr;  // what the last MAKE or PreView did
+  QUndoStack* undo_ = nullptr;
+  Cells shown_;                // what the grid shows, as last taken in
+  Cells saved_;                // the table last opened or saved
+  bool showing_ = false;       // the window itself is writing the grid
 };
 
 }  // namespace scalepaint

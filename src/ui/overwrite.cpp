@@ -13,4 +13,10 @@ bool mayWrite(Ui& ui, const std::filesystem::path& path) {
   return ui.ask(overwriteQuestion(path.string()), Buttons::YesNo) == Answer::Yes;
 }
 
+bool mayWrite(Ui& ui, const std::filesystem::path& path, const std::filesystem::path& editedInPlace) {
+  std::error_code ec;
+  if (!editedInPlace.empty() && std::filesystem::equivalent(path, editedInPlace, ec)) return true;
+  return mayWrite(ui, path);
+}
+
 }  // namespace ui

@@ -22,7 +22,10 @@ check "finsplit cuts" 0 "$brinkit" finsplit sample.fsh --out frames
 says "finsplit count" out.txt "144 bitmaps written to frames"
 [ -f frames/0000.bmp ] && [ -f frames/0143.bmp ] && [ ! -e frames/0144.bmp ] && passed=$((passed + 1)) || {
   failed=$((failed + 1)); echo "FAIL: frames 0000-0143"; }
-check "codepage after the verb" 0 "$brinkit" finsplit sample.fsh --out frames --codepage 1252
+check "finsplit over an earlier cut" 1 "$brinkit" finsplit sample.fsh --out frames
+says "asks once" err.txt "All 144 frame files (0000.bmp to 0143.bmp) already exist in frames."
+says "names --yes" err.txt "Nothing written: the frame files exist; give --yes to replace them."
+check "codepage after the verb" 0 "$brinkit" finsplit sample.fsh --out frames --codepage 1252 --yes
 
 check "finsplit default folder" 0 "$brinkit" finsplit sample.fsh
 [ -f 0000.bmp ] && passed=$((passed + 1)) || { failed=$((failed + 1)); echo "FAIL: default folder is the current one"; }
@@ -69,7 +72,7 @@ check "finwright wrong library" 1 "$brinkit" finwright --icon in/icon.bmp --fram
 says "library differs" err.txt "Library File differs"
 
 # Success means the output was written too: a full standard output fails every verb, told.
-for verb in "--help" "--version" "finsplit --help" "finsplit sample.fsh --out frames"; do
+for verb in "--help" "--version" "finsplit --help" "finsplit sample.fsh --out frames --yes"; do
   # shellcheck disable=SC2086
   "$brinkit" $verb >/dev/full 2>err.txt
   holds "$verb to a full disk fails ($?)" test $? -eq 1

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
+#include <fstream>
 
 #include "finsplit/window.hpp"
 #include "support/window_support.hpp"
@@ -83,10 +84,33 @@ TEST_F(FinsplitWindow, CutTellsHowManyBitmapsWereWrittenAndStaysQuietWhenCancell
   ui.openAnswers.push_back(fish);
   click("cmdCut");
   ASSERT_TRUE(window.waitUntilIdle());
-  EXPECT_EQ(text("lblStatus"), QStringLiteral("144 bitmaps written"));
+  EXPECT_EQ(text("lblStatus"), QStringLiteral("144 frames written to ") + ui::fromPath(folder.path()));
   EXPECT_TRUE(fs::exists(folder.path() / "0000.bmp"));
   EXPECT_TRUE(fs::exists(folder.path() / "0143.bmp"));
   EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(ui.questions.empty());
+}
+
+// The frames of an earlier cut are replaced only after one Yes for them all.
+TEST_F(FinsplitWindow, CutAsksOnceBeforeReplacingFramesAndNoWritesNothing) {
+  const fs::path fish = folder.path() / "sample.fsh";
+  ASSERT_TRUE(samples::writeFish(fish));
+  std::ofstream(folder.path() / "0000.bmp") << "earlier";
+  std::ofstream(folder.path() / "0005.bmp") << "earlier";
+  ui.openAnswers = {fish, fish};
+  ui.questionAnswers = {ui::Answer::No, ui::Answer::Yes};
+  click("cmdCut");
+  ASSERT_TRUE(window.waitUntilIdle());
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"2 of the 144 frame files (0000.bmp to 0143.bmp) already exist in " +
+                                                   folder.path().string() + ".\nDo you want to replace them?"});
+  EXPECT_FALSE(fs::exists(folder.path() / "0001.bmp"));
+  EXPECT_EQ(fs::file_size(folder.path() / "0000.bmp"), 7u);
+
+  click("cmdCut");
+  ASSERT_TRUE(window.waitUntilIdle());
+  EXPECT_EQ(ui.questions.size(), 2u);
+  EXPECT_TRUE(fs::exists(folder.path() / "0143.bmp"));
+  EXPECT_GT(fs::file_size(folder.path() / "0000.bmp"), 7u);
 }
 
 TEST_F(FinsplitWindow, ADroppedFileIsCutWithoutAskingAndAFailureIsTold) {
@@ -100,7 +124,7 @@ TEST_F(FinsplitWindow, ADroppedFileIsCutWithoutAskingAndAFailureIsTold) {
   drop(fish);
   EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(out / "0143.bmp"); }, 2000));  // the cut runs once the drop is over
   ASSERT_TRUE(window.waitUntilIdle());
-  EXPECT_EQ(text("lblStatus"), QStringLiteral("144 bitmaps written"));
+  EXPECT_EQ(text("lblStatus"), QStringLiteral("144 frames written to ") + ui::fromPath(out));
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(ui.messages.empty());
 

@@ -46,6 +46,14 @@ holds "nothing written for it" test "$(cat err.txt)" = "File differs"
 cp lake.tqn own.tqn
 check "own name" 0 "$brinkit" netkeeper fish own.tqn --name own --health 50
 holds "own file rewritten" test "$(byte own.tqn $((16576 + 276)))" = 50
+# Any other existing file is replaced only with --yes.
+cp TEMP.tqn temp-before.tqn
+check "fish over another file" 1 "$brinkit" netkeeper fish lake.tqn --health 9
+says "names the file" err.txt "TEMP.tqn  already exists."
+says "names --yes" err.txt "Nothing written: the output file exists; give --yes to replace it."
+holds "other file kept" cmp -s TEMP.tqn temp-before.tqn
+check "fish over another file --yes" 0 "$brinkit" netkeeper fish lake.tqn --health 9 --yes
+holds "replaced" test "$(byte TEMP.tqn $((16576 + 276)))" = 9
 
 check "genes" 0 "$brinkit" netkeeper genes lake.tqn --gene 1=9 --gene 14=255 --name spliced
 says "genes path" out.txt "spliced.fsh"
@@ -55,6 +63,9 @@ for g in $((16576 + 1606)) $((18269 - 36)) $((19962 - 36)) $((21655 + 1606)) $((
   holds "gene 1 at $g" test "$(byte spliced.fsh "$g")" = 9
   holds "gene 14 at $g" test "$(byte spliced.fsh $((g + 26)))" = 255
 done
+check "genes over another file" 1 "$brinkit" netkeeper genes lake.tqn --gene 1=8 --name spliced
+says "genes refusal names --yes" err.txt "give --yes to replace it."
+check "genes over another file --yes" 0 "$brinkit" netkeeper genes lake.tqn --gene 1=9 --name spliced --yes
 holds "neon has no genes written" test "$(bytes spliced.fsh $((23348 - 36)) 28)" = "$(bytes lake.tqn $((23348 - 36)) 28)"
 check "gene out of range" 1 "$brinkit" netkeeper genes lake.tqn --gene 3=256 --name refused
 says "range message" err.txt "Gene 3 must be a number from 0 to 255"
@@ -78,7 +89,7 @@ check "gene list of a missing file" 1 "$brinkit" netkeeper gene-list none.tqn
 # A tank cut anywhere: a message or an edit, never a crash.
 for length in 0 100 16580 16900 17000 18300 20000 30100 31000; do
   head -c "$length" lake.tqn > cut.tqn
-  "$brinkit" netkeeper fish cut.tqn --sex M --name cutout >out.txt 2>err.txt
+  "$brinkit" netkeeper fish cut.tqn --sex M --name cutout --yes >out.txt 2>err.txt
   status=$?
   holds "cut $length ends cleanly ($status)" test "$status" -le 1
   [ "$status" -eq 1 ] && says "cut $length told" err.txt "File differs"
@@ -98,6 +109,9 @@ holds "show writes nothing" cmp -s water.tqn water-original.tqn
 check "show with a box" 2 "$brinkit" netkeeper water water.tqn --show --temp 3
 check "update unchanged" 0 "$brinkit" netkeeper water water.tqn --name same
 holds "byte-identical" cmp -s same.tqn water-original.tqn
+check "water over another tank" 1 "$brinkit" netkeeper water water.tqn --temp 30 --name same
+says "water refusal names --yes" err.txt "give --yes to replace it."
+holds "still identical" cmp -s same.tqn water-original.tqn
 check "water temp" 0 "$brinkit" netkeeper water water.tqn --temp 27
 says "default name is the file" out.txt "water.tqn"
 holds "temp 27000" test "$(bytes water.tqn 264 4)" = 78690000
@@ -105,7 +119,7 @@ holds "no other byte changed" test "$(cmp -l water.tqn water-original.tqn | wc -
 check "water negative" 1 "$brinkit" netkeeper water water-original.tqn --temp -5 --name neg
 says "names the box" err.txt "Temp"
 holds "nothing written" test ! -e neg.tqn
-check "init and volume" 0 "$brinkit" netkeeper water water-original.tqn --init --vol 30 --name fresh
+check "init and volume" 0 "$brinkit" netkeeper water water-original.tqn --init --vol 30 --name fresh --yes
 holds "volume 30000" test "$(bytes fresh.tqn 260 4)" = 30750000
 holds "O2 7.9 at 30 litres" test "$(bytes fresh.tqn 276 4)" = c89d0300
 holds "Mg 10 at 30 litres" test "$(bytes fresh.tqn 300 4)" = "e0930400"
@@ -162,7 +176,7 @@ check "empty name" 1 "$brinkit" netkeeper water water-original.tqn --temp 20 --n
 says "empty name told" err.txt "The File Name box is empty"
 check "empty fish name" 1 "$brinkit" netkeeper fish lake.tqn --age 3 --name ""
 holds "no hidden files" test -z "$(ls -A | grep '^\.')"
-check "absolute name" 0 "$brinkit" netkeeper water water-original.tqn --temp 20 --name "$PWD/abs"
+check "absolute name" 0 "$brinkit" netkeeper water water-original.tqn --temp 20 --name "$PWD/abs" --yes
 holds "one separator" test "$(cat out.txt)" = "$PWD/abs.tqn"
 check "gene list without a fish" 1 "$brinkit" netkeeper gene-list dry.tqn
 says "no fish told" err.txt "No fish found in dry.tqn"

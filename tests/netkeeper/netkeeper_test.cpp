@@ -87,12 +87,14 @@ TEST_F(NetkeeperFlow, FishOkWritesFileNameAndTheOpenedFilesEnding) {
   EXPECT_EQ(flow.confirmFish(boxes), ui::Outcome::Done);
   EXPECT_EQ(read(folder.path() / "lake.TQN"), expected);
 
-  // The File Name box naming the opened file itself: it is replaced whole.
+  // The File Name box naming the opened file itself: it is replaced whole, after a Yes.
   const fs::path own = write("own.tqn", fishFile("Kingyo"));
   ASSERT_NE(flow.startFish(own), nullptr);
   boxes.fileName = "own";
+  ui.questionAnswers = {ui::Answer::Yes};
   EXPECT_EQ(flow.confirmFish(boxes), ui::Outcome::Done);
   EXPECT_EQ(read(own), expected);
+  EXPECT_EQ(ui.questions.size(), 1u);
   EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -212,6 +214,7 @@ TEST_F(NetkeeperFlow, ATankCutAnywhereGivesAMessageOrAnEdit) {
   for (std::size_t length = 0; length <= whole.size(); length += (length < 14000 ? 997 : 13)) {
     const fs::path cut = write("cut.tqn", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)));
     ui.messages.clear();
+    for (const char* earlier : {"TEMP.tqn", "TEMP.fsh"}) fs::remove(folder.path() / earlier);
     if (flow.startFish(cut)) {
       FishBoxes boxes;
       boxes.sex = boxes.age = boxes.eggs = true;

@@ -37,9 +37,11 @@ class WaterTest : public ::testing::Test {
     EXPECT_TRUE(base::writeFileAtomically(path, tank));
     return path;
   }
-  // Loads, lets `edit` change the boxes, presses UPDATE; the file written, or nothing.
+  // Loads, lets `edit` change the boxes, presses UPDATE; the file written, or nothing. The tank
+  // is replaced in place without a question, as the command line does.
   std::optional<base::Bytes> update(const base::Bytes& tank, const std::function<void(WaterDialog&)>& edit) {
     Water water(ui);
+    water.setEditInPlaceWithoutAsking(true);
     auto dialog = water.load(save(tank));
     if (!dialog) return std::nullopt;
     edit(*dialog);
@@ -194,6 +196,7 @@ TEST_F(WaterTest, ATankTheVersionTestWouldRefuseIsNeverWritten) {
 TEST_F(WaterTest, AnUpdateOverATankChangedSinceItWasLoadedWritesNothing) {
   const auto tank = tankWith(kLake);
   Water water(ui);
+  water.setEditInPlaceWithoutAsking(true);
   auto dialog = water.load(save(tank));
   ASSERT_TRUE(dialog);
   const auto theirs = withValue(tank, 2, 6500);

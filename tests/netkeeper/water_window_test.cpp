@@ -61,6 +61,12 @@ TEST(WaterSettingsWindow, ShowsTheBoxesInTheirOrderAndWritesOnUpdate) {
   EXPECT_EQ(test::findControl<QLineEdit>(dialog, "txtWater1")->text(), QStringLiteral("26.5"));
   EXPECT_EQ(test::findControl<QLineEdit>(dialog, "txtWater0")->text(), QStringLiteral("60"));
 
+  // Replacing the opened tank waits for a Yes: a No keeps the dialog open and the tank as it was.
+  test::findControl<QPushButton>(dialog, "cmdUpdate")->click();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(*base::readFile(folder.path() / "lake.tqn", 1 << 20), tank);
+
   // A value that cannot be stored keeps the dialog open and writes nothing.
   test::findControl<QLineEdit>(dialog, "txtWater2")->setText(QStringLiteral("-1"));
   fileName->setText(QStringLiteral("new"));
@@ -78,6 +84,7 @@ TEST(WaterSettingsWindow, ShowsTheBoxesInTheirOrderAndWritesOnUpdate) {
   base::putU32(expected.data() + 104 + 8, 7500);
   base::putU32(expected.data() + 104 + 28, 0);  // init's 0 for NH3, which showed 0.001
   EXPECT_EQ(*written, expected);
+  EXPECT_EQ(water.statusText(), "Wrote new.tqn in " + folder.path().string() + ": PH and NH3 changed");
 }
 
 TEST(OptionWindow, EraseAndUndoWaitForAnArchiveChosenInThePicker) {
@@ -127,6 +134,7 @@ TEST(OptionWindow, EraseAndUndoWaitForAnArchiveChosenInThePicker) {
   std::fill(expected.begin() + 22608, expected.begin() + 25144, 0);
   EXPECT_EQ(patched, expected);
   EXPECT_EQ(*base::readFile(folder.path() / "Brinmoor.org", 1 << 20), original);
+  EXPECT_EQ(dialog.doneText(), QStringLiteral("Erased Filter(Layout) in %1 (backup Brinmoor.org)").arg(ui::fromPath(archive)));
 }
 
 // A box the flow refuses outside its range refuses the keystroke; a box the flow clamps or reads

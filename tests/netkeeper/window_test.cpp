@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -19,6 +21,7 @@
 #include "support/window_support.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/overwrite.hpp"
 #include "ui/qt/single_instance.hpp"
 #include "ui/scripted_ui.hpp"
 
@@ -81,8 +84,9 @@ TEST_F(NetkeeperWindow, TheModeBoxSwitchesCaptionAndPattern) {
 TEST_F(NetkeeperWindow, ClickingAFileShowsItsLengthAndDate) {
   netkeeper::Window window(ui, folder.path());
   ASSERT_TRUE(window.selectFile(QStringLiteral("lake.tqn")));
-  EXPECT_EQ(control<QLabel>(window, "Panel1")->text(), QStringLiteral("30000"));
-  EXPECT_TRUE(control<QLabel>(window, "Panel2")->text().startsWith(QDateTime::currentDateTime().toString("yyyy/")));
+  const QString modified = QFileInfo(ui::fromPath(tank)).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+  EXPECT_EQ(control<QLabel>(window, "Panel1")->text(), QStringLiteral("30,000 bytes, ") + modified);
+  EXPECT_TRUE(control<QLabel>(window, "Panel2")->text().isEmpty());  // nothing written yet
 }
 
 TEST_F(NetkeeperWindow, StartWithoutAFileSaysFileDiffersUnlessInTankMode) {
@@ -136,6 +140,7 @@ TEST_F(NetkeeperWindow, FishInfomationOpensUntickedAndOkWritesTheEdits) {
     seen = true;
     EXPECT_EQ(modal->objectName(), QStringLiteral("frmFish"));
     EXPECT_EQ(modal->windowTitle(), QStringLiteral("Guppy"));
+    EXPECT_EQ(control<QLabel>(*modal, "lblScope")->text(), QStringLiteral("Edits all 5 Guppies and 2 Guppy eggs"));
     EXPECT_EQ(control<QLineEdit>(*modal, "txtAge")->text(), QStringLiteral("95"));
     EXPECT_EQ(control<QLineEdit>(*modal, "txtEggs")->text(), QStringLiteral("100"));
     EXPECT_EQ(control<QLineEdit>(*modal, "txtFileName")->text(), QStringLiteral("TEMP"));
@@ -167,6 +172,37 @@ TEST_F(NetkeeperWindow, FishInfomationOpensUntickedAndOkWritesTheEdits) {
     EXPECT_EQ((*out)[n + 260], 'F') << n;
   }
   EXPECT_TRUE(window.listedFiles().contains(QStringLiteral("TEMP.tqn")));
+  EXPECT_EQ(control<QLabel>(window, "Panel2")->text(),
+            QStringLiteral("Wrote TEMP.tqn in %1: 5 fish and 2 eggs updated").arg(ui::fromPath(folder.path())));
+}
+
+// The opened file itself, or any other, is replaced only after a Yes; a No keeps the dialog
+// open with its boxes, and the loaded tank unedited for the next OK.
+TEST_F(NetkeeperWindow, ReplacingAFileAsksFirstAndNoWritesNothing) {
+  netkeeper::Window window(ui, folder.path());
+  window.show();
+  window.selectFile(QStringLiteral("lake.tqn"));
+  const auto before = base::readFile(tank, 100000);
+  ui.questionAnswers = {ui::Answer::No, ui::Answer::Yes};
+  bool openAfterNo = false;
+  test::onNextModal([&](QWidget* modal) {
+    click(*modal, "chkHealth");
+    control<QLineEdit>(*modal, "txtHealth")->setText(QStringLiteral("7"));
+    control<QLineEdit>(*modal, "txtFileName")->setText(QStringLiteral("lake"));
+    click(*modal, "cmdOK");
+    openAfterNo = modal->isVisible();
+    click(*modal, "cmdOK");
+  });
+  click(window, "cmdStart");
+  EXPECT_TRUE(openAfterNo);
+  EXPECT_EQ(ui.questions, (std::vector<std::string>(2, ui::overwriteQuestion(tank.string()))));
+  auto after = base::readFile(tank, 100000);
+  ASSERT_TRUE(after && before);
+  EXPECT_EQ((*after)[scenario::kA + 276], 7);
+  EXPECT_EQ(base::getU32(after->data() + scenario::kA + 328), 0x100u);  // FF 00 00 00 counted up once, not twice
+  EXPECT_TRUE(control<QLabel>(window, "Panel1")->text().startsWith(QStringLiteral("30,000 bytes, ")));
+  EXPECT_EQ(control<QLabel>(window, "Panel2")->text(),
+            QStringLiteral("Wrote lake.tqn in %1: 5 fish and 2 eggs updated").arg(ui::fromPath(folder.path())));
 }
 
 TEST_F(NetkeeperWindow, FishInfomationCancelAndEscWriteNothing) {
@@ -198,6 +234,7 @@ TEST_F(NetkeeperWindow, SplicingKeepsItsDialogOpenForAGeneOutOfRange) {
   test::onNextModal([&](QWidget* modal) {
     EXPECT_EQ(modal->objectName(), QStringLiteral("frmSplicing"));
     EXPECT_EQ(modal->windowTitle(), QStringLiteral("Guppy"));
+    EXPECT_EQ(control<QLabel>(*modal, "lblScope")->text(), QStringLiteral("Edits all 6 gene-carrying fish: 5 Guppies, 1 Discus"));
     for (int i = 0; i < 14; ++i) {
       const QByteArray box = QStringLiteral("txtGene_%1").arg(i).toLatin1();
       EXPECT_EQ(control<QLineEdit>(*modal, box.constData())->text(), QStringLiteral("1"));
@@ -217,6 +254,8 @@ TEST_F(NetkeeperWindow, SplicingKeepsItsDialogOpenForAGeneOutOfRange) {
   auto out = base::readFile(folder.path() / "TEMP.fsh", 100000);
   ASSERT_TRUE(out.has_value());
   EXPECT_EQ((*out)[scenario::geneAt(scenario::kDiscus) + 4], 30);
+  EXPECT_EQ(control<QLabel>(window, "Panel2")->text(),
+            QStringLiteral("Wrote TEMP.fsh in %1: genes of 6 fish updated").arg(ui::fromPath(folder.path())));
 }
 
 TEST_F(NetkeeperWindow, GeneOpensTheListAndClosesItForAKindWithoutGenes) {
@@ -228,15 +267,21 @@ TEST_F(NetkeeperWindow, GeneOpensTheListAndClosesItForAKindWithoutGenes) {
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(list->isVisible());
   EXPECT_EQ(list->windowTitle(), QStringLiteral("Guppy"));
-  EXPECT_EQ(list->list()->objectName(), QStringLiteral("List1"));
-  ASSERT_EQ(list->list()->count(), 6);
-  EXPECT_EQ(list->list()->item(0)->text(), QStringLiteral(" "));
-  EXPECT_EQ(list->list()->item(3)->text().left(12), QStringLiteral("ぐっぴー                  ").left(12));
-  EXPECT_EQ(list->list()->currentRow(), 5);
+  QTreeWidget* table = list->list();
+  EXPECT_EQ(table->objectName(), QStringLiteral("List1"));
+  EXPECT_EQ(table->headerItem()->text(0), QStringLiteral("Nickname"));
+  EXPECT_EQ(table->headerItem()->text(14), QStringLiteral("G14"));
+  ASSERT_EQ(table->topLevelItemCount(), 5);
+  EXPECT_EQ(table->topLevelItem(2)->text(0), QStringLiteral("ぐっぴー"));
+  EXPECT_EQ(table->topLevelItem(2)->text(1), QStringLiteral("41"));  // gene 1 of the third guppy
+  EXPECT_EQ(table->currentItem(), table->topLevelItem(4));
   control<QAction>(window, "mnuCodePage1252")->trigger();  // the nicknames read in Western
   click(window, "cmdGene");
-  EXPECT_EQ(list->list()->item(3)->text().left(6), QString::fromUtf8("‚®‚Á‚Ò"));
+  EXPECT_EQ(table->topLevelItem(2)->text(0).left(6), QString::fromUtf8("‚®‚Á‚Ò"));
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_FALSE(list->isVisible());
 
+  click(window, "cmdGene");
   window.selectFile(QStringLiteral("neon.fsh"));
   click(window, "cmdGene");
   EXPECT_FALSE(list->isVisible());

@@ -43,6 +43,14 @@ cp original.wtk UPPER.WTK
 check "default name" 0 "$brinkit" netkeeper2 fish UPPER.WTK --age 2
 says "same file" out.txt "UPPER.WTK"
 check "bad sex" 2 "$brinkit" netkeeper2 fish original.wtk --sex W
+# Another existing file is replaced only with --yes; the tank given is edited in place without it.
+cp TEMP.wtk temp-before.wtk
+check "fish over another file" 1 "$brinkit" netkeeper2 fish original.wtk --health 7 --name TEMP
+says "names the file" err.txt "TEMP.wtk  already exists."
+says "names --yes" err.txt "Nothing written: the output file exists; give --yes to replace it."
+holds "other file kept" cmp -s TEMP.wtk temp-before.wtk
+check "grid over another file" 1 "$brinkit" netkeeper2 grid original.wtk --write --set 1:3=2 --name TEMP
+check "fish over another file --yes" 0 "$brinkit" netkeeper2 fish original.wtk --health 7 --name TEMP --yes
 
 head -c 200001 /dev/zero > big.wtk
 check "too long" 1 "$brinkit" netkeeper2 fish big.wtk

@@ -230,6 +230,7 @@ TEST(Netkeeper2Flow, WritingOverTheOpenedTankReplacesIt) {
   ASSERT_TRUE(original && base::writeFileAtomically(path, *original));
   ui::ScriptedUi ui;
   Netkeeper2 tool(ui);
+  tool.setEditInPlaceWithoutAsking(true);  // as the command line does
   auto tank = tool.open(path);
   ASSERT_TRUE(tank);
   EXPECT_EQ(tank->first.kind, "NEON");

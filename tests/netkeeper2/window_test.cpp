@@ -21,6 +21,7 @@
 #include "support/test_folder.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/overwrite.hpp"
 #include "ui/qt/single_instance.hpp"
 #include "ui/scripted_ui.hpp"
 
@@ -67,14 +68,19 @@ TEST_F(Netkeeper2Window, StartAndDetailWithoutAFileSayFileDiffers) {
   EXPECT_EQ(scripted.messageStyles[0].title, "NetKeeperII");
 }
 
-TEST_F(Netkeeper2Window, FishInformationWritesTheTickedBoxesIntoEveryFish) {
-  netkeeper2::Window window(folder.path());
+// Replacing a file, the opened one included, waits for a Yes; after a No the dialog comes back
+// as it was left, to take another name.
+TEST_F(Netkeeper2Window, FishInformationAsksBeforeReplacingAndWritesTheTickedBoxesIntoEveryFish) {
+  ui::ScriptedUi scripted;
+  scripted.questionAnswers = {ui::Answer::No};
+  netkeeper2::Window window(scripted, folder.path());
   ASSERT_TRUE(window.selectFile(QStringLiteral("lake.wtk")));
-  QString caption, name;
+  QString caption, name, scope, nameAfterNo;
   bool hiddenAtLoad = false;
   test::onNextModal([&](QWidget* modal) {
     caption = modal->windowTitle();
     auto* dialog = static_cast<FishInfoDialog*>(modal);
+    scope = test::findControl<QLabel>(*dialog, "lblScope")->text();
     auto* box = test::findControl<QLineEdit>(*dialog, "txtHealth");
     hiddenAtLoad = box->isHidden();
     name = test::findControl<QLineEdit>(*dialog, "txtFileName")->text();
@@ -82,21 +88,32 @@ TEST_F(Netkeeper2Window, FishInformationWritesTheTickedBoxesIntoEveryFish) {
     test::findControl<QCheckBox>(*dialog, "chkHealth")->setChecked(true);
     EXPECT_FALSE(box->isHidden());
     box->setText(QStringLiteral("250"));  // no clamping in this edition
-    test::findControl<QLineEdit>(*dialog, "txtFileName")->setText(QStringLiteral("TEMP"));
-    test::findControl<QPushButton>(*dialog, "cmdOK")->click();
+    test::findControl<QPushButton>(*dialog, "cmdOK")->click();  // over lake.wtk: No
+    test::onNextModal([&](QWidget* again) {
+      nameAfterNo = test::findControl<QLineEdit>(*again, "txtFileName")->text();
+      test::findControl<QLineEdit>(*again, "txtFileName")->setText(QStringLiteral("TEMP"));
+      test::findControl<QPushButton>(*again, "cmdOK")->click();
+    });
   });
   window.start();
   EXPECT_EQ(caption, QStringLiteral("NEON"));
+  EXPECT_EQ(scope, QStringLiteral("Edits all 4 fish in lake.wtk, whatever their kind"));
   EXPECT_EQ(name, QStringLiteral("lake"));
+  EXPECT_EQ(nameAfterNo, QStringLiteral("lake"));
   EXPECT_TRUE(hiddenAtLoad);
+  EXPECT_EQ(scripted.questions, std::vector<std::string>{ui::overwriteQuestion((folder.path() / "lake.wtk").string())});
   EXPECT_EQ(read("lake.wtk"), original);
   auto written = read("TEMP.wtk");
   EXPECT_EQ(base::getU32(written.data() + base0() + 124), 0x437A0000u);  // 250.0
   EXPECT_TRUE(window.browser().listedFiles().contains(QStringLiteral("TEMP.wtk")));
+  EXPECT_EQ(test::findControl<QLabel>(window, "Panel3")->text(),
+            QStringLiteral("Wrote TEMP.wtk in %1: 4 fish updated").arg(ui::fromPath(folder.path())));
 }
 
 TEST_F(Netkeeper2Window, GridTogglesSexByClickAndWritesOnlyOnOk) {
-  netkeeper2::Window window(folder.path());
+  ui::ScriptedUi scripted;
+  scripted.questionAnswers = {ui::Answer::Yes};  // lake.wtk itself is replaced
+  netkeeper2::Window window(scripted, folder.path());
   ASSERT_TRUE(window.selectFile(QStringLiteral("lake.wtk")));
   test::onNextModal([&](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
   window.detail();
@@ -132,6 +149,9 @@ TEST_F(Netkeeper2Window, GridTogglesSexByClickAndWritesOnlyOnOk) {
   EXPECT_EQ(base::getU32(written.data() + base0()), 0xFFFFFF9Cu);
   EXPECT_EQ(base::getU32(written.data() + 1490 + 100 + 124), 0x41200000u);  // 10.0
   EXPECT_EQ(base::getU32(written.data() + 851 + 100), 0xFFFFFF9Cu);  // CARDINAL still female
+  EXPECT_EQ(scripted.questions.size(), 1u);
+  EXPECT_EQ(test::findControl<QLabel>(window, "Panel3")->text(),
+            QStringLiteral("Wrote lake.wtk in %1: 2 cells changed").arg(ui::fromPath(folder.path())));
 }
 
 TEST(Netkeeper2Grid, KeepsItsMarginsWhenResized) {

@@ -19,6 +19,7 @@
 #include <filesystem>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
 #include "pelletry/preview_window.hpp"
 #include "pelletry/widgets.hpp"
 #include "pelletry/window.hpp"
@@ -26,6 +27,7 @@
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/scripted_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace {
 
@@ -339,6 +341,67 @@ TEST_F(PelletryWindow, SaveReadsTheBoxes) {
   EXPECT_EQ((*file)[260], 10);  // kind 9's byte 0
   EXPECT_EQ(base::getU16(&(*file)[302 + 546]), 10300);
   EXPECT_TRUE(window.statusBar()->currentMessage().contains(QStringLiteral("food.fd")));
+}
+
+// The strip's changes are undone one action at a time, and frames not yet written are never
+// dropped without asking.
+TEST_F(PelletryWindow, UndoBringsFramesBackAndUnwrittenFramesAreAskedFor) {
+  pelletry::Window window(ui);
+  window.show();
+  window.close();
+  EXPECT_TRUE(ui.questions.empty());  // an empty strip has nothing to lose
+  window.show();
+  auto* undo = window.findChild<QAction*>(QStringLiteral("mnuEditUndo"));
+  auto* redo = window.findChild<QAction*>(QStringLiteral("mnuEditRedo"));
+  ASSERT_TRUE(undo && redo);
+  const std::string f0 = frames[0].string(), f1 = frames[1].string(), f2 = frames[2].string();
+  window.setPicture(picture);
+  fill(window, 3);
+  window.dropFrame(0, 2);
+  window.trashFrame(1);
+  EXPECT_EQ(strip(window), (std::vector<std::string>{f2, f0}));
+  undo->trigger();
+  EXPECT_EQ(strip(window), (std::vector<std::string>{f2, f1, f0}));
+  undo->trigger();
+  EXPECT_EQ(strip(window), (std::vector<std::string>{f0, f1, f2}));
+
+  ui.questionAnswers = {ui::Answer::Cancel, ui::Answer::No, ui::Answer::Cancel};
+  window.newFood();
+  EXPECT_EQ(strip(window).size(), 3u);
+  window.newFood();
+  EXPECT_TRUE(strip(window).empty());
+  undo->trigger();
+  EXPECT_EQ(strip(window), (std::vector<std::string>{f0, f1, f2}));
+  EXPECT_EQ(window.flow().picturePath(), picture.string());
+  EXPECT_TRUE(window.previewEnabled());
+  window.close();
+  EXPECT_TRUE(window.isVisible());
+  ASSERT_EQ(ui.questions.size(), 3u);
+  EXPECT_EQ(ui.questions[2], "The frame strip holds frames not yet written to a food file. Save the food before closing?");
+
+  // Yes saves first and says where.
+  control<QLineEdit>(window, "Text1")->setText(QStringLiteral("Flakes"));
+  ui.questionAnswers = {ui::Answer::Yes};
+  ui.saveAnswers = {folder.path() / "food"};
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  const auto written = fs::file_size(folder.path() / "food.fd");
+  EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
+            ui::wroteInText("food.fd", base::displayPath(folder.path()),
+                            base::strcat("picture and 3 frames, ", base::withThousands(written), " bytes")));
+  window.show();
+  window.close();
+  EXPECT_EQ(ui.questions.size(), 4u);
+  redo->trigger();  // New again: the written frames are in the file
+  EXPECT_TRUE(strip(window).empty());
+
+  // The memo takes the height the window gains.
+  window.show();
+  auto* memo = control<QPlainTextEdit>(window, "Text2");
+  const int memoHeight = memo->height();
+  window.resize(window.width() + 100, window.height() + 200);
+  QApplication::processEvents();
+  EXPECT_GT(memo->height(), memoHeight + 150);
 }
 
 TEST_F(PelletryWindow, TheMemoHoldsAtMost512Characters) {

@@ -17,6 +17,8 @@
 #include <filesystem>
 
 #include "base/file_io.hpp"
+#include "base/strcat.hpp"
+#include "fishfile/system_palette.hpp"
 #include "support/window_support.hpp"
 #include "samples/samples.hpp"
 #include "scalepaint/preview_png.hpp"
@@ -24,6 +26,7 @@
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/scripted_ui.hpp"
+#include "ui/wrote.hpp"
 
 namespace {
 
@@ -86,7 +89,8 @@ TEST_F(ScalepaintWindow, HasItsControlsAndMenus) {
   EXPECT_EQ(entries("mnuFile"), (QStringList{"mnuFileBar1=-", "mnuFileOpen=OPEN", "mnuFileSave=SAVE", "mnuFileBar2=-",
                                              "mnuFileEnd=END"}));
   EXPECT_EQ(control<QMenu>(window, "mnuEdit")->title(), QStringLiteral("EDIT"));
-  EXPECT_EQ(entries("mnuEdit"), (QStringList{"mnuEditInit=INIT", "mnuEditFill=FILL"}));
+  EXPECT_EQ(entries("mnuEdit"), (QStringList{"mnuEditInit=INIT", "mnuEditFill=FILL", "mnuEditBar1=-", "mnuEditUndo=Undo",
+                                             "mnuEditRedo=Redo"}));
   control<QAction>(window, "mnuCodePage1252")->trigger();  // PreView's kind name is read in Western
   EXPECT_EQ(window.flow().codePage(), base::CodePage::Cp1252);
 }
@@ -153,6 +157,96 @@ TEST_F(ScalepaintWindow, SaveAndOpenThroughTheMenu) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// Each change of the grid is one step to undo: a typed cell, FILL, INIT. Beside each row the
+// colour of its index and the colour it becomes.
+TEST_F(ScalepaintWindow, UndoStepsBackThroughTheGridAndRowsShowTheirColours) {
+  scalepaint::Window window(ui, folder.path());
+  QTableWidget* table = grid(window);
+  QAction* undo = entry(window, "mnuEditUndo");
+  QAction* redo = entry(window, "mnuEditRedo");
+  auto column = [&] {
+    QStringList cells;
+    for (int r = 0; r < 256; ++r) cells << table->item(r, 0)->text();
+    return cells;
+  };
+  const QStringList start = column();
+  EXPECT_FALSE(undo->isEnabled());
+  table->item(0, 0)->setText(QStringLiteral("7"));
+  const QStringList typed = column();
+  entry(window, "mnuEditFill")->trigger();
+  EXPECT_EQ(column(), QStringList(256, QStringLiteral("7")));
+  undo->trigger();
+  EXPECT_EQ(column(), typed);
+  undo->trigger();
+  EXPECT_EQ(column(), start);
+  EXPECT_FALSE(undo->isEnabled());
+  redo->trigger();
+  redo->trigger();
+  EXPECT_EQ(column(), QStringList(256, QStringLiteral("7")));
+  entry(window, "mnuEditInit")->trigger();
+  EXPECT_EQ(column(), start);
+  EXPECT_EQ(undo->text(), QStringLiteral("Undo INIT"));
+
+  // Row 6 is index 5; typed 12, it shows index 5's colour and then index 12's.
+  table->item(5, 0)->setText(QStringLiteral("12"));
+  const QImage swatches = table->item(5, 0)->data(Qt::DecorationRole).value<QPixmap>().toImage();
+  ASSERT_FALSE(swatches.isNull());
+  auto colour = [](std::size_t index) {
+    const base::Rgb& rgb = fishfile::systemPalette()[index];
+    return qRgb(rgb.red, rgb.green, rgb.blue);
+  };
+  const int middle = swatches.height() / 2;
+  EXPECT_EQ(swatches.pixel(3, middle), colour(5));
+  EXPECT_EQ(swatches.pixel(swatches.width() - 4, middle), colour(12));
+  table->item(5, 0)->setText(QStringLiteral("300"));
+  EXPECT_TRUE(table->item(5, 0)->toolTip().contains(QStringLiteral("not a palette index")));
+
+  // The grid grows with the window.
+  window.show();
+  const int rowsShown = table->rowAt(table->viewport()->height() - 1);
+  window.resize(window.width() + 100, window.height() + 300);
+  QApplication::processEvents();
+  EXPECT_GT(table->rowAt(table->viewport()->height() - 1), rowsShown + 10);
+}
+
+// A changed table is never dropped without asking; OPEN and SAVE say what they did.
+TEST_F(ScalepaintWindow, AChangedTableIsAskedForAndOpenAndSaveSayWhatTheyDid) {
+  scalepaint::Window window(ui, folder.path());
+  window.show();
+  window.close();
+  EXPECT_TRUE(ui.questions.empty());  // nothing changed, nothing to ask
+  window.show();
+  grid(window)->item(5, 0)->setText(QStringLiteral("3"));
+  ui.questionAnswers = {ui::Answer::Cancel, ui::Answer::Yes};
+  entry(window, "mnuFileEnd")->trigger();
+  EXPECT_TRUE(window.isVisible());
+  entry(window, "mnuFileEnd")->trigger();  // Yes, and then no file chosen
+  EXPECT_TRUE(window.isVisible());
+  ASSERT_EQ(ui.questions.size(), 2u);
+  EXPECT_EQ(ui.questions[0], "The palette table has changes that were not saved. Save them before closing?");
+
+  const fs::path file = folder.path() / "pal.dat";
+  ui.questionAnswers = {ui::Answer::Yes};
+  ui.saveAnswers = {file};
+  entry(window, "mnuFileEnd")->trigger();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(fs::exists(file));
+  QLabel* status = control<QLabel>(window, "StatusText");
+  const std::string shownFolder = base::displayPath(folder.path());
+  EXPECT_EQ(status->text().toStdString(), ui::wroteInText("pal.dat", shownFolder, "256 palette entries"));
+
+  window.show();
+  entry(window, "mnuEditUndo")->trigger();
+  ui.questionAnswers = {ui::Answer::No};
+  ui.openAnswers = {file};
+  entry(window, "mnuFileOpen")->trigger();
+  EXPECT_EQ(ui.questions.size(), 4u);
+  EXPECT_EQ(grid(window)->item(5, 0)->text(), QStringLiteral("3"));
+  EXPECT_EQ(status->text().toStdString(), "Opened pal.dat in " + shownFolder + ": 256 entries, 1 row changed");
+  window.close();
+  EXPECT_EQ(ui.questions.size(), 4u);
+}
+
 TEST_F(ScalepaintWindow, MakeWritesWhereText1Says) {
   scalepaint::Window window(ui, folder.path());
   make(window);
@@ -174,7 +268,9 @@ TEST_F(ScalepaintWindow, MakeWritesWhereText1Says) {
   auto written = base::readFile(out, 1 << 22);
   ASSERT_TRUE(written);
   EXPECT_EQ(*written, sample);
-  EXPECT_TRUE(control<QLabel>(window, "StatusText")->text().startsWith(QStringLiteral("Recoloured 4 animation sets into ")));
+  EXPECT_EQ(control<QLabel>(window, "StatusText")->text().toStdString(),
+            ui::wroteInText("blue.fsh", base::displayPath(folder.path()),
+                            base::strcat("4 animation sets recoloured, ", base::withThousands(sample.size()), " bytes")));
   EXPECT_EQ(ui.messages.size(), 2u);
 }
 
