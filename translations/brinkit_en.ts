@@ -318,6 +318,22 @@ New name: write under another name</translation>
         <translation>Each row holds a palette index: a whole number from 0 to 255.</translation>
     </message>
     <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Edits all %1</source>
+        <translation>Edits all %1</translation>
+    </message>
+    <message>
+        <source>Edits all %1 fish in %2, whatever their kind</source>
+        <translation>Edits all %1 fish in %2, whatever their kind</translation>
+    </message>
+    <message>
+        <source>Edits the one %1</source>
+        <translation>Edits the one %1</translation>
+    </message>
+    <message>
         <source>Eggs</source>
         <translation>Eggs</translation>
     </message>
@@ -772,6 +788,10 @@ New name: write under another name</translation>
     <message>
         <source>Redd</source>
         <translation>Redd</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>Rendering the MIDI sound…</source>
