@@ -22,6 +22,8 @@ namespace ui {
 namespace {
 
 constexpr char kContext[] = "brinkit";
+// Where a table header keeps its text as designed.
+constexpr int kDesignedRole = Qt::UserRole + 0x4C41;
 
 QSettings suiteSettings() {
   return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("brinkit"), QStringLiteral("brinkit"));
@@ -126,9 +128,9 @@ void renderHeaders(QTableWidget* table) {
   for (int column = 0; column < table->columnCount(); ++column) {
     QTableWidgetItem* item = table->horizontalHeaderItem(column);
     if (!item) continue;
-    const QString designed = item->data(Qt::UserRole + 0x4C41).isValid() ? item->data(Qt::UserRole + 0x4C41).toString()
-                                                                           : designedOf(item->text());
-    item->setData(Qt::UserRole + 0x4C41, designed);
+    const QVariant kept = item->data(kDesignedRole);
+    const QString designed = kept.isValid() ? kept.toString() : designedOf(item->text());
+    item->setData(kDesignedRole, designed);
     const QString wanted = translatedText(designed);
     if (item->text() != wanted) item->setText(wanted);
   }
