@@ -8,7 +8,8 @@
 // and the text as designed is kept on the control, so a switch back restores it. Message boxes
 // and dialogs are windows too. Texts a window sets while it is open (status lines, a label
 // that counts) go through translatedText where they are set, or are set again from the
-// window's LanguageChange event.
+// window's LanguageChange event. The translator serves every context, so tr() in any class
+// finds the catalogue's text as well.
 #include <QObject>
 #include <QString>
 
