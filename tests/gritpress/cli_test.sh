@@ -76,4 +76,18 @@ says "as designed" err.txt "高さが数字じゃないよ"
 BRINKIT_LANGUAGE=klingon check "unknown language" 2 "$brinkit" gritpress
 says "names the value" err.txt 'BRINKIT_LANGUAGE is "klingon": give english or as-designed.'
 
+# The window program: as designed unless the option or the environment says otherwise.
+window="$(dirname "$brinkit")/gritpress"
+if [ -x "$window" ]; then
+  export QT_QPA_PLATFORM=offscreen
+  check "window as designed" 0 "$window" --describe
+  says "window as designed" out.txt '"text": "出力"'
+  BRINKIT_LANGUAGE=english check "window in english" 0 "$window" --describe
+  says "window in english" out.txt '"text": "Output"'
+  BRINKIT_LANGUAGE=english check "window option first" 0 "$window" --describe --language as-designed
+  says "window option first" out.txt '"text": "出力"'
+  check "window unknown language" 2 "$window" --describe --language klingon
+  says "window names the value" err.txt '--language is "klingon": give english or as-designed.'
+fi
+
 finish
