@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "brinkit/commands.hpp"
+#include "ui/language.hpp"
 #include "finsplit/command.hpp"
 #include "fernwright/command.hpp"
 #include "finwright/command.hpp"
@@ -42,7 +44,7 @@ std::string subcommandNames(CLI::App& parent) {
 bool toldUnknownName(CLI::App& app, int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view word = argv[i];
-    if (word == "--codepage") {
+    if (word == "--codepage" || word == "--language") {
       ++i;
       continue;
     }
@@ -92,6 +94,19 @@ int main(int argc, char** argv) {
          "--codepage", [&](const std::string& page) { context.codePage = *base::parseCodePage(page); },
          "Code page of the texts in the files: 932 (Japanese, the default) or 1252 (Western)")
       ->check(CLI::IsMember({"932", "1252"}));
+  // The messages as designed by default; BRINKIT_LANGUAGE, or the option over it, may choose English.
+  if (const char* named = std::getenv("BRINKIT_LANGUAGE"); named && *named) {
+    const auto chosen = ui::languageNamed(named);
+    if (!chosen) {
+      std::cerr << ui::unknownLanguageMessage("BRINKIT_LANGUAGE", named) << '\n';
+      return ui::kExitUsage;
+    }
+    ui::setLanguage(*chosen);
+  }
+  app.add_option_function<std::string>(
+         "--language", [](const std::string& named) { ui::setLanguage(*ui::languageNamed(named)); },
+         "Language of the messages: as-designed (the tools' own texts, the default) or english")
+      ->check(CLI::IsMember({"as-designed", "english"}, CLI::ignore_case));
 
   finwright::addCommand(app, context);
   finsplit::addCommand(app, context);

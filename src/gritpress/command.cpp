@@ -5,6 +5,7 @@
 #include "base/file_io.hpp"
 #include "gritpress/gritpress.hpp"
 #include "ui/cli_ui.hpp"
+#include "ui/language.hpp"
 
 namespace gritpress {
 
@@ -22,7 +23,7 @@ class CommandUi : public ui::CliUi {
   CommandUi(std::ostream& out, std::ostream& err, bool yes) : CliUi(err, yes), out_(out) {}
   void message(std::string_view text, const ui::MessageStyle& style = {}) override {
     if (text == kDone) {
-      out_ << text << '\n';
+      out_ << ui::translated(text) << '\n';
       return;
     }
     CliUi::message(text, style);
@@ -42,7 +43,7 @@ int run(const Options& options, ui::CommandContext& context) {
     if (file->empty()) continue;
     tool.chooseInput(side, *file);
     const Input& input = tool.input(side);
-    context.out << sideName(side) << ": " << input.result() << "  " << input.display() << '\n';
+    context.out << ui::translated(sideName(side)) << ": " << ui::translated(input.result()) << "  " << input.display() << '\n';
   }
   auto result = tool.output();
   return ui::reportWrite(context, result.outcome, result.output, result.bytes,

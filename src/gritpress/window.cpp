@@ -21,6 +21,7 @@
 #include "base/strcat.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/fit_screen.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
@@ -40,10 +41,11 @@ class PressUi : public ui::QtUi {
 
   ui::Answer ask(std::string_view text, ui::Buttons buttons) override {
     if (buttons != ui::Buttons::YesNoCancel) return QtUi::ask(text, buttons);
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kCaption), ui::toQString(text), QMessageBox::NoButton, parent_);
-    QPushButton* overwrite = box.addButton(QString::fromUtf8(kOverwrite), QMessageBox::YesRole);
-    QPushButton* newFile = box.addButton(QString::fromUtf8(kNewFile), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, ui::translatedText(kCaption), ui::translatedText(ui::toQString(text)),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* overwrite = box.addButton(ui::translatedText(kOverwrite), QMessageBox::YesRole);
+    QPushButton* newFile = box.addButton(ui::translatedText(kNewFile), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(ui::translatedText("キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(newFile);  // the safe choice
     box.setEscapeButton(cancel);
     box.exec();

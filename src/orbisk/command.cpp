@@ -15,6 +15,7 @@
 #include "orbisk/save.hpp"
 #include "ui/cli_ui.hpp"
 #include "ui/json.hpp"
+#include "ui/language.hpp"
 #include "ui/wrote.hpp"
 
 namespace orbisk {
@@ -93,7 +94,7 @@ int runScan(const Options& options, ui::CommandContext& context) {
   } else {
     for (const auto& line : tool.listLines()) context.out << line << '\n';
   }
-  context.err << foundMessage(tool.resources().size()) << '\n';
+  context.err << ui::translated(foundMessage(tool.resources().size())) << '\n';
   return ui::kExitDone;
 }
 
@@ -176,7 +177,7 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   base::Result<image::Picture> picture = shown ? decodeListedBitmap(shown->bitmap) : std::unexpected(shown.error());
   base::Result<base::Bytes> png = picture ? image::pngBytes(*picture) : std::unexpected(picture.error());
   if (!png) {
-    context.err << kPreviewFailed << '\n' << png.error().message << '\n';
+    context.err << ui::translated(kPreviewFailed) << '\n' << png.error().message << '\n';
     return ui::kExitRefused;
   }
   const std::filesystem::path out = options.png.empty() ? renamed(tool.resources()[chosen].name, ".png") : options.png;
@@ -212,7 +213,7 @@ int runRender(const Options& options, ui::CommandContext& context) {
     context.err << "Cannot render " << resource.name << ": " << rendered.error().message << '\n';
     return ui::kExitRefused;
   }
-  context.out << "Wrote " << base::displayPath(out) << " (" << midiPositionText(rendered->lengthMs) << ", "
+  context.out << "Wrote " << base::displayPath(out) << " (" << ui::translated(midiPositionText(rendered->lengthMs)) << ", "
               << wavePositionText(rendered->lengthMs) << " s, " << base::withThousands(rendered->frames)
               << " frames of 16-bit stereo at " << kRenderRate << " Hz, with " << base::displayPath(soundFont) << ")\n";
   if (rendered->tracksCutShort != 0)

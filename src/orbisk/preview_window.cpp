@@ -22,6 +22,7 @@
 #include "orbisk/preview_text.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/fit_screen.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/qt_ui.hpp"
 
 namespace orbisk {
@@ -74,7 +75,7 @@ void PreviewWindow::setPlayerFactory(PlayerFactory factory) {
 
 void PreviewWindow::makeControls() {
   setObjectName(QStringLiteral("BMPVIEW"));
-  setWindowTitle(QString::fromUtf8(kPreviewCaptionHead));
+  ui::setDesignedText(this, QString::fromUtf8(kPreviewCaptionHead));
 
   // Save, previous and next above; the bitmap, or the sound's player, below.
   auto toolbar = [this](QWidget* parent) {
@@ -163,7 +164,7 @@ bool PreviewWindow::showResource(std::size_t index) {
   } else {
     showSound(*shown);
   }
-  setWindowTitle(ui::toQString(shown->caption));
+  ui::setDesignedText(this, ui::toQString(shown->caption));
   shown_ = std::move(*shown);
   if (!isVisible()) placeBesideOwner();
   show();
@@ -214,7 +215,7 @@ void PreviewWindow::showSound(const Shown& shown) {
   pictureArea_->hide();
   picture_->clear();
   soundPanel_->show();
-  length_->setText(ui::toQString(lengthText(shown.kind, lengthMs_)));
+  length_->setText(ui::translatedText(ui::toQString(lengthText(shown.kind, lengthMs_))));
   positionBar_->setRange(0, clampToInt(lengthMs_));
   timer_->setInterval(refreshIntervalMs(shown.kind));
 
@@ -319,8 +320,8 @@ bool PreviewWindow::ensurePlayer(QString& whyNot) {
 }
 
 void PreviewWindow::setNote(const QString& note) {
-  note_->setText(note);
-  note_->setToolTip(note);
+  note_->setText(ui::translatedText(note));
+  note_->setToolTip(ui::translatedText(note));
   note_->setVisible(!note.isEmpty());
 }
 
@@ -360,7 +361,7 @@ void PreviewWindow::playerEnded() {
 void PreviewWindow::refresh() {
   if (!shown_ || shown_->kind == Kind::Bitmap) return;
   const std::uint64_t at = playable_ ? std::min(player_->position(), lengthMs_) : 0;
-  position_->setText(ui::toQString(positionText(shown_->kind, at)));
+  position_->setText(ui::translatedText(ui::toQString(positionText(shown_->kind, at))));
   if (!positionBar_->isSliderDown()) positionBar_->setValue(clampToInt(at));
 }
 

@@ -2,17 +2,20 @@
 
 #include <ostream>
 
+#include "ui/language.hpp"
+
 namespace ui {
 
 void CliUi::message(std::string_view text, const MessageStyle& style) {
-  err_ << text << '\n';
-  if (!style.detail.empty()) err_ << style.detail << '\n';
+  // The flows' messages are as designed; the command line prints them in the chosen language.
+  err_ << translated(text) << '\n';
+  if (!style.detail.empty()) err_ << translated(style.detail) << '\n';
   showedMessage_ = true;
 }
 
 Answer CliUi::ask(std::string_view text, Buttons) {
   if (yes_) return Answer::Yes;
-  err_ << text << '\n' << "(answered No; give --yes to answer Yes)" << '\n';
+  err_ << translated(text) << '\n' << "(answered No; give --yes to answer Yes)" << '\n';
   showedMessage_ = true;
   return Answer::No;
 }

@@ -65,4 +65,29 @@ check "output in a missing folder" 1 "$brinkit" gritpress --top gravel-surface.b
 says "missing folder" err.txt "出力ファイルが正しくありません"
 holds "nothing written by the refusals" test ! -e a.grv
 
+# English on request, by option or environment; the composed question too.
+check "english" 0 "$brinkit" --language english gritpress --top gravel-surface.bmp --side gravel-aspect.bmp --out e.grv
+says "english result" out.txt "Top view: OK  W/H=160/90 pixels=5.6/3.2cm Size=15478bytes"
+says "english done" out.txt "Done"
+BRINKIT_LANGUAGE=english check "english question" 1 "$brinkit" gritpress --top gravel-surface.bmp --side gravel-aspect.bmp --out e.grv
+says "english question" err.txt "e.grv already exists."
+BRINKIT_LANGUAGE=english check "option over environment" 1 "$brinkit" gritpress --language as-designed --height abc --out a.grv
+says "as designed" err.txt "高さが数字じゃないよ"
+BRINKIT_LANGUAGE=klingon check "unknown language" 2 "$brinkit" gritpress
+says "names the value" err.txt 'BRINKIT_LANGUAGE is "klingon": give english or as-designed.'
+
+# The window program: as designed unless the option or the environment says otherwise.
+window="$(dirname "$brinkit")/gritpress"
+if [ -x "$window" ]; then
+  export QT_QPA_PLATFORM=offscreen
+  check "window as designed" 0 "$window" --describe
+  says "window as designed" out.txt '"text": "出力"'
+  BRINKIT_LANGUAGE=english check "window in english" 0 "$window" --describe
+  says "window in english" out.txt '"text": "Output"'
+  BRINKIT_LANGUAGE=english check "window option first" 0 "$window" --describe --language as-designed
+  says "window option first" out.txt '"text": "出力"'
+  check "window unknown language" 2 "$window" --describe --language klingon
+  says "window names the value" err.txt '--language is "klingon": give english or as-designed.'
+fi
+
 finish

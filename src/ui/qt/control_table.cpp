@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ui/qt/language_switch.hpp"
+
 namespace ui {
 
 namespace {
@@ -140,7 +142,10 @@ void ControlTable::add(std::span<const ControlSpec> rows) {
       QWidget* control = makeWidget(spec, parent);
       if (!control) tableFault("nothing made for", spec.name);
       if (*spec.name) control->setObjectName(QString::fromLatin1(spec.name));
-      if (spec.toolTip) control->setToolTip(utf8(spec.toolTip));
+      // Captions and tooltips are texts as designed, shown in the chosen language.
+      if (*spec.text && spec.kind != ControlKind::LineEdit && spec.kind != ControlKind::Custom)
+        setDesignedText(control, utf8(spec.text));
+      if (spec.toolTip) setDesignedToolTip(control, utf8(spec.toolTip));
       if (spec.options & kBold) {
         QFont bold = control->font();
         bold.setBold(true);

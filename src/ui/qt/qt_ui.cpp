@@ -12,6 +12,7 @@
 #include <climits>
 
 #include "ui/qt/folder_dialog.hpp"
+#include "ui/qt/language_switch.hpp"
 
 namespace ui {
 
@@ -73,8 +74,11 @@ QString withFilterExtension(const QString& file, const QString& qtFilter) {
 
 namespace {
 
+// The flows' texts are as designed; the boxes and dialogs show them in the chosen language.
+QString shown(std::string_view text) { return translatedText(toQString(text)); }
+
 QString boxTitle(const std::string& title) {
-  return title.empty() ? QApplication::applicationName() : toQString(title);
+  return title.empty() ? translatedText(QApplication::applicationName()) : shown(title);
 }
 
 // A modal box over busy work shows the normal pointer while it waits for the person.
@@ -115,8 +119,8 @@ QtUi::~QtUi() {
 
 void QtUi::message(std::string_view text, const MessageStyle& style) {
   NormalPointer pointer;
-  QMessageBox box(QMessageBox::NoIcon, boxTitle(style.title), toQString(text), QMessageBox::Ok, parent_);
-  if (!style.detail.empty()) box.setInformativeText(toQString(style.detail));
+  QMessageBox box(QMessageBox::NoIcon, boxTitle(style.title), shown(text), QMessageBox::Ok, parent_);
+  if (!style.detail.empty()) box.setInformativeText(shown(style.detail));
   box.exec();
 }
 
@@ -124,7 +128,7 @@ Answer QtUi::ask(std::string_view text, Buttons buttons) {
   NormalPointer pointer;
   QMessageBox::StandardButtons choices = QMessageBox::Yes | QMessageBox::No;
   if (buttons == Buttons::YesNoCancel) choices |= QMessageBox::Cancel;
-  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), toQString(text), choices, parent_);
+  QMessageBox box(QMessageBox::Question, boxTitle({}), shown(text), choices, parent_);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
   switch (box.exec()) {
@@ -139,7 +143,7 @@ Answer QtUi::ask(std::string_view text, Buttons buttons) {
 
 std::optional<std::filesystem::path> QtUi::openFile(const FileDialogSpec& spec) {
   NormalPointer pointer;
-  return chosen(QFileDialog::getOpenFileName(parent_, toQString(spec.title), startFolder(spec), qtFileFilter(spec.filter)));
+  return chosen(QFileDialog::getOpenFileName(parent_, shown(spec.title), startFolder(spec), qtFileFilter(translated(spec.filter))));
 }
 
 std::optional<std::filesystem::path> QtUi::saveFile(const FileDialogSpec& spec) {
@@ -147,8 +151,8 @@ std::optional<std::filesystem::path> QtUi::saveFile(const FileDialogSpec& spec) 
   // The flows ask their own overwrite question where they have one, about the name with its
   // extension.
   QString filter;
-  const QString file = QFileDialog::getSaveFileName(parent_, toQString(spec.title), startFolder(spec),
-                                                    qtFileFilter(spec.filter), &filter, QFileDialog::DontConfirmOverwrite);
+  const QString file = QFileDialog::getSaveFileName(parent_, shown(spec.title), startFolder(spec),
+                                                    qtFileFilter(translated(spec.filter)), &filter, QFileDialog::DontConfirmOverwrite);
   return chosen(withFilterExtension(file, filter));
 }
 
@@ -173,8 +177,8 @@ void QtUi::progress(std::uint64_t done, std::uint64_t total) {
   if (total == 0) return;
   if (!progress_) {
     progress_ = new QProgressDialog(parent_);
-    progress_->setWindowTitle(QApplication::applicationName());
-    progress_->setLabelText(QStringLiteral("Working…"));
+    progress_->setWindowTitle(boxTitle({}));
+    progress_->setLabelText(translatedText("Working…"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setCancelButton(nullptr);
     progress_->setAutoClose(false);
@@ -190,7 +194,7 @@ void QtUi::progress(std::uint64_t done, std::uint64_t total) {
 bool QtUi::stopRequested() {
   if (!progress_) return false;
   // The work listens, so offering Stop makes sense now.
-  if (!progress_->findChild<QAbstractButton*>()) progress_->setCancelButtonText(QStringLiteral("Stop"));
+  if (!progress_->findChild<QAbstractButton*>()) progress_->setCancelButtonText(translatedText("Stop"));
   return progress_->wasCanceled();
 }
 

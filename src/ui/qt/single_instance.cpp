@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "ui/qt/language_switch.hpp"
+
 namespace ui {
 
 SingleInstance::SingleInstance(const QString& name, const QString& folder) {
@@ -18,7 +20,7 @@ SingleInstance::SingleInstance(const QString& name, const QString& folder) {
 }
 
 void showAlreadyOpen(QWidget* parent) {
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kLoadErrorTitle), QString::fromUtf8(kAlreadyOpen), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Warning, translatedText(kLoadErrorTitle), translatedText(kAlreadyOpen), QMessageBox::Ok,
                   parent);
   box.exec();
 }

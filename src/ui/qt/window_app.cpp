@@ -13,6 +13,7 @@
 
 #include "ui/qt/describe.hpp"
 #include "ui/qt/fit_screen.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/single_instance.hpp"
 
 namespace ui {
@@ -139,8 +140,14 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
   const QCommandLineOption describeOption(
       QStringLiteral("describe"),
       QStringLiteral("Print the window's caption and named controls as JSON and exit."));
+  const QCommandLineOption languageOption(
+      QStringLiteral("language"),
+      QStringLiteral("Show the window in LANGUAGE: english, or as-designed (the texts as the tool was designed, the "
+                     "default). Also read from BRINKIT_LANGUAGE; the Language menu's choice otherwise."),
+      QStringLiteral("LANGUAGE"));
   parser.addOption(screenshotOption);
   parser.addOption(describeOption);
+  parser.addOption(languageOption);
   parser.addOptions(tool.options);
 
   if (!parser.parse(QApplication::arguments())) {
@@ -164,6 +171,28 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
   std::unique_ptr<SingleInstance> guard;
   bool looking = parser.isSet(screenshotOption) || parser.isSet(describeOption);
   for (const QString& option : tool.looking) looking = looking || parser.isSet(option);
+
+  // The option, else the environment, else the choice remembered from the Language menu; a
+  // picture or description shows the texts as designed unless told otherwise.
+  Language chosen = looking ? Language::AsDesigned : rememberedLanguage();
+  if (const QString named = qEnvironmentVariable("BRINKIT_LANGUAGE"); !named.isEmpty()) {
+    const auto fromEnvironment = languageNamed(named.toStdString());
+    if (!fromEnvironment) {
+      print(stderr, QString::fromStdString(unknownLanguageMessage("BRINKIT_LANGUAGE", named.toStdString())) + QLatin1Char('\n'));
+      return kExitUsage;
+    }
+    chosen = *fromEnvironment;
+  }
+  if (parser.isSet(languageOption)) {
+    const QString named = parser.value(languageOption);
+    const auto fromOption = languageNamed(named.toStdString());
+    if (!fromOption) {
+      print(stderr, QString::fromStdString(unknownLanguageMessage("--language", named.toStdString())) + QLatin1Char('\n'));
+      return kExitUsage;
+    }
+    chosen = *fromOption;
+  }
+  useLanguage(chosen);
   if (!tool.singleInstance.isEmpty() && !looking) {
     guard = std::make_unique<SingleInstance>(tool.singleInstance);
     if (!guard->acquired()) {
@@ -174,6 +203,7 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
 
   std::unique_ptr<QWidget> window = tool.makeWindow(parser);
   if (!window) return kExitFailed;  // the tool said why it does not start
+  if (language() != Language::AsDesigned) renderTexts(window.get());  // --describe shows it unshown
 
   if (parser.isSet(describeOption)) {
     print(stdout, QString::fromUtf8(describeWindowJson(*window)));
