@@ -56,7 +56,7 @@ CutResult Finsplit::cutFile(const std::filesystem::path& fishFile) {
     return ok;
   });
   if (!written) return refuse(written.error().message);
-  return {ui::Outcome::Done, *written};
+  return {ui::Outcome::Done, *written, fishFile};
 }
 
 }  // namespace finsplit

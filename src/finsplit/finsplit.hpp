@@ -19,6 +19,7 @@ inline constexpr const char* kOpenFilter = "Brinmoor Fish file(*.fsh)|*.fsh";
 struct CutResult {
   ui::Outcome outcome = ui::Outcome::Cancelled;
   std::size_t written = 0;
+  std::filesystem::path file;  // the fish file cut, once done
 };
 
 class Finsplit {

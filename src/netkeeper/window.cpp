@@ -14,10 +14,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "base/file_io.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace netkeeper {
 
@@ -110,6 +112,8 @@ void Window::makeControls(const std::filesystem::path& folder) {
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
   table.layout("window")->setMenuBar(menuBar);
+  ui::addSuiteMenus(menuBar, nullptr, recent_, [this](const ui::RecentFile& file) { openRecent(file); },
+                    [](const QString& kind) { return text(kind == QLatin1String("tank") ? kTankMode : kFishMode); });
 
   connect(browser_, &ui::FileBrowser::fileClicked, this, [this] { showFileState(); });
   connect(browser_, &ui::FileBrowser::fileActivated, this, [this] { start(); });
@@ -131,7 +135,20 @@ void Window::refreshFiles() { browser_->refreshFiles(); }
 bool Window::selectFile(const QString& name) {
   if (!browser_->selectFile(name)) return false;
   showFileState();
+  rememberSelected();  // chosen at start (--file) or from File › Recent
   return true;
+}
+
+void Window::openRecent(const ui::RecentFile& file) {
+  const QFileInfo info(file.path);
+  setTankMode(file.kind == QLatin1String("tank"));
+  if (!openFolder(info.absolutePath()) || !selectFile(info.fileName()))
+    ui_.message(base::displayPath(ui::toPath(file.path)) + " is no longer there.");
+}
+
+void Window::rememberSelected() {
+  const QString file = browser_->selectedFile();
+  if (!file.isEmpty()) recent_.add(file, tankMode() ? QStringLiteral("tank") : QStringLiteral("fish"));
 }
 
 std::filesystem::path Window::selectedFile() const {
@@ -158,6 +175,7 @@ void Window::showFileState() {
 std::unique_ptr<FishDialog> Window::fishDialog() {
   const Kind* kind = flow_.startFish(selectedFile());
   if (!kind) return nullptr;
+  rememberSelected();
   return std::make_unique<FishDialog>(QString::fromUtf8(kind->caption.data(), static_cast<qsizetype>(kind->caption.size())),
                                       kind->presetAge, [this](FishBoxes& boxes) { return flow_.confirmFish(boxes); }, this);
 }
@@ -165,6 +183,7 @@ std::unique_ptr<FishDialog> Window::fishDialog() {
 std::unique_ptr<SplicingDialog> Window::splicingDialog() {
   auto caption = flow_.startSplicing(selectedFile());
   if (!caption) return nullptr;
+  rememberSelected();
   return std::make_unique<SplicingDialog>(QString::fromStdString(*caption),
                                           [this](const GeneBoxes& boxes) { return flow_.confirmGenes(boxes); }, this);
 }
@@ -186,6 +205,7 @@ void Window::option() { optionDialog()->exec(); }
 std::unique_ptr<WaterSettingsDialog> Window::waterDialog() {
   auto state = water_.load(selectedFile());
   if (!state) return nullptr;
+  rememberSelected();
   return std::make_unique<WaterSettingsDialog>(water_, std::move(*state), ui::toPath(folder()), this);
 }
 
@@ -204,6 +224,7 @@ void Window::gene() {
     if (geneList_) geneList_->close();
     return;
   }
+  rememberSelected();
   if (!geneList_) geneList_ = new GeneListWindow(this);
   geneList_->fill(*list);
   geneList_->show();

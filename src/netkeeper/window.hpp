@@ -12,6 +12,7 @@
 #include "netkeeper/dialogs.hpp"
 #include "netkeeper/netkeeper.hpp"
 #include "netkeeper/option_dialog.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "netkeeper/water.hpp"
 #include "netkeeper/water_dialog.hpp"
 
@@ -58,6 +59,8 @@ class Window : public QWidget {
   void setTankMode(bool tank);
   bool tankMode() const;
   QStringList listedFiles() const;
+  // File › Recent: the file's folder in the lists, the mode it was opened in, the file selected.
+  void openRecent(const ui::RecentFile& file);
 
   // The buttons.
   void start();
@@ -80,6 +83,7 @@ class Window : public QWidget {
   void makeControls(const std::filesystem::path& folder);
   void refreshFiles();
   void showFileState();
+  void rememberSelected();  // a file the buttons opened, for File › Recent
 
   std::unique_ptr<ui::Ui> ownUi_;
   ui::Ui& ui_;
@@ -98,6 +102,7 @@ class Window : public QWidget {
   QLabel* lengthPanel_ = nullptr;
   QLabel* datePanel_ = nullptr;
   GeneListWindow* geneList_ = nullptr;
+  ui::RecentFiles recent_;
 };
 
 }  // namespace netkeeper

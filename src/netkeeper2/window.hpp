@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "netkeeper2/netkeeper2.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QCheckBox;
 class QLabel;
@@ -89,6 +90,8 @@ class Window : public QWidget {
   ui::FileBrowser& browser() { return *browser_; }
   // Selects a file of the open folder as a click would; false when it is not listed.
   bool selectFile(const QString& name);
+  // File › Recent: the file's folder in the lists, the file selected.
+  void openRecent(const ui::RecentFile& file);
   // "Start": the fish-information dialog, then the edits on OK.
   void start();
   // "detail": the grid window, then the write-back on OK.
@@ -105,6 +108,7 @@ class Window : public QWidget {
   QStatusBar* status_;
   QLabel* length_;
   QLabel* stamp_;
+  ui::RecentFiles recent_;
 };
 
 }  // namespace netkeeper2

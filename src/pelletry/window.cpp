@@ -27,6 +27,7 @@
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/wrote.hpp"
 
 namespace pelletry {
@@ -243,6 +244,19 @@ void Window::makeMenus() {
   help->setObjectName(QStringLiteral("mnuHelp"));
   help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
   addEntry(help, "mnuHelpAbout", "About Pelletry", &Window::about);
+
+  // File › Recent: a picture becomes the picture again, a frame joins the strip again.
+  const QString frame = QStringLiteral("frame");
+  ui::addRecentMenu(
+      file, recent_,
+      [this, frame](const ui::RecentFile& recent) {
+        if (recent.kind != frame) return setPicture(ui::toPath(recent.path));
+        if (flow_.strip().full()) return statusBar()->showMessage(QString::fromUtf8(kStripFull));
+        addFrame(ui::toPath(recent.path));
+      },
+      [frame](const QString& kind) { return QString::fromLatin1(kind == frame ? "Frame" : "Picture"); },
+      file->findChild<QAction*>(QStringLiteral("mnuFileBar")));
+  ui::addLanguageMenu(menuBar(), help);
 }
 
 void Window::limitMemo() {
@@ -317,20 +331,27 @@ void Window::showKind() {
 }
 
 void Window::choosePicture() {
-  if (flow_.choosePicture() == ui::Outcome::Done) showPicture();
+  if (flow_.choosePicture() != ui::Outcome::Done) return;
+  showPicture();
+  recent_.add(ui::toQString(flow_.picturePath()), QStringLiteral("picture"));
 }
 
 void Window::setPicture(const std::filesystem::path& file) {
   flow_.setPicture(file.string());
   showPicture();
+  recent_.add(file, QStringLiteral("picture"));
 }
 
 void Window::addFrame() {
-  if (flow_.addFrame() == ui::Outcome::Done) showStrip();
+  if (flow_.addFrame() != ui::Outcome::Done) return;
+  showStrip();
+  recent_.add(ui::toQString(flow_.strip().path(flow_.strip().count() - 1)), QStringLiteral("frame"));
 }
 
 void Window::addFrame(const std::filesystem::path& file) {
-  if (flow_.addFrame(file.string())) showStrip();
+  if (!flow_.addFrame(file.string())) return;
+  showStrip();
+  recent_.add(file, QStringLiteral("frame"));
 }
 
 void Window::dropFrame(int from, int to) {
@@ -354,7 +375,7 @@ void Window::dropFiles(const QStringList& files, bool onPicture) {
       statusBar()->showMessage(QString::fromUtf8(kStripFull));
       break;
     }
-    flow_.addFrame(ui::toPath(file).string());
+    if (flow_.addFrame(ui::toPath(file).string())) recent_.add(file, QStringLiteral("frame"));
   }
   showStrip();
 }

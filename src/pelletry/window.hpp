@@ -12,6 +12,7 @@
 
 #include "pelletry/frame_strip.hpp"
 #include "pelletry/pelletry.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -101,6 +102,7 @@ class Window : public QMainWindow {
   TrashCan* trash_ = nullptr;
   QLabel* frameCount_ = nullptr;
   QHash<QString, QPixmap> frames_;  // each added frame as it was when added
+  ui::RecentFiles recent_;          // pictures and frames
 };
 
 }  // namespace pelletry

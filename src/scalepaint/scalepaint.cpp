@@ -62,6 +62,7 @@ ui::Outcome Scalepaint::openPaletteFile(const fs::path& chosen) {
     return ui::Outcome::Refused;
   }
   cells = cellsOf(*table);
+  openedPalette = chosen;
   return ui::Outcome::Done;
 }
 

@@ -91,6 +91,7 @@ class Scalepaint {
   Cells cells;              // the grid's rows 1-256 as typed (vaSpread1)
   std::string source;       // the source field (Label1), UTF-8; empty until one is chosen
   std::string destination;  // the Destinate box (Text1), used as typed
+  std::filesystem::path openedPalette;  // the palette file OPEN read last; empty before
 
   // EDIT: INIT (identity table) and FILL (every row from row 1).
   void init();

@@ -27,6 +27,7 @@
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace scalepaint {
 
@@ -176,6 +177,18 @@ void Window::makeMenus() {
   addEntry(edit, "mnuEditFill", kFill, &Window::fill);
 
   ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
+
+  // FILE › Recent: a palette file is opened again as OPEN would, a source taken again as a drop.
+  const QString source = QStringLiteral("source");
+  ui::addRecentMenu(
+      file, recent_,
+      [this, source](const ui::RecentFile& recent) {
+        if (recent.kind == source) setSource(ui::toPath(recent.path));
+        else openPaletteFile(ui::toPath(recent.path));
+      },
+      [source](const QString& kind) { return QString::fromLatin1(kind == source ? "Source" : "Palette"); },
+      file->findChild<QAction*>(QStringLiteral("mnuFileBar2")));
+  ui::addLanguageMenu(menuBar());
 }
 
 Cells Window::gridCells() const {
@@ -204,13 +217,17 @@ void Window::readBoxes() {
 void Window::openPalette() {
   if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
-  if (flow_.openPalette() == ui::Outcome::Done) setGridCells(flow_.cells);
+  if (flow_.openPalette() != ui::Outcome::Done) return;
+  setGridCells(flow_.cells);
+  recent_.add(flow_.openedPalette, QStringLiteral("palette"));
 }
 
 void Window::openPaletteFile(const std::filesystem::path& file) {
   if (worker_.running()) return;  // MAKE is using the flow
   readBoxes();
-  if (flow_.openPaletteFile(file) == ui::Outcome::Done) setGridCells(flow_.cells);
+  if (flow_.openPaletteFile(file) != ui::Outcome::Done) return;
+  setGridCells(flow_.cells);
+  recent_.add(flow_.openedPalette, QStringLiteral("palette"));
 }
 
 void Window::savePalette() {
@@ -234,13 +251,16 @@ void Window::fill() {
 
 void Window::chooseSource() {
   if (worker_.running()) return;  // MAKE is using the flow
-  if (flow_.chooseSource() == ui::Outcome::Done) source_->setPath(utf8(flow_.source));
+  if (flow_.chooseSource() != ui::Outcome::Done) return;
+  source_->setPath(utf8(flow_.source));
+  recent_.add(utf8(flow_.source), QStringLiteral("source"));
 }
 
 void Window::setSource(const std::filesystem::path& file) {
   if (worker_.running()) return;  // MAKE is using the flow
   flow_.source = base::displayPath(file);
   source_->setPath(utf8(flow_.source));
+  recent_.add(file, QStringLiteral("source"));
 }
 
 void Window::make() {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "scalepaint/scalepaint.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/qt/worker.hpp"
 
 #include <QTableWidget>
@@ -106,6 +107,7 @@ class Window : public QMainWindow {
   ui::ChoosingPathLabel* source_ = nullptr;
   QLineEdit* destination_ = nullptr;
   QLabel* status_ = nullptr;  // what the last MAKE or PreView did
+  ui::RecentFiles recent_;    // palette files and sources
 };
 
 }  // namespace scalepaint
