@@ -20,6 +20,7 @@ namespace ui {
 namespace {
 
 const QString kRecentKey = QStringLiteral("recent");
+bool recording = true;
 
 QString cleaned(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
@@ -91,7 +92,7 @@ QList<RecentFile> RecentFiles::files() const {
 }
 
 void RecentFiles::add(const QString& path, const QString& kind) {
-  if (path.isEmpty()) return;
+  if (path.isEmpty() || !recording) return;
   const RecentFile added{cleaned(path), kind};
   QList<RecentFile> kept = files();
   kept.removeAll(added);
@@ -103,6 +104,8 @@ void RecentFiles::add(const QString& path, const QString& kind) {
 void RecentFiles::add(const std::filesystem::path& path, const QString& kind) { add(fromPath(path), kind); }
 
 void RecentFiles::clear() { store({}); }
+
+void RecentFiles::setRecording(bool on) { recording = on; }
 
 bool recentFileExists(const RecentFile& file) { return QFileInfo::exists(file.path); }
 

@@ -38,6 +38,9 @@ class RecentFiles {
   void add(const QString& path, const QString& kind = {});
   void add(const std::filesystem::path& path, const QString& kind = {});
   void clear();
+
+  // Off for a run that only looks (--screenshot, --describe): what it opens is not recorded.
+  static void setRecording(bool recording);
 };
 
 // Whether a recent file (or folder) is still there; a gone one shows greyed.

@@ -13,6 +13,7 @@
 
 #include "ui/qt/describe.hpp"
 #include "ui/qt/single_instance.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace ui {
 
@@ -170,6 +171,7 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
     }
   }
 
+  RecentFiles::setRecording(!looking);  // files given for a picture are not the person's work
   std::unique_ptr<QWidget> window = tool.makeWindow(parser);
   if (!window) return kExitFailed;  // the tool said why it does not start
 
