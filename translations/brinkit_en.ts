@@ -1269,5 +1269,41 @@ does not exist. The file could not be extracted.</translation>
         <source>高さが数字じゃないよ</source>
         <translation>Height is not a number.</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Recent</source>
+        <translation>&amp;Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;As designed</source>
+        <translation>&amp;As designed</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No recent files</translation>
+    </message>
+    <message>
+        <source>This file is no longer there.</source>
+        <translation>This file is no longer there.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation>%1 is no longer there.</translation>
+    </message>
 </context>
 </TS>

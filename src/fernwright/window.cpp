@@ -24,6 +24,8 @@
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/wrote_status.hpp"
+#include "ui/qt/suite_menus.hpp"
+#include "ui/wrote.hpp"
 
 namespace fernwright {
 
@@ -32,6 +34,14 @@ namespace {
 // The icon's side in pixels.
 constexpr int kIconSide = 83;
 constexpr int kNameBoxChars = 34;
+
+// The input a recent file was chosen for, as File › Recent keeps it: its caption in small letters.
+QString kindOf(Input input) { return QString::fromLatin1(kInputCaptions[input]).toLower(); }
+Input inputOf(const QString& kind) {
+  for (std::size_t i = 0; i < kInputCount; ++i)
+    if (kind == kindOf(static_cast<Input>(i))) return static_cast<Input>(i);
+  return kIcon;
+}
 
 }  // namespace
 
@@ -115,17 +125,24 @@ void Window::makeControls() {
   status_->setToolTip({});
 
   connect(table.get<QPushButton>("Command1"), &QPushButton::clicked, this, &Window::create);
+  ui::addSuiteMenus(
+      menuBar, nullptr, recent_, [this](const ui::RecentFile& file) { setPath(inputOf(file.kind), ui::toPath(file.path)); },
+      [](const QString& kind) { return QString::fromLatin1(kInputCaptions[inputOf(kind)]); });
+
   for (std::size_t i = 0; i < kInputCount; ++i) showPath(static_cast<Input>(i));
   resize(sizeHint());
 }
 
 void Window::choose(Input input) {
-  if (flow_.choose(input) == ui::Outcome::Done) showPath(input);
+  if (flow_.choose(input) != ui::Outcome::Done) return;
+  showPath(input);
+  recent_.add(ui::toQString(flow_.path(input)), kindOf(input));
 }
 
 void Window::setPath(Input input, const std::filesystem::path& file) {
   flow_.setPath(input, file.string());
   showPath(input);
+  recent_.add(ui::toQString(flow_.path(input)), kindOf(input));
 }
 
 void Window::showPath(Input input) {

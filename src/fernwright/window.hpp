@@ -1,12 +1,14 @@
 #pragma once
 // fernwright's window: the plant ID and three names, the Redd tick box, the four path labels
-// that choose their files when clicked, the icon, top and front previews, and Create.
+// that choose their files when clicked, the icon, top and front previews, and Create. File ›
+// Recent takes a file again as the input it was chosen for.
 #include <QWidget>
 #include <array>
 #include <filesystem>
 #include <memory>
 
 #include "fernwright/fernwright.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QActionGroup;
 class QCheckBox;
@@ -50,6 +52,7 @@ class Window : public QWidget {
   std::array<ui::PathLabel*, kInputCount> paths_{};
   std::array<QLabel*, 3> previews_{};  // icon, top, front
   ui::PathLabel* status_ = nullptr;
+  ui::RecentFiles recent_;
 };
 
 }  // namespace fernwright

@@ -77,7 +77,7 @@ CutResult Finsplit::cutFile(const std::filesystem::path& fishFile) {
     return ok;
   });
   if (!written) return refuse(written.error().message);
-  return {ui::Outcome::Done, *written};
+  return {ui::Outcome::Done, *written, existing, fishFile};
 }
 
 }  // namespace finsplit

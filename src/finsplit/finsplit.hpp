@@ -20,6 +20,7 @@ struct CutResult {
   ui::Outcome outcome = ui::Outcome::Cancelled;
   std::size_t written = 0;
   std::size_t existing = 0;  // frame files already in the save folder, asked about once
+  std::filesystem::path file{};  // the fish file cut, once done
 };
 
 // "3 of the 144 frame files (0000.bmp to 0143.bmp) already exist in /home/ann/frames.\nDo you

@@ -12,6 +12,7 @@
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace finsplit {
 
@@ -64,6 +65,9 @@ void Window::build() {
   connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
   connect(table.get<QPushButton>("cmdCut"), &QPushButton::clicked, this, &Window::cut);
 
+  ui::addSuiteMenus(ui::addMenuBar(this), nullptr, recent_,
+                    [this](const ui::RecentFile& file) { cutFile(ui::toPath(file.path)); });
+
   showSaveFolder();
   resize(460, sizeHint().height());
 }
@@ -93,6 +97,7 @@ void Window::showResult(const CutResult& result) {
       status_->clear();  // the message box said why
       return;
     case ui::Outcome::Done:
+      recent_.add(result.file);
       status_->setForegroundRole(QPalette::WindowText);
       status_->setText(ui::toQString(framesWrittenText(result.written, flow_.saveFolder())));
       status_->setToolTip(status_->text());

@@ -1,11 +1,12 @@
 #pragma once
 // finsplit's window: the save folder with its SetFolder button, and Cut. A fish file dropped
-// on the window is cut as if chosen in the OPEN dialog.
+// on the window, or chosen in File › Recent, is cut as if chosen in the OPEN dialog.
 #include <QWidget>
 #include <filesystem>
 #include <memory>
 
 #include "finsplit/finsplit.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/qt/worker.hpp"
 
 class QLabel;
@@ -50,6 +51,7 @@ class Window : public QWidget {
   CutResult result_;               // the last cut's, written by the worker
   ui::PathLabel* saveFolder_ = nullptr;
   QLabel* status_ = nullptr;
+  ui::RecentFiles recent_;
 };
 
 }  // namespace finsplit

@@ -29,6 +29,8 @@
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/wrote_status.hpp"
+#include "ui/qt/suite_menus.hpp"
+#include "ui/wrote.hpp"
 
 namespace finwright {
 
@@ -208,6 +210,16 @@ void Window::makeControls() {
   connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
   connect(table.get<QPushButton>("cmdBuild"), &QPushButton::clicked, this, &Window::build);
 
+  // A recent icon is chosen again, a recent folder set again, as if dropped.
+  const QString folderKind = QStringLiteral("frames");
+  ui::addSuiteMenus(
+      menuBar, nullptr, recent_,
+      [this, folderKind](const ui::RecentFile& file) {
+        if (file.kind == folderKind) setImageFolder(ui::toPath(file.path));
+        else chooseIcon(ui::toPath(file.path));
+      },
+      [folderKind](const QString& kind) { return QString::fromLatin1(kind == folderKind ? "Image Folder" : "Icon"); });
+
   showIcon();
   showImageFolder();
   resize(sizeHint());
@@ -216,25 +228,28 @@ void Window::makeControls() {
 
 void Window::icon() {
   if (worker_.running()) return;
-  flow_.icon();
+  if (flow_.icon() == ui::Outcome::Done) recent_.add(ui::toQString(flow_.iconPath()), QStringLiteral("icon"));
   showIcon();
 }
 
 void Window::chooseIcon(const std::filesystem::path& file) {
   if (worker_.running()) return;
-  flow_.chooseIcon(file);
+  if (flow_.chooseIcon(file) == ui::Outcome::Done) recent_.add(ui::toQString(flow_.iconPath()), QStringLiteral("icon"));
   showIcon();
 }
 
 void Window::setFolder() {
   if (worker_.running()) return;
+  const std::string before = flow_.imageFolder();
   flow_.setFolder();
+  if (flow_.imageFolder() != before) recent_.add(ui::toQString(flow_.imageFolder()), QStringLiteral("frames"));
   showImageFolder();
 }
 
 void Window::setImageFolder(const std::filesystem::path& folder) {
   if (worker_.running()) return;
   flow_.setImageFolder(folder);
+  recent_.add(ui::toQString(flow_.imageFolder()), QStringLiteral("frames"));
   showImageFolder();
 }
 

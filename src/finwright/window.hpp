@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "finwright/finwright.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/qt/worker.hpp"
 
 class QActionGroup;
@@ -70,6 +71,7 @@ class Window : public QWidget {
   QLineEdit* habitat_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   ui::PathLabel* status_ = nullptr;
+  ui::RecentFiles recent_;  // icons and image folders
 };
 
 }  // namespace finwright

@@ -26,6 +26,7 @@
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/wrote_status.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace gritpress {
 
@@ -59,6 +60,9 @@ class PressUi : public ui::QtUi {
 };
 
 QString utf8(std::string_view text) { return ui::toQString(text); }
+
+// The side a recent bitmap was chosen for, as File › Recent keeps it.
+QString kindOf(Side side) { return side == Side::Top ? QStringLiteral("top") : QStringLiteral("side"); }
 
 QLabel* addLabel(QWidget* parent, const QString& name, std::string_view text) {
   auto* label = new QLabel(utf8(text), parent);
@@ -178,6 +182,13 @@ void Window::makeControls() {
   noteHeight();
 
   status_->hide();
+  ui::addSuiteMenus(
+      ui::addMenuBar(this), nullptr, recent_,
+      [this](const ui::RecentFile& file) {
+        chooseInput(file.kind == kindOf(Side::Side) ? Side::Side : Side::Top, ui::toPath(file.path));
+      },
+      [](const QString& kind) { return utf8(sideName(kind == kindOf(Side::Side) ? Side::Side : Side::Top)); });
+
   for (Side side : kSides) showInput(side);
   resize(sizeHint());
 }
@@ -189,11 +200,18 @@ void Window::readBoxes() {
 void Window::browseInput(Side side) {
   if (flow_.browseInput(side) == ui::Outcome::Cancelled) return;
   showInput(side);
+  rememberInput(side);
 }
 
 void Window::chooseInput(Side side, const std::filesystem::path& file) {
   flow_.chooseInput(side, file);
   showInput(side);
+  rememberInput(side);
+}
+
+void Window::rememberInput(Side side) {
+  const std::string& path = flow_.input(side).path;
+  if (!path.empty()) recent_.add(utf8(path), kindOf(side));
 }
 
 void Window::browseOutput() {

@@ -2,12 +2,14 @@
 // gritpress's window frmGrv: the top and side bitmaps with their check results and sizes,
 // height and depth, the output file with 参照 and 出力, About and exit. Each bitmap that
 // passes its check is shown in its own preview window, frmBMP1 (top) or frmBMP2 (side).
+// File › Recent chooses a bitmap again for the side it was chosen for.
 #include <QWidget>
 #include <array>
 #include <filesystem>
 #include <memory>
 
 #include "gritpress/gritpress.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QLabel;
 namespace ui {
@@ -49,6 +51,7 @@ class Window : public QWidget {
   void makeControls();
   void readBoxes();
   void showInput(Side side);
+  void rememberInput(Side side);
 
   std::unique_ptr<ui::Ui> ownUi_;  // null when the Ui was handed in
   Gritpress flow_;
@@ -60,6 +63,7 @@ class Window : public QWidget {
   std::array<QLabel*, 2> sizes_{};
   std::array<QWidget*, 2> previews_{};
   std::array<QLabel*, 2> pictures_{};
+  ui::RecentFiles recent_;
 };
 
 }  // namespace gritpress

@@ -20,6 +20,8 @@
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/wrote_status.hpp"
+#include "ui/qt/suite_menus.hpp"
+#include "ui/wrote.hpp"
 
 namespace gritwright {
 
@@ -90,6 +92,11 @@ void Window::makeControls() {
 
   makePreview(Side::Surface, "Form2", "Surface");
   makePreview(Side::Aspect, "Form3", "Aspect");
+  auto sideOf = [](const QString& kind) { return kind == QLatin1String(sideName(Side::Aspect)) ? Side::Aspect : Side::Surface; };
+  ui::addSuiteMenus(
+      ui::addMenuBar(this), nullptr, recent_,
+      [this, sideOf](const ui::RecentFile& file) { setBitmap(sideOf(file.kind), ui::toPath(file.path)); },
+      [sideOf](const QString& kind) { return QString::fromLatin1(sideOf(kind) == Side::Aspect ? "Aspect" : "Surface"); });
   resize(sizeHint());
 }
 
@@ -121,6 +128,7 @@ void Window::setBitmap(Side side, const std::filesystem::path& file) {
 
 void Window::showBitmap(Side side) {
   const QString path = ui::toQString(flow_.bitmapPath(side));
+  recent_.add(path, QString::fromLatin1(sideName(side)));  // chosen, dropped or given at start
   paths_[index(side)]->setPath(path);
   QLabel* picture = pictures_[index(side)];
   const QImage image = ui::previewPicture(path);

@@ -1,12 +1,14 @@
 #pragma once
 // gritwright's window: the surface and aspect bitmaps (a click on a path label chooses one and
-// shows it in its preview window), Height, Length, the output file, and Make.
+// shows it in its preview window), Height, Length, the output file, and Make. File › Recent
+// chooses a bitmap again for the side it was chosen for.
 #include <QWidget>
 #include <array>
 #include <filesystem>
 #include <memory>
 
 #include "gritwright/gritwright.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -60,6 +62,7 @@ class Window : public QWidget {
   QLineEdit* output_ = nullptr;
   ui::PathLabel* status_ = nullptr;
   QLabel* heightNote_ = nullptr;
+  ui::RecentFiles recent_;
   int aspectHeight_ = 0;  // of the aspect bitmap's preview; 0 when there is none
 };
 

@@ -21,6 +21,7 @@
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace netkeeper {
 
@@ -135,6 +136,8 @@ void Window::makeControls(const std::filesystem::path& folder) {
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
   table.layout("window")->setMenuBar(menuBar);
+  ui::addSuiteMenus(menuBar, nullptr, recent_, [this](const ui::RecentFile& file) { openRecent(file); },
+                    [](const QString& kind) { return text(kind == QLatin1String("tank") ? kTankMode : kFishMode); });
 
   connect(browser_, &ui::FileBrowser::fileClicked, this, [this] { showFileState(); });
   connect(browser_, &ui::FileBrowser::fileActivated, this, [this] { start(); });
@@ -156,7 +159,20 @@ void Window::refreshFiles() { browser_->refreshFiles(); }
 bool Window::selectFile(const QString& name) {
   if (!browser_->selectFile(name)) return false;
   showFileState();
+  rememberSelected();  // chosen at start (--file) or from File › Recent
   return true;
+}
+
+void Window::openRecent(const ui::RecentFile& file) {
+  const QFileInfo info(file.path);
+  setTankMode(file.kind == QLatin1String("tank"));
+  if (!openFolder(info.absolutePath()) || !selectFile(info.fileName()))
+    ui_.message(base::displayPath(ui::toPath(file.path)) + " is no longer there.");
+}
+
+void Window::rememberSelected() {
+  const QString file = browser_->selectedFile();
+  if (!file.isEmpty()) recent_.add(file, tankMode() ? QStringLiteral("tank") : QStringLiteral("fish"));
 }
 
 std::filesystem::path Window::selectedFile() const {
@@ -193,6 +209,7 @@ void Window::showWritten(const QString& status) {
 std::unique_ptr<FishDialog> Window::fishDialog() {
   const Kind* kind = flow_.startFish(selectedFile());
   if (!kind) return nullptr;
+  rememberSelected();
   auto dialog = std::make_unique<FishDialog>(QString::fromUtf8(kind->caption.data(), static_cast<qsizetype>(kind->caption.size())),
                                              kind->presetAge, [this](FishBoxes& boxes) { return flow_.confirmFish(boxes); }, this);
   dialog->setScope(ui::toQString(flow_.scopeText()));
@@ -202,6 +219,7 @@ std::unique_ptr<FishDialog> Window::fishDialog() {
 std::unique_ptr<SplicingDialog> Window::splicingDialog() {
   auto caption = flow_.startSplicing(selectedFile());
   if (!caption) return nullptr;
+  rememberSelected();
   auto dialog = std::make_unique<SplicingDialog>(QString::fromStdString(*caption),
                                                  [this](const GeneBoxes& boxes) { return flow_.confirmGenes(boxes); }, this);
   dialog->setScope(ui::toQString(flow_.scopeText()));
@@ -229,6 +247,7 @@ void Window::option() {
 std::unique_ptr<WaterSettingsDialog> Window::waterDialog() {
   auto state = water_.load(selectedFile());
   if (!state) return nullptr;
+  rememberSelected();
   return std::make_unique<WaterSettingsDialog>(water_, std::move(*state), ui::toPath(folder()), this);
 }
 
@@ -247,6 +266,7 @@ void Window::gene() {
     if (geneList_) geneList_->close();
     return;
   }
+  rememberSelected();
   if (!geneList_) geneList_ = new GeneListWindow(this);
   geneList_->fill(*list);
   geneList_->show();

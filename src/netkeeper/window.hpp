@@ -12,6 +12,7 @@
 #include "netkeeper/dialogs.hpp"
 #include "netkeeper/netkeeper.hpp"
 #include "netkeeper/option_dialog.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "netkeeper/water.hpp"
 #include "netkeeper/water_dialog.hpp"
 
@@ -62,6 +63,8 @@ class Window : public QWidget {
   void setTankMode(bool tank);
   bool tankMode() const;
   QStringList listedFiles() const;
+  // File › Recent: the file's folder in the lists, the mode it was opened in, the file selected.
+  void openRecent(const ui::RecentFile& file);
 
   // The buttons.
   void start();
@@ -86,6 +89,7 @@ class Window : public QWidget {
   void showFileState();
   // After a dialog wrote: the status line, the file list and the selected file's facts anew.
   void showWritten(const QString& status);
+  void rememberSelected();  // a file the buttons opened, for File › Recent
 
   std::unique_ptr<ui::Ui> ownUi_;
   ui::Ui& ui_;
@@ -104,6 +108,7 @@ class Window : public QWidget {
   QLabel* lengthPanel_ = nullptr;
   QLabel* statusPanel_ = nullptr;
   GeneListWindow* geneList_ = nullptr;
+  ui::RecentFiles recent_;
 };
 
 }  // namespace netkeeper

@@ -27,6 +27,7 @@
 #include "ui/qt/file_browser.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace netkeeper2 {
 
@@ -271,6 +272,7 @@ void Window::makeControls(const std::filesystem::path& folder) {
   auto* menuBar = new QMenuBar(this);
   ui::addCodePageMenu(menuBar, tool_.codePage(), [this](base::CodePage page) { tool_.setCodePage(page); });
   table.layout("window")->setMenuBar(menuBar);
+  ui::addSuiteMenus(menuBar, nullptr, recent_, [this](const ui::RecentFile& file) { openRecent(file); });
   auto* startButton = table.get<QPushButton>("cmdStart");
   auto* detailButton = table.get<QPushButton>("cmdDetail");
 
@@ -286,7 +288,14 @@ Window::~Window() = default;
 bool Window::selectFile(const QString& name) {
   if (!browser_->selectFile(name)) return false;
   showFileFacts(browser_->selectedFile());
+  recent_.add(browser_->selectedFile());  // chosen at start (--file) or from File › Recent
   return true;
+}
+
+void Window::openRecent(const ui::RecentFile& file) {
+  const QFileInfo info(file.path);
+  if (browser_->openFolder(info.absolutePath()) && selectFile(info.fileName())) return;
+  tool_.open(ui::toPath(file.path));  // says why it cannot be read
 }
 
 void Window::showFileFacts(const QString& path) {
@@ -303,6 +312,7 @@ std::optional<OpenedTank> Window::openSelected() {
   const QString file = browser_->selectedFile();
   auto tank = tool_.open(file.isEmpty() ? std::filesystem::path() : ui::toPath(file));
   if (!tank && !file.isEmpty()) browser_->refreshFiles();  // it may have gone
+  if (tank) recent_.add(file);
   return tank;
 }
 

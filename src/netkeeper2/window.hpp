@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "netkeeper2/netkeeper2.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QCheckBox;
 class QLabel;
@@ -93,6 +94,8 @@ class Window : public QWidget {
   ui::FileBrowser& browser() { return *browser_; }
   // Selects a file of the open folder as a click would; false when it is not listed.
   bool selectFile(const QString& name);
+  // File › Recent: the file's folder in the lists, the file selected.
+  void openRecent(const ui::RecentFile& file);
   // "Start": the fish-information dialog, then the edits on OK.
   void start();
   // "detail": the grid window, then the write-back on OK.
@@ -112,6 +115,7 @@ class Window : public QWidget {
   QLabel* length_;
   QLabel* stamp_;
   QLabel* written_;
+  ui::RecentFiles recent_;
 };
 
 }  // namespace netkeeper2

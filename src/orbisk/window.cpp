@@ -33,6 +33,7 @@
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/folder_dialog.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/qt/remembered.hpp"
 
 namespace orbisk {
@@ -197,6 +198,9 @@ void Window::makeControls() {
   saved_->hide();
   saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   showOutputFolder();
+  ui::addSuiteMenus(ui::addMenuBar(this), nullptr, recent_, [this](const ui::RecentFile& file) {
+    if (!busy_) fileName_->setText(file.path);
+  });
   resize(sizeHint().expandedTo(QSize(560, 520)));
 
   // The preview window: made now, shown when a resource is previewed. Its previous/next move
@@ -239,7 +243,10 @@ void Window::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void Window::setFileName(const QString& fileName) { fileName_->setText(fileName); }
+void Window::setFileName(const QString& fileName) {
+  fileName_->setText(fileName);
+  if (QFileInfo(fileName).isFile()) recent_.add(fileName);
+}
 
 void Window::setKind(Kind kind) { kind_->setCurrentIndex(static_cast<int>(kind)); }
 
@@ -248,7 +255,9 @@ void Window::selectFile() {
   flow_.fileName = before;
   flow_.selectFile();
   fileName_->setText(ui::toQString(flow_.fileName));
-  if (!ownUi_ || flow_.fileName == before) return;
+  if (flow_.fileName == before) return;
+  recent_.add(fileName_->text());
+  if (!ownUi_) return;
   const std::filesystem::path folder = base::pathFromUtf8(flow_.fileName).parent_path();
   flow_.setOpenFolder(folder);
   ui::rememberFolder(kOpenKey, ui::fromPath(folder));
@@ -273,6 +282,7 @@ void Window::find() {
   flow_.kind = static_cast<Kind>(std::max(0, kind_->currentIndex()));
   const std::optional<std::filesystem::path> file = flow_.beginFind();  // says why when it cannot
   if (!file) return;
+  recent_.add(*file);
   list_->clear();
   // A new list: what the preview shows belongs to the old one.
   previewWindow_->close();
@@ -400,6 +410,7 @@ void Window::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   flow_.dropFiles(files);
   fileName_->setText(ui::toQString(flow_.fileName));
+  if (QFileInfo(fileName_->text()).isFile()) recent_.add(fileName_->text());
 }
 
 }  // namespace orbisk

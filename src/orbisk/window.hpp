@@ -3,7 +3,8 @@
 // Save, Preview and STOP, the resource list under its four-section header, and the progress
 // bar; and the preview window, made with it and reused. Scans and saves run on a worker
 // thread; STOP and the progress bar work meanwhile, and every message box and question is
-// shown on the GUI thread. Closing the window removes the preview's temp folder.
+// shown on the GUI thread. Closing the window removes the preview's temp folder. File › Recent
+// puts a file scanned or chosen earlier in the file name box again.
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "orbisk/orbisk.hpp"
 #include "orbisk/preview.hpp"
 #include "orbisk/preview_folder.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/qt/worker.hpp"
 
 class QComboBox;
@@ -113,6 +115,7 @@ class Window : public QWidget {
   std::unique_ptr<PreviewFolder> previewFolder_;
   std::unique_ptr<Preview> previewFlow_;
   PreviewWindow* previewWindow_ = nullptr;  // a window of its own, deleted first
+  ui::RecentFiles recent_;  // the files scanned or chosen
 };
 
 }  // namespace orbisk

@@ -31,6 +31,7 @@
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/wrote.hpp"
 
 namespace pelletry {
@@ -273,6 +274,19 @@ void Window::makeMenus() {
   help->setObjectName(QStringLiteral("mnuHelp"));
   help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
   addEntry(help, "mnuHelpAbout", "About Pelletry", &Window::about);
+
+  // File › Recent: a picture becomes the picture again, a frame joins the strip again.
+  const QString frame = QStringLiteral("frame");
+  ui::addRecentMenu(
+      file, recent_,
+      [this, frame](const ui::RecentFile& recent) {
+        if (recent.kind != frame) return setPicture(ui::toPath(recent.path));
+        if (flow_.strip().full()) return statusBar()->showMessage(QString::fromUtf8(kStripFull));
+        addFrame(ui::toPath(recent.path));
+      },
+      [frame](const QString& kind) { return QString::fromLatin1(kind == frame ? "Frame" : "Picture"); },
+      file->findChild<QAction*>(QStringLiteral("mnuFileBar")));
+  ui::addLanguageMenu(menuBar(), help);
 }
 
 void Window::limitMemo() {
@@ -387,7 +401,10 @@ void Window::closeEvent(QCloseEvent* event) {
 
 void Window::choosePicture() {
   const Frames before = frames();
-  if (flow_.choosePicture() == ui::Outcome::Done) showPicture();
+  if (flow_.choosePicture() == ui::Outcome::Done) {
+    showPicture();
+    recent_.add(ui::toQString(flow_.picturePath()), QStringLiteral("picture"));
+  }
   recordEdit(before, QStringLiteral("Picture"));
 }
 
@@ -395,18 +412,25 @@ void Window::setPicture(const std::filesystem::path& file) {
   const Frames before = frames();
   flow_.setPicture(file.string());
   showPicture();
+  recent_.add(file, QStringLiteral("picture"));
   recordEdit(before, QStringLiteral("Picture"));
 }
 
 void Window::addFrame() {
   const Frames before = frames();
-  if (flow_.addFrame() == ui::Outcome::Done) showStrip();
+  if (flow_.addFrame() == ui::Outcome::Done) {
+    showStrip();
+    recent_.add(ui::toQString(flow_.strip().path(flow_.strip().count() - 1)), QStringLiteral("frame"));
+  }
   recordEdit(before, QStringLiteral("Add Frame"));
 }
 
 void Window::addFrame(const std::filesystem::path& file) {
   const Frames before = frames();
-  if (flow_.addFrame(file.string())) showStrip();
+  if (flow_.addFrame(file.string())) {
+    showStrip();
+    recent_.add(file, QStringLiteral("frame"));
+  }
   recordEdit(before, QStringLiteral("Add Frame"));
 }
 
@@ -436,7 +460,7 @@ void Window::dropFiles(const QStringList& files, bool onPicture) {
       statusBar()->showMessage(QString::fromUtf8(kStripFull));
       break;
     }
-    flow_.addFrame(ui::toPath(file).string());
+    if (flow_.addFrame(ui::toPath(file).string())) recent_.add(file, QStringLiteral("frame"));
   }
   showStrip();
   recordEdit(before, files.size() == 1 ? QStringLiteral("Add Frame") : QStringLiteral("Add Frames"));

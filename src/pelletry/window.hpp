@@ -15,6 +15,7 @@
 
 #include "pelletry/frame_strip.hpp"
 #include "pelletry/pelletry.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -126,6 +127,7 @@ class Window : public QMainWindow {
   QHash<QString, QPixmap> frames_;  // each added frame as it was when added
   QUndoStack* undo_ = nullptr;
   Frames saved_;                    // the frames last written
+  ui::RecentFiles recent_;          // pictures and frames
 };
 
 }  // namespace pelletry

@@ -34,6 +34,7 @@
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace scalepaint {
 
@@ -291,6 +292,18 @@ void Window::makeMenus() {
   connect(edit, &QMenu::aboutToShow, this, [this] { grid_->commitEdit(); });
 
   ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
+
+  // FILE › Recent: a palette file is opened again as OPEN would, a source taken again as a drop.
+  const QString source = QStringLiteral("source");
+  ui::addRecentMenu(
+      file, recent_,
+      [this, source](const ui::RecentFile& recent) {
+        if (recent.kind == source) setSource(ui::toPath(recent.path));
+        else openPaletteFile(ui::toPath(recent.path));
+      },
+      [source](const QString& kind) { return QString::fromLatin1(kind == source ? "Source" : "Palette"); },
+      file->findChild<QAction*>(QStringLiteral("mnuFileBar2")));
+  ui::addLanguageMenu(menuBar());
 }
 
 Cells Window::gridCells() const {
@@ -398,6 +411,7 @@ void Window::openPaletteFile(const std::filesystem::path& file) {
 void Window::showOpened(const Cells& before) {
   editTable(flow_.cells, QStringLiteral("OPEN"));
   saved_ = shown_;
+  recent_.add(flow_.paletteFile, QStringLiteral("palette"));
   const std::size_t changed = rowsDiffering(before, shown_);
   status_->setText(utf8(base::strcat("Opened ", shownName(flow_.paletteFile), " in ", shownFolder(flow_.paletteFile), ": ",
                                      kEntries, " entries, ", changed, changed == 1 ? " row changed" : " rows changed")));
@@ -428,13 +442,16 @@ void Window::fill() {
 
 void Window::chooseSource() {
   if (worker_.running()) return;  // MAKE is using the flow
-  if (flow_.chooseSource() == ui::Outcome::Done) source_->setPath(utf8(flow_.source));
+  if (flow_.chooseSource() != ui::Outcome::Done) return;
+  source_->setPath(utf8(flow_.source));
+  recent_.add(utf8(flow_.source), QStringLiteral("source"));
 }
 
 void Window::setSource(const std::filesystem::path& file) {
   if (worker_.running()) return;  // MAKE is using the flow
   flow_.source = base::displayPath(file);
   source_->setPath(utf8(flow_.source));
+  recent_.add(file, QStringLiteral("source"));
 }
 
 void Window::make() {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "scalepaint/scalepaint.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/qt/worker.hpp"
 
 #include <QTableWidget>
@@ -134,6 +135,7 @@ class Window : public QMainWindow {
   Cells shown_;                // what the grid shows, as last taken in
   Cells saved_;                // the table last opened or saved
   bool showing_ = false;       // the window itself is writing the grid
+  ui::RecentFiles recent_;    // palette files and sources
 };
 
 }  // namespace scalepaint

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "samples/bitmaps.hpp"
 #include "support/test_folder.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/suite_menus.hpp"
 #include "ui/scripted_ui.hpp"
 
 namespace {
@@ -181,3 +183,27 @@ TEST_F(GritpressWindow, AboutShowsTheAboutWindow) {
 }
 
 }  // namespace
+
+// A bitmap chosen once is in File › Recent under its side; choosing it there takes it again
+// for that side, checked as a chosen one is.
+TEST_F(GritpressWindow, ARecentBitmapIsChosenAgainForItsSide) {
+  ui::RecentFiles().clear();
+  {
+    gritpress::Window window(ui);
+    ui.openAnswers = {surface};
+    click(window, "cmd_IFile_0");
+    window.chooseInput(Side::Side, aspect);
+  }
+  gritpress::Window window(ui);
+  auto* recent = control<QMenu>(window, "mnuRecent");
+  ASSERT_NE(recent, nullptr);
+  emit recent->aboutToShow();
+  const QList<QAction*> entries = recent->actions();
+  ASSERT_GE(entries.size(), 2);
+  EXPECT_EQ(entries[0]->text(), QStringLiteral("&1 側面: ") + QString::fromStdString(aspect.string()));
+  EXPECT_EQ(entries[1]->text(), QStringLiteral("&2 上面: ") + QString::fromStdString(surface.string()));
+  entries[1]->trigger();
+  EXPECT_EQ(control<QLineEdit>(window, "txt_IFile_0")->text(), QString::fromStdString(surface.string()));
+  EXPECT_EQ(text(window, "lbl_IFile_0"), QStringLiteral("OK"));
+  EXPECT_TRUE(control<QLineEdit>(window, "txt_IFile_1")->text().isEmpty());
+}

@@ -86,7 +86,8 @@ TEST_F(ScalepaintWindow, HasItsControlsAndMenus) {
     return names;
   };
   EXPECT_EQ(control<QMenu>(window, "mnuFile")->title(), QStringLiteral("FILE"));
-  EXPECT_EQ(entries("mnuFile"), (QStringList{"mnuFileBar1=-", "mnuFileOpen=OPEN", "mnuFileSave=SAVE", "mnuFileBar2=-",
+  EXPECT_EQ(entries("mnuFile"), (QStringList{"mnuFileBar1=-", "mnuFileOpen=OPEN", "mnuFileSave=SAVE", "mnuRecent=&Recent",
+                                             "mnuFileBar2=-",
                                              "mnuFileEnd=END"}));
   EXPECT_EQ(control<QMenu>(window, "mnuEdit")->title(), QStringLiteral("EDIT"));
   EXPECT_EQ(entries("mnuEdit"), (QStringList{"mnuEditInit=INIT", "mnuEditFill=FILL", "mnuEditBar1=-", "mnuEditUndo=Undo",

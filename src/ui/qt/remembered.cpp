@@ -5,7 +5,6 @@
 #include <QSettings>
 
 namespace ui {
-namespace {
 
 // The program's file name, not its application name: a tool may show another name in its
 // message boxes, and that must not lose what it remembered.
@@ -13,8 +12,6 @@ QSettings programSettings() {
   return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("brinkit"),
                    QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 }
-
-}  // namespace
 
 QString rememberedFolder(const QString& key) {
   const QString folder = programSettings().value(QStringLiteral("folders/") + key).toString();

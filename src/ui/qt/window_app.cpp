@@ -15,6 +15,7 @@
 #include "ui/qt/fit_screen.hpp"
 #include "ui/qt/language_switch.hpp"
 #include "ui/qt/single_instance.hpp"
+#include "ui/qt/suite_menus.hpp"
 
 namespace ui {
 
@@ -201,6 +202,7 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
     }
   }
 
+  RecentFiles::setRecording(!looking);  // files given for a picture are not the person's work
   std::unique_ptr<QWidget> window = tool.makeWindow(parser);
   if (!window) return kExitFailed;  // the tool said why it does not start
   if (language() != Language::AsDesigned) renderTexts(window.get());  // --describe shows it unshown
