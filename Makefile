@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 20
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps build test test-nogui run sanitize fuzz bench clean
+.PHONY: all deps build test test-nogui run sanitize fuzz bench screenshots clean
 
 all: build
 
@@ -44,6 +44,10 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	bash bench/run.sh build-bench
+
+# The README's pictures, taken again from the sample files.
+screenshots: build
+	bash docs/screenshots/take.sh build/bin
 
 clean:
 	rm -rf build build-nogui build-sanitize build-fuzz build-bench demo-out
