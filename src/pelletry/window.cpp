@@ -32,6 +32,7 @@
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/suite_menus.hpp"
+#include "ui/set_aside.hpp"
 #include "ui/wrote.hpp"
 
 namespace pelletry {
@@ -379,17 +380,7 @@ void Window::recordEdit(const Frames& before, const QString& what) {
 bool Window::unsaved() const { return !flow_.strip().empty() && frames() != saved_; }
 
 bool Window::maySetAsideFrames(const char* question) {
-  if (!unsaved()) return true;
-  switch (flow_.ui().ask(question, ui::Buttons::YesNoCancel)) {
-    case ui::Answer::Yes:
-      save();
-      return !unsaved();
-    case ui::Answer::No:
-      return true;
-    case ui::Answer::Cancel:
-      break;
-  }
-  return false;
+  return ui::maySetAside(flow_.ui(), question, [this] { return unsaved(); }, [this] { save(); });
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -35,6 +35,7 @@
 #include "ui/qt/qt_ui.hpp"
 #include "ui/wrote.hpp"
 #include "ui/qt/suite_menus.hpp"
+#include "ui/set_aside.hpp"
 
 namespace scalepaint {
 
@@ -373,17 +374,7 @@ bool Window::tableChanged() const {
 }
 
 bool Window::maySetAsideTable(const char* question) {
-  if (!tableChanged()) return true;
-  switch (worker_.ui().ask(question, ui::Buttons::YesNoCancel)) {
-    case ui::Answer::Yes:
-      savePalette();
-      return !tableChanged();
-    case ui::Answer::No:
-      return true;
-    case ui::Answer::Cancel:
-      break;
-  }
-  return false;
+  return ui::maySetAside(worker_.ui(), question, [this] { return tableChanged(); }, [this] { savePalette(); });
 }
 
 void Window::readBoxes() {
