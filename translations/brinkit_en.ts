@@ -1274,6 +1274,14 @@ does not exist. The file could not be extracted.</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
+        <source>Choose Fish &amp;Library…</source>
+        <translation>Choose Fish &amp;Library…</translation>
+    </message>
+    <message>
+        <source>Choose &amp;SoundFont…</source>
+        <translation>Choose &amp;SoundFont…</translation>
+    </message>
+    <message>
         <source>&amp;Recent</source>
         <translation>&amp;Recent</translation>
     </message>

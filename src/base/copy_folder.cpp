@@ -73,6 +73,7 @@ Result<void> CopyFolder::make() {
     if (!fs::is_directory(shared_, ec)) return fail(strcat("Cannot make the folder ", displayPath(shared_), "."));
     if (attempt == 0) sweepOrphans(shared_, prefix_);
     if (fs::create_directory(path_, ec)) {
+      fs::permissions(path_, fs::perms::owner_all, fs::perm_options::replace, ec);  // this user's alone
       released_ = false;
       forgetTemporary(ticket_);
       ticket_ = rememberTemporary(path_, Temporary::FolderInShared);
@@ -81,6 +82,13 @@ Result<void> CopyFolder::make() {
     path_ = shared_ / randomName(prefix_);  // a clash, perhaps with a folder a crashed copy left
   }
   return fail(strcat("Cannot make a folder in ", displayPath(shared_), (ec ? ": " + ec.message() : ""), "."));
+}
+
+void CopyFolder::sweep(const fs::path& shared, const std::string& prefix) {
+  std::error_code ec;
+  if (!fs::is_directory(shared, ec)) return;
+  sweepOrphans(shared, prefix);
+  if (fs::is_empty(shared, ec) && !ec) fs::remove(shared, ec);  // fails harmlessly when a copy just made its own
 }
 
 std::error_code CopyFolder::clear() const {

@@ -1,7 +1,8 @@
 #pragma once
 // A folder of one running copy's own inside a folder that every copy shares (finwright's work
-// folders under "RidoZovidor", orbisk's preview folders under "OrbTemp"): two copies never mix
-// their files, and one copy's exit never takes away what another still uses.
+// folders under "RidoZovidor", orbisk's preview folders under "OrbTemp", both in the user's own
+// temporary folder): two copies never mix their files, and one copy's exit never takes away
+// what another still uses.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,11 +23,14 @@ class CopyFolder {
   CopyFolder(const CopyFolder&) = delete;
   CopyFolder& operator=(const CopyFolder&) = delete;
 
-  // Makes the shared folder (with the folders above it) when missing, then this copy's, under
-  // a new name until one is new. Folders there of copies that are gone (killed) are removed
+  // Makes the shared folder (with the folders above it) when missing, then this copy's (for
+  // its owner alone), under a new name until one is new. Folders there of copies that are gone (killed) are removed
   // first; a signal that ends this copy removes its own.
   Result<void> make();
   const std::filesystem::path& path() const { return path_; }
+  // What make() does first: removes the folders in `shared` of copies that are gone, then
+  // `shared` itself when that left it empty.
+  static void sweep(const std::filesystem::path& shared, const std::string& prefix);
   const std::filesystem::path& shared() const { return shared_; }
 
   // Removes everything in the folder, making it again when it went missing.

@@ -7,7 +7,6 @@
 
 int main(int argc, char** argv) {
   return ui::runWindowApp(argc, argv, [] {
-    std::error_code ec;
-    return std::make_unique<finsplit::Window>(std::filesystem::current_path(ec));
+    return std::make_unique<finsplit::Window>(ui::startFolder());
   });
 }

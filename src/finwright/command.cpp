@@ -10,7 +10,7 @@ namespace finwright {
 namespace {
 
 struct Options {
-  std::string icon, frames, out, library = kLibraryName;
+  std::string icon, frames, out, library;  // no library: looked up as the window does
   Boxes boxes;
 };
 
@@ -24,6 +24,7 @@ int run(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err);
   Finwright tool(cli, std::filesystem::current_path(), context.codePage);
   tool.setLibrary(options.library);
+  tool.howToChooseLibrary = "give one with --library FILE";
   tool.boxes = options.boxes;
   if (!options.icon.empty() && tool.chooseIcon(options.icon) == ui::Outcome::Refused) return ui::kExitRefused;
   if (!options.frames.empty()) tool.setImageFolder(options.frames);
@@ -41,7 +42,9 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   cmd->add_option("--icon", options->icon, "The icon bitmap (at most 8 bits per pixel)");
   cmd->add_option("--frames", options->frames, "The image folder holding 0000.bmp ... 0143.bmp (8-bit, bottom-up)");
   cmd->add_option("--out", options->out, "The fish file to write (.fsh); an existing file is replaced");
-  cmd->add_option("--library", options->library, "The fish library the template comes from")->capture_default_str();
+  cmd->add_option("--library", options->library,
+                  "The fish library the template comes from (default: fish.lib in the current folder, else in "
+                  "~/.local/share/brinkit, else beside brinkit)");
   cmd->add_option("--id", options->boxes.id, "Fish ID, 0-127, read as the ID box reads it")->capture_default_str();
   cmd->add_option("--name", options->boxes.name, "Fish name, at most 32 characters")->capture_default_str();
   cmd->add_option("--latin", options->boxes.latin, "Latin name, at most 32 characters")->capture_default_str();

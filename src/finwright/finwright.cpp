@@ -1,11 +1,13 @@
 #include "finwright/finwright.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "base/file_io.hpp"
 #include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/user_folders.hpp"
 #include "base/utf8.hpp"
 #include "finwright/pipeline.hpp"
 #include "fishfile/fish_library.hpp"
@@ -45,7 +47,30 @@ std::optional<TooLong> tooLong(const Boxes& boxes) {
 }
 
 Finwright::Finwright(ui::Ui& ui, const fs::path& startFolder, base::CodePage codePage)
-    : ui_(ui), library_(startFolder / kLibraryName), codePage_(codePage) {}
+    : ui_(ui), startFolder_(startFolder), codePage_(codePage) {}
+
+std::vector<fs::path> Finwright::libraryPlaces() const {
+  std::vector<fs::path> places;
+  std::error_code ec;
+  auto add = [&](const fs::path& file) {
+    if (file.empty()) return;
+    const fs::path place = fs::absolute(file, ec).lexically_normal();
+    if (!ec && std::find(places.begin(), places.end(), place) == places.end()) places.push_back(place);
+  };
+  add(chosen_);
+  add(startFolder_ / kLibraryName);
+  if (const fs::path data = base::userDataFolder(); !data.empty()) add(data / kLibraryName);
+  if (const fs::path program = base::programFolder(); !program.empty()) add(program / kLibraryName);
+  return places;
+}
+
+fs::path Finwright::library() const {
+  if (!library_.empty()) return library_;
+  std::error_code ec;
+  for (const fs::path& place : libraryPlaces())
+    if (fs::is_regular_file(place, ec)) return place;
+  return {};
+}
 
 ui::Outcome Finwright::icon() {
   auto file = ui_.openFile({kIconTitle, kIconFilter, {}, {}});
@@ -96,9 +121,22 @@ BuildResult Finwright::build() {
 }
 
 base::Result<void> Finwright::checkInputs() const {
-  const fs::path library = fs::absolute(library_);
+  const fs::path found = this->library();
+  if (found.empty()) {
+    // Every place looked at, and where the person's own copy belongs.
+    const std::vector<fs::path> places = libraryPlaces();
+    std::string looked;
+    for (std::size_t i = 0; i < places.size(); ++i)
+      looked += base::strcat(i == 0 ? "" : i + 1 == places.size() ? " or " : ", ", base::displayPath(places[i]));
+    const fs::path data = base::userDataFolder();
+    return base::fail(base::strcat("The fish library ", kLibraryName,
+                                   ", the template every new fish file is built from, was not found at ", looked, ". ",
+                                   data.empty() ? std::string("Put one beside the program") : "Put one into " + base::displayPath(data),
+                                   ", or ", howToChooseLibrary, "."));
+  }
+  const fs::path library = fs::absolute(found);
   if (!fs::exists(library))
-    return base::fail(base::strcat("The fish library ", base::displayPath(library_.filename()),
+    return base::fail(base::strcat("The fish library ", base::displayPath(found.filename()),
                                    ", the template every new fish file is built from, was not found at ",
                                    base::displayPath(library), "."));
   auto data = base::readFile(library, kWorkBufferSize);
@@ -119,7 +157,7 @@ BuildResult Finwright::buildTo(const fs::path& output) {
   };
   const fs::path work = work_.path();
   if (auto ok = work_.empty(); !ok) return fail(ok.error());
-  if (auto ok = extractLibrary(library_, work); !ok) return fail(ok.error());
+  if (auto ok = extractLibrary(library(), work); !ok) return fail(ok.error());
 
   auto icon = base::readFile(iconPath_, kWorkBufferSize);
   if (!icon) return fail(icon.error());

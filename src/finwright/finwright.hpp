@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/codepage.hpp"
 #include "finwright/work_folder.hpp"
@@ -58,8 +59,8 @@ struct BuildResult {
 
 class Finwright {
  public:
-  // The start folder is where the fish library is looked up; the work folder is made now and
-  // removed with this object.
+  // The start folder is where the fish library is looked for first; the work folder is made
+  // now and removed with this object.
   Finwright(ui::Ui& ui, const std::filesystem::path& startFolder, base::CodePage codePage = base::CodePage::Cp932);
 
   // Icon: the "Fish Icon" dialog, then chooseIcon on the chosen file.
@@ -74,9 +75,20 @@ class Finwright {
   void setImageFolder(const std::filesystem::path& folder) { imageFolder_ = folder.string(); }
   const std::string& imageFolder() const { return imageFolder_; }
 
-  // The library defaults to "fish.lib" in the start folder.
+  // The fish library: the file set here, exactly; when none is set (empty), the first file
+  // there is among libraryPlaces().
   void setLibrary(const std::filesystem::path& library) { library_ = library; }
-  const std::filesystem::path& library() const { return library_; }
+  // A library chosen earlier (the window remembers it): looked at before the others.
+  void setChosenLibrary(const std::filesystem::path& library) { chosen_ = library; }
+  const std::filesystem::path& chosenLibrary() const { return chosen_; }
+  // Where the library is looked for, in order, as absolute paths: the chosen library, then
+  // "fish.lib" in the start folder, in the user's data folder (~/.local/share/brinkit) and
+  // beside the program.
+  std::vector<std::filesystem::path> libraryPlaces() const;
+  // The library a build would use now: the one set, else the first found; empty when none is.
+  std::filesystem::path library() const;
+  // The end of the message that says no library was found: how to give one.
+  std::string howToChooseLibrary = "choose one with File > Choose Fish Library";
   void setCodePage(base::CodePage page) { codePage_ = page; }
   base::CodePage codePage() const { return codePage_; }
 
@@ -95,7 +107,8 @@ class Finwright {
 
   ui::Ui& ui_;
   WorkFolder work_;
-  std::filesystem::path library_;
+  std::filesystem::path startFolder_;
+  std::filesystem::path library_, chosen_;
   base::CodePage codePage_;
   std::string iconPath_;
   std::string imageFolder_;

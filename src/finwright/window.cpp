@@ -1,6 +1,7 @@
 #include "finwright/window.hpp"
 
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/user_folders.hpp"
 #include "finwright/pipeline.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "fishfile/fish_assembly.hpp"
@@ -28,6 +30,8 @@
 #include "ui/qt/number_box_hint.hpp"
 #include "ui/qt/path_label.hpp"
 #include "ui/qt/qt_ui.hpp"
+#include "ui/qt/language_switch.hpp"
+#include "ui/qt/remembered.hpp"
 #include "ui/qt/wrote_status.hpp"
 #include "ui/qt/suite_menus.hpp"
 #include "ui/wrote.hpp"
@@ -35,6 +39,9 @@
 namespace finwright {
 
 namespace {
+
+// Where the chosen fish library is remembered between runs.
+const QString kLibraryKey = QStringLiteral("fishLibrary");
 
 // The icon's side in pixels; the preview shows it at its own size.
 constexpr int kIconSide = 83;
@@ -117,6 +124,7 @@ Dropped dropped(const QMimeData* data) {
 
 Window::Window(const std::filesystem::path& startFolder, QWidget* parent)
     : QWidget(parent), ownUi_(std::make_unique<ui::QtUi>(this)), worker_(*ownUi_), flow_(worker_.ui(), startFolder) {
+  flow_.setChosenLibrary(ui::toPath(ui::programSettings().value(kLibraryKey).toString()));
   makeControls();
 }
 
@@ -210,10 +218,21 @@ void Window::makeControls() {
   connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
   connect(table.get<QPushButton>("cmdBuild"), &QPushButton::clicked, this, &Window::build);
 
+  // File: the fish library, then the recent icons and folders.
+  auto* fileMenu = new QMenu(menuBar);
+  fileMenu->setObjectName(QStringLiteral("mnuFile"));
+  ui::setDesignedText(fileMenu, QStringLiteral("&File"));
+  menuBar->insertMenu(menuBar->actions().value(0), fileMenu);
+  QAction* chooseLibrary = fileMenu->addAction(QString());
+  chooseLibrary->setObjectName(QStringLiteral("mnuChooseFishLibrary"));
+  ui::setDesignedText(chooseLibrary, QStringLiteral("Choose Fish &Library…"));
+  connect(chooseLibrary, &QAction::triggered, this, &Window::chooseLibrary);
+  fileMenu->addSeparator();
+
   // A recent icon is chosen again, a recent folder set again, as if dropped.
   const QString folderKind = QStringLiteral("frames");
   ui::addSuiteMenus(
-      menuBar, nullptr, recent_,
+      menuBar, fileMenu, recent_,
       [this, folderKind](const ui::RecentFile& file) {
         if (file.kind == folderKind) setImageFolder(ui::toPath(file.path));
         else chooseIcon(ui::toPath(file.path));
@@ -230,6 +249,19 @@ void Window::icon() {
   if (worker_.running()) return;
   if (flow_.icon() == ui::Outcome::Done) recent_.add(ui::toQString(flow_.iconPath()), QStringLiteral("icon"));
   showIcon();
+}
+
+void Window::chooseLibrary() {
+  if (worker_.running()) return;
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path current = flow_.library();
+  fs::path start = current.empty() ? base::userDataFolder() : fs::absolute(current, ec).parent_path();
+  if (!fs::is_directory(start, ec)) start = ui::toPath(QDir::homePath());
+  const auto chosen = worker_.ui().openFile({"Choose Fish Library", "Fish library|*.lib|All files|*", start, {}});
+  if (!chosen) return;
+  flow_.setChosenLibrary(*chosen);
+  if (ownUi_) ui::programSettings().setValue(kLibraryKey, ui::fromPath(*chosen));
 }
 
 void Window::chooseIcon(const std::filesystem::path& file) {

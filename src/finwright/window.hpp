@@ -25,8 +25,9 @@ class Window : public QWidget {
   Q_OBJECT
 
  public:
-  // The window with its own message boxes and dialogs. The fish library is looked up in the
-  // start folder.
+  // The window with its own message boxes and dialogs. The fish library is the one chosen
+  // with File › Choose Fish Library… (remembered), else the first found in the start folder,
+  // the user's data folder or beside the program.
   explicit Window(const std::filesystem::path& startFolder, QWidget* parent = nullptr);
   // The window talking through another Ui, which must outlive it (tests script one).
   Window(ui::Ui& ui, const std::filesystem::path& startFolder, QWidget* parent = nullptr);
@@ -39,6 +40,8 @@ class Window : public QWidget {
   void setFolder();
   // Builds on a worker thread; the result shows when it is done.
   void build();
+  // File › Choose Fish Library…: the library looked at first from now on.
+  void chooseLibrary();
   // For tests: waits until a running build is done and shown.
   bool waitUntilIdle() { return worker_.waitUntilIdle(); }
   // What a drop (or the command line's presets) does.

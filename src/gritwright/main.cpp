@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
                                         QStringLiteral("FILE"));
   return ui::runWindowApp(argc, argv, {surfaceOption, aspectOption}, [&](const QCommandLineParser& options) {
     std::error_code ec;
-    auto window = std::make_unique<gritwright::Window>(std::filesystem::current_path(ec));
+    auto window = std::make_unique<gritwright::Window>(ui::startFolder());
     if (options.isSet(surfaceOption))
       window->setBitmap(gritwright::Side::Surface, std::filesystem::absolute(ui::toPath(options.value(surfaceOption)), ec));
     if (options.isSet(aspectOption))

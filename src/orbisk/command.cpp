@@ -6,6 +6,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/user_folders.hpp"
 #include "image/png_write.hpp"
 #include "orbisk/bitmap_preview.hpp"
 #include "orbisk/midi_render.hpp"
@@ -171,7 +172,7 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   Orbisk tool(cli, std::filesystem::current_path());
   std::size_t chosen = 0;
   if (auto code = scanForOne(options, Kind::Bitmap, "bitmap to preview", tool, chosen, context)) return *code;
-  PreviewFolder folder(std::filesystem::current_path());  // bitmaps never use it
+  PreviewFolder folder;  // bitmaps never use it
   Preview preview(tool, folder, {});
   auto shown = preview.show(chosen);
   base::Result<image::Picture> picture = shown ? decodeListedBitmap(shown->bitmap) : std::unexpected(shown.error());
@@ -198,10 +199,10 @@ int runRender(const Options& options, ui::CommandContext& context) {
   const Resource& resource = tool.resources()[chosen];
   std::filesystem::path soundFont = options.soundFont;
   if (soundFont.empty()) {
-    const auto folders = soundFontFolders({});
+    const auto folders = soundFontFolders(base::programFolder());
     auto found = findSoundFont(folders);
     if (!found) {
-      context.err << noSoundFontMessage(folders) << " Or give --soundfont FILE.\n";
+      context.err << noSoundFontMessage(folders, "give one with --soundfont FILE") << '\n';
       return ui::kExitRefused;
     }
     soundFont = *found;
@@ -274,8 +275,9 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   renderCmd->add_option("--wav", render->wav,
                         "The wave file to write, replaced if it exists: 16-bit stereo, 44,100 Hz (default: the MIDI file's name with .wav)");
   renderCmd->add_option("--soundfont", render->soundFont,
-                        "The General MIDI SoundFont (.sf2) to use (default: the first found in /usr/share/sounds/sf2, "
-                        "/usr/share/soundfonts or /usr/local/share/soundfonts)");
+                        "The General MIDI SoundFont (.sf2) to use (default: the first found in sounds/sf2 or soundfonts "
+                        "in the system's data folders, /usr/local/share and /usr/share unless XDG_DATA_DIRS names others, "
+                        "then beside brinkit)");
   renderCmd->callback([render, &context] { context.exitCode = runRender(*render, context); });
 }
 

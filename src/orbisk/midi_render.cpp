@@ -11,6 +11,7 @@
 #include "base/files.hpp"
 #include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/user_folders.hpp"
 #include "orbisk/fluidsynth_library.hpp"
 #include "orbisk/midi_info.hpp"
 #include "orbisk/preview_text.hpp"
@@ -79,14 +80,18 @@ std::string failedBecause(const std::string& what, const std::string& why) {
 
 std::vector<fs::path> soundFontFolders(const fs::path& programFolder) {
   std::vector<fs::path> folders;
+  for (const fs::path& data : base::systemDataFolders())
+    for (const char* folder : {"sounds/sf2", "soundfonts"}) {
+      fs::path place = (data / folder).lexically_normal();
+      if (std::find(folders.begin(), folders.end(), place) == folders.end()) folders.push_back(std::move(place));
+    }
   if (!programFolder.empty()) folders.push_back(programFolder);
-  for (const char* folder : {"/usr/share/sounds/sf2", "/usr/share/soundfonts", "/usr/local/share/soundfonts"})
-    folders.emplace_back(folder);
   return folders;
 }
 
-std::optional<fs::path> findSoundFont(const std::vector<fs::path>& folders) {
+std::optional<fs::path> findSoundFont(const std::vector<fs::path>& folders, const fs::path& chosen) {
   std::error_code ec;
+  if (!chosen.empty() && fs::is_regular_file(chosen, ec)) return chosen;
   for (const fs::path& folder : folders) {
     for (const char* name : kPreferredNames)
       if (fs::is_regular_file(folder / name, ec)) return folder / name;
@@ -101,13 +106,13 @@ std::optional<fs::path> findSoundFont(const std::vector<fs::path>& folders) {
   return std::nullopt;
 }
 
-std::string noSoundFontMessage(const std::vector<fs::path>& folders) {
+std::string noSoundFontMessage(const std::vector<fs::path>& folders, const char* howToChoose) {
   std::string places;
   for (std::size_t i = 0; i < folders.size(); ++i)
     places += base::strcat(i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ", base::displayPath(folders[i]));
   return base::strcat("No General MIDI SoundFont (*.sf2) was found in ", places,
                       ": MIDI sounds cannot be played. Install one (on Debian: timgm6mb-soundfont or "
-                      "fluid-soundfont-gm) or put an .sf2 file beside the program.");
+                      "fluid-soundfont-gm) or ", howToChoose, ".");
 }
 
 base::Result<PlayableMidi> playableMidi(base::ByteSpan midi) {

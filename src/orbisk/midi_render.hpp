@@ -17,12 +17,18 @@ namespace orbisk {
 inline constexpr std::uint32_t kRenderRate = 44100;          // frames a second, two channels
 inline constexpr std::uint64_t kMaxRenderMs = 60 * 60 * 1000;  // an hour; longer MIDI files are refused
 
-// Where SoundFonts are looked for, in order: the program's folder (any *.sf2 there), then the
-// system's SoundFont folders, each by the preferred names first and then any *.sf2.
+// Where SoundFonts are looked for when none was chosen, in order: the system's SoundFont
+// folders ("sounds/sf2" and "soundfonts" in each of the system's data folders), then the
+// program's folder; in each, the preferred names first and then any *.sf2.
 std::vector<std::filesystem::path> soundFontFolders(const std::filesystem::path& programFolder);
-std::optional<std::filesystem::path> findSoundFont(const std::vector<std::filesystem::path>& folders);
-// "No General MIDI SoundFont (*.sf2) was found in …: MIDI sounds cannot be played. …"
-std::string noSoundFontMessage(const std::vector<std::filesystem::path>& folders);
+// The chosen SoundFont when it is still there, else the first found in the folders.
+std::optional<std::filesystem::path> findSoundFont(const std::vector<std::filesystem::path>& folders,
+                                                   const std::filesystem::path& chosen = {});
+// "No General MIDI SoundFont (*.sf2) was found in …: MIDI sounds cannot be played. Install one
+// (…) or " + howToChoose + "."
+inline constexpr const char* kChooseSoundFontHint = "choose one with File > Choose SoundFont";
+std::string noSoundFontMessage(const std::vector<std::filesystem::path>& folders,
+                               const char* howToChoose = kChooseSoundFontHint);
 
 // A peak below this is silence: the synthesiser's dither alone reaches ±1.
 inline constexpr int kSilentPeak = 4;

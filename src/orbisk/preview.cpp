@@ -76,7 +76,7 @@ base::Result<ShownSound> Preview::writeSound(const Resource& resource) {
     return sound;
   }
   sound.lengthMs = info->lengthMs();
-  auto soundFont = findSoundFont(soundFontFolders_);
+  auto soundFont = findSoundFont(soundFontFolders_, soundFont_);
   if (!soundFont) {
     sound.note = noSoundFontMessage(soundFontFolders_);
     return sound;

@@ -49,6 +49,10 @@ class Preview {
   // soundFontFolders: where a MIDI sound's SoundFont is looked for (see midi_render.hpp).
   Preview(Orbisk& flow, PreviewFolder& folder, std::vector<std::filesystem::path> soundFontFolders);
 
+  // The SoundFont the person chose: used while it is there, before any found in the folders.
+  void setSoundFont(std::filesystem::path chosen) { soundFont_ = std::move(chosen); }
+  const std::filesystem::path& soundFont() const { return soundFont_; }
+
   // Show resource: fails (the window then says kPreviewFailed) when the index is outside the
   // list, the scanned file cannot be read, or a sound cannot be written to the temp folder.
   // A sound that cannot be played or measured is still shown, with a note saying why. A MIDI
@@ -77,6 +81,7 @@ class Preview {
   Orbisk& flow_;
   PreviewFolder& folder_;
   std::vector<std::filesystem::path> soundFontFolders_;
+  std::filesystem::path soundFont_;
   std::optional<std::size_t> index_;
 };
 

@@ -3,35 +3,38 @@
 #include <system_error>
 
 #include "base/file_io.hpp"
-#include "base/system.hpp"
+#include "base/user_folders.hpp"
 #include "orbisk/preview_text.hpp"
 
 namespace orbisk {
 
 namespace fs = std::filesystem;
 
-PreviewFolder::PreviewFolder(fs::path programFolder, fs::path fallbackRoot)
-    : programFolder_(std::move(programFolder)), fallbackRoot_(std::move(fallbackRoot)) {}
+PreviewFolder::PreviewFolder(fs::path root) : root_(std::move(root)) {}
 
 PreviewFolder::~PreviewFolder() {
   if (!removed_) (void)remove();
 }
 
+void PreviewFolder::sweep() const {
+  const fs::path root = root_.empty() ? base::userTemporaryFolder().value_or(fs::path()) : root_;
+  if (!root.empty()) base::CopyFolder::sweep(root / kTempFolderName, kCopyFolderPrefix);
+}
+
 base::Result<fs::path> PreviewFolder::ensure() {
   std::error_code ec;
   if (copy_ && fs::is_directory(copy_->path(), ec)) return copy_->path();
-  base::Result<void> made = base::fail("");
-  if (base::isWritableFolder(programFolder_)) {
-    copy_.emplace(programFolder_ / kTempFolderName, kCopyFolderPrefix);
-    made = copy_->make();
+  fs::path root = root_;
+  if (root.empty()) {
+    auto own = base::userTemporaryFolder();
+    if (!own) return std::unexpected(own.error());
+    root = *own;
   }
-  if (!made) {
-    copy_.emplace(fallbackRoot_ / kTempFolderName, kCopyFolderPrefix);
-    if (auto fallback = copy_->make(); !fallback) {
-      copy_.reset();
-      folder_.reset();
-      return std::unexpected(made.error().message.empty() ? fallback.error() : made.error());
-    }
+  copy_.emplace(root / kTempFolderName, kCopyFolderPrefix);
+  if (auto made = copy_->make(); !made) {
+    copy_.reset();
+    folder_.reset();
+    return std::unexpected(made.error());
   }
   folder_ = copy_->path();
   removed_ = false;

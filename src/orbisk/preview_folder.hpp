@@ -1,8 +1,8 @@
 #pragma once
 // The preview's temp folder: the sound being previewed is written there so that the player
 // can open it. Each running copy of orbisk has a folder of its own under "OrbTemp" in the
-// program's folder (under the user's temporary folder when the program's folder is not
-// writable), so that one copy's exit never deletes the sound another copy is playing.
+// user's own temporary folder (base::userTemporaryFolder), so that one copy's exit never
+// deletes the sound another copy is playing, and two people never share a folder at all.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,12 +20,16 @@ inline constexpr const char* kCopyFolderPrefix = "copy-";
 
 class PreviewFolder {
  public:
-  explicit PreviewFolder(std::filesystem::path programFolder,
-                         std::filesystem::path fallbackRoot = std::filesystem::temp_directory_path());
+  // "OrbTemp" goes into `root`; when empty, into the user's own temporary folder.
+  explicit PreviewFolder(std::filesystem::path root = {});
   // Removes what remove() would, quietly, unless remove() ran.
   ~PreviewFolder();
   PreviewFolder(const PreviewFolder&) = delete;
   PreviewFolder& operator=(const PreviewFolder&) = delete;
+
+  // Removes the folders in "OrbTemp" of copies that are gone (killed before they could clean
+  // up), and "OrbTemp" when nothing is left in it. Makes nothing.
+  void sweep() const;
 
   // This copy's folder, made on first use (with "OrbTemp" when missing).
   base::Result<std::filesystem::path> ensure();
@@ -39,7 +43,7 @@ class PreviewFolder {
   std::optional<std::string> remove();
 
  private:
-  std::filesystem::path programFolder_, fallbackRoot_;
+  std::filesystem::path root_;
   std::optional<base::CopyFolder> copy_;
   std::optional<std::filesystem::path> folder_;
   bool removed_ = false;

@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,6 +34,7 @@
 #include "orbisk/preview_window.hpp"
 #include "ui/qt/control_table.hpp"
 #include "ui/qt/folder_dialog.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/qt/suite_menus.hpp"
 #include "ui/qt/remembered.hpp"
@@ -43,6 +46,7 @@ namespace {
 // What the window remembers between runs.
 const QString kOpenKey = QStringLiteral("orbiskOpen");
 const QString kOutputKey = QStringLiteral("orbiskOutput");
+const QString kSoundFontKey = QStringLiteral("soundFont");
 
 // The window's own dialogs, with the output folder dialog under orbisk's caption.
 class FormUi : public ui::QtUi {
@@ -81,8 +85,8 @@ Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
       ownUi_(std::make_unique<FormUi>(this)),
       ui_(*ownUi_),
       worker_(ui_),
-      flow_(worker_.ui(), programFolder),
-      previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
+      flow_(worker_.ui(), ui::toPath(QDir::homePath())),
+      previewFolder_(std::make_unique<PreviewFolder>()),
       previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
   // The program's folder is no place to look in or write to (installed, it is the system's).
   const QString home = QDir::homePath();
@@ -91,6 +95,9 @@ Window::Window(const std::filesystem::path& programFolder, QWidget* parent)
   const QString output = ui::rememberedFolder(kOutputKey);
   flow_.setOutputFolder(ui::toPath(output.isEmpty() ? home : output));
   outputFollowsScan_ = output.isEmpty();
+  previewFlow_->setSoundFont(ui::toPath(ui::programSettings().value(kSoundFontKey).toString()));
+  // What copies killed before they could clean up left behind goes now.
+  previewFolder_->sweep();
   makeControls();
 }
 
@@ -99,7 +106,7 @@ Window::Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* 
       ui_(ui),
       worker_(ui_),
       flow_(worker_.ui(), programFolder),
-      previewFolder_(std::make_unique<PreviewFolder>(programFolder)),
+      previewFolder_(std::make_unique<PreviewFolder>()),
       previewFlow_(std::make_unique<Preview>(flow_, *previewFolder_, soundFontFolders(programFolder))) {
   makeControls();
 }
@@ -198,7 +205,17 @@ void Window::makeControls() {
   saved_->hide();
   saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   showOutputFolder();
-  ui::addSuiteMenus(ui::addMenuBar(this), nullptr, recent_, [this](const ui::RecentFile& file) {
+  QMenuBar* bar = ui::addMenuBar(this);
+  auto* fileMenu = new QMenu(bar);
+  fileMenu->setObjectName(QStringLiteral("mnuFile"));
+  ui::setDesignedText(fileMenu, QStringLiteral("&File"));
+  bar->addMenu(fileMenu);
+  QAction* chooseSoundFont = fileMenu->addAction(QString());
+  chooseSoundFont->setObjectName(QStringLiteral("mnuChooseSoundFont"));
+  ui::setDesignedText(chooseSoundFont, QStringLiteral("Choose &SoundFont…"));
+  connect(chooseSoundFont, &QAction::triggered, this, &Window::chooseSoundFont);
+  fileMenu->addSeparator();
+  ui::addSuiteMenus(bar, fileMenu, recent_, [this](const ui::RecentFile& file) {
     if (!busy_) fileName_->setText(file.path);
   });
   resize(sizeHint().expandedTo(QSize(560, 520)));
@@ -246,6 +263,20 @@ void Window::closeEvent(QCloseEvent* event) {
 void Window::setFileName(const QString& fileName) {
   fileName_->setText(fileName);
   if (QFileInfo(fileName).isFile()) recent_.add(fileName);
+}
+
+void Window::chooseSoundFont() {
+  ui::FileDialogSpec spec{"Choose SoundFont", "General MIDI SoundFont|*.sf2;*.SF2|All files|*", {}, {}};
+  const std::filesystem::path current = previewFlow_->soundFont();
+  std::error_code ec;
+  spec.startFolder = !current.empty() && std::filesystem::is_directory(current.parent_path(), ec)
+                         ? current.parent_path()
+                         : std::filesystem::path("/usr/share/sounds/sf2");
+  if (!std::filesystem::is_directory(spec.startFolder, ec)) spec.startFolder = ui::toPath(QDir::homePath());
+  const auto chosen = ui_.openFile(spec);
+  if (!chosen) return;
+  previewFlow_->setSoundFont(*chosen);
+  if (ownUi_) ui::programSettings().setValue(kSoundFontKey, ui::fromPath(*chosen));
 }
 
 void Window::setKind(Kind kind) { kind_->setCurrentIndex(static_cast<int>(kind)); }

@@ -36,11 +36,13 @@ class Window : public QWidget {
   // The window with its own message boxes and dialogs. Select File starts in the folder last
   // opened from, the output folder is the one last chosen with Change folder (both remembered
   // between runs), else the home folder; until one is chosen, the output folder follows the
-  // folder of each file scanned. programFolder holds the preview's copies.
+  // folder of each file scanned. The preview's sounds go to the user's own temporary folder;
+  // SoundFonts are looked for in the chosen file (File › Choose SoundFont…, remembered), the
+  // system's folders, then programFolder.
   explicit Window(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
   // The window talking through another Ui, which must outlive it (tests script one); both
   // folders start as programFolder (the output folder as the current folder when that is not
-  // writable) and stay there.
+  // writable) and stay there; no SoundFont is remembered.
   Window(ui::Ui& ui, const std::filesystem::path& programFolder, QWidget* parent = nullptr);
   // Stops a running scan or save and waits for its thread.
   ~Window() override;
@@ -54,6 +56,7 @@ class Window : public QWidget {
   void save();          // Save selected Ressource, on the worker thread
   void stop();          // STOP
   void preview();       // Preview selected ressource: the current line alone selected, shown
+  void chooseSoundFont();  // File › Choose SoundFont…: the SoundFont MIDI sounds play with
   // Shows the resource of a list line in the preview window (a double-click does); says
   // kPreviewFailed when it cannot.
   void previewLine(int line);
@@ -69,6 +72,7 @@ class Window : public QWidget {
 
   PreviewWindow& previewWindow() { return *previewWindow_; }
   PreviewFolder& previewFolder() { return *previewFolder_; }
+  Preview& previewFlow() { return *previewFlow_; }
 
  protected:
   // The clean-up at exit: the preview closes, its temp folder goes.

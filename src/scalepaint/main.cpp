@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   app.boxTitle = QString::fromUtf8(scalepaint::kProgramName);
   app.makeWindow = [&](const QCommandLineParser& options) {
     std::error_code ec;
-    auto window = std::make_unique<scalepaint::Window>(std::filesystem::current_path(ec), kEdition);
+    auto window = std::make_unique<scalepaint::Window>(ui::startFolder(), kEdition);
     if (options.isSet(sourceOption))
       window->setSource(std::filesystem::absolute(ui::toPath(options.value(sourceOption)), ec));
     if (options.isSet(paletteOption)) window->openPaletteFile(ui::toPath(options.value(paletteOption)));

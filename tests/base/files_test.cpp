@@ -14,6 +14,8 @@
 #include "base/file_io.hpp"
 #include "base/files.hpp"
 #include "base/temporaries.hpp"
+#include "base/user_folders.hpp"
+#include "support/scoped_environment.hpp"
 #include "support/test_folder.hpp"
 
 namespace {
@@ -153,6 +155,33 @@ TEST(Files, NothingOfOursOutlivesTheProgram) {
     EXPECT_FALSE(fs::exists(folder.path() / "Shared" / ("work-" + gone + "-0123abcd")));
     EXPECT_TRUE(fs::exists(folder.path() / "Shared" / "work-kept"));
   }
+}
+
+// The user's own folders come from the environment as the XDG rules give them; the temporary
+// one is made closed to everyone else, and a relative setting is ignored.
+TEST(UserFolders, FollowTheEnvironmentAndTheTemporaryOneIsTheUsersAlone) {
+  test::TempFolder folder;
+  const std::string run = (folder.path() / "run").string(), home = (folder.path() / "home").string();
+  test::ScopedEnvironment runtime("XDG_RUNTIME_DIR", run.c_str()), cache("XDG_CACHE_HOME", "relative/cache"),
+      homeVariable("HOME", home.c_str()), data("XDG_DATA_HOME", nullptr), dataDirs("XDG_DATA_DIRS", "/opt/share:rel:/usr/share/");
+  const auto privateTo = [](const fs::path& path) { return fs::status(path).permissions() == fs::perms::owner_all; };
+  auto temporary = base::userTemporaryFolder();
+  ASSERT_TRUE(temporary) << temporary.error().message;
+  EXPECT_EQ(*temporary, folder.path() / "run" / "brinkit");
+  EXPECT_TRUE(privateTo(*temporary));
+
+  // Without a runtime folder: the cache folder in the home folder, made as far as it is missing.
+  ::unsetenv("XDG_RUNTIME_DIR");
+  fs::create_directories(home);
+  temporary = base::userTemporaryFolder();
+  ASSERT_TRUE(temporary) << temporary.error().message;
+  EXPECT_EQ(*temporary, folder.path() / "home" / ".cache" / "brinkit");
+  EXPECT_TRUE(privateTo(*temporary) && privateTo(temporary->parent_path()));
+  fs::permissions(*temporary, fs::perms::all);  // opened by someone: closed again on use
+  EXPECT_TRUE(base::userTemporaryFolder() && privateTo(*temporary));
+
+  EXPECT_EQ(base::userDataFolder(), folder.path() / "home" / ".local/share/brinkit");
+  EXPECT_EQ(base::systemDataFolders(), (std::vector<fs::path>{"/opt/share", "/usr/share/"}));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "fishfile/fish_library.hpp"
 #include "fishfile/system_palette.hpp"
 #include "samples/samples.hpp"
+#include "support/scoped_environment.hpp"
 #include "support/test_folder.hpp"
 #include "ui/scripted_ui.hpp"
 
@@ -205,10 +206,29 @@ TEST_F(FinwrightBuild, InputsAreCheckedBeforeTheSaveDialogIsShown) {
     EXPECT_TRUE(ui.dialogs.empty());
   };
   refusedWithoutDialog("川", "川");
-  // The library is checked before the texts, and the message says where it was looked for.
+  // The library is checked before the texts, and the message says everywhere it was looked for
+  // (the start folder, the user's data folder, beside the program) and where one belongs.
   fs::remove(folder.path() / "fish.lib");
+  const fs::path data = folder.path() / "data" / "brinkit";
+  test::ScopedEnvironment variable("XDG_DATA_HOME", data.parent_path().c_str());
+  const auto places = readyBuilder()->libraryPlaces();
+  ASSERT_EQ(places.size(), 3u);
+  EXPECT_EQ(places[0], folder.path() / "fish.lib");
+  EXPECT_EQ(places[1], data / "fish.lib");
   refusedWithoutDialog("川", "The fish library fish.lib, the template every new fish file is built from, was not found at " +
-                                 (folder.path() / "fish.lib").string() + ".");
+                                 places[0].string() + ", " + places[1].string() + " or " + places[2].string() +
+                                 ". Put one into " + data.string() + ", or choose one with File > Choose Fish Library.");
+  // One in the user's data folder serves; a chosen one is looked at first.
+  fs::create_directories(data);
+  ASSERT_TRUE(samples::writeLibrary(data / "fish.lib"));
+  EXPECT_EQ(readyBuilder()->library(), data / "fish.lib");
+  ASSERT_TRUE(base::writeFileAtomically(folder.path() / "chosen.lib", Bytes(64, 'x')));
+  auto builder = readyBuilder();
+  builder->setChosenLibrary(folder.path() / "chosen.lib");
+  ui.messages.clear();
+  EXPECT_EQ(builder->build().outcome, ui::Outcome::Refused);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Library File differs"});
+  fs::remove(data / "fish.lib");
   ASSERT_TRUE(base::writeFileAtomically(folder.path() / "fish.lib", Bytes(64, 'x')));
   refusedWithoutDialog("Edit me", "Library File differs");
 }

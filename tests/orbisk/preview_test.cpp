@@ -8,6 +8,7 @@
 
 #include "base/bytes.hpp"
 #include "base/file_io.hpp"
+#include "base/system.hpp"
 #include "orbisk/media.hpp"
 #include "orbisk/midi_info.hpp"
 #include "orbisk/midi_render.hpp"
@@ -15,6 +16,7 @@
 #include "orbisk/preview_folder.hpp"
 #include "orbisk/preview_text.hpp"
 #include "orbisk/wave_info.hpp"
+#include "support/scoped_environment.hpp"
 #include "support/test_folder.hpp"
 #include "ui/scripted_ui.hpp"
 
@@ -299,19 +301,36 @@ TEST(PreviewFolder, SaysSoWhenSomeoneElsesFileKeepsAFolder) {
   EXPECT_EQ(folder.remove(), orbisk::tempFolderMessage(base::displayPath(program.path() / "OrbTemp")));
 }
 
-TEST(PreviewFolder, FallsBackToTheTemporaryFolderAndCleansUpWhenDropped) {
-  test::TempFolder fallback;
-  fs::path made;
+// Two people, or one person's two copies, preview at once without meeting: each copy has a
+// folder of its own under the user's runtime folder, and a killed copy's folder goes when the
+// next copy starts.
+TEST(PreviewFolder, LivesInTheUsersOwnFolderAndSweepsCopiesThatAreGone) {
+  test::TempFolder runtime;
+  test::ScopedEnvironment variable("XDG_RUNTIME_DIR", runtime.path().c_str());
+  const fs::path shared = runtime.path() / "brinkit" / "OrbTemp";
+  const fs::path gone = shared / "copy-4194305-0123abcd", running = shared / "copy-1-89abcdef";
+  fs::create_directories(gone);
+  fs::create_directories(running);
+  fs::path a;
   {
-    orbisk::PreviewFolder folder(fallback.path() / "no-such-program-folder", fallback.path());
-    auto own = folder.ensure();
-    ASSERT_TRUE(own) << own.error().message;
-    made = *own;
-    EXPECT_EQ(made.parent_path(), fallback.path() / "OrbTemp");
-    EXPECT_FALSE(fs::exists(fallback.path() / "no-such-program-folder"));
+    orbisk::PreviewFolder first, second;
+    first.sweep();
+    EXPECT_FALSE(fs::exists(gone));
+    EXPECT_TRUE(fs::exists(running));
+    auto made = first.ensure();
+    ASSERT_TRUE(made) << made.error().message;
+    a = *made;
+    auto b = second.ensure();
+    ASSERT_TRUE(b) << b.error().message;
+    EXPECT_NE(a, *b);
+    EXPECT_EQ(a.parent_path(), shared);
+    EXPECT_EQ(a.filename().string().rfind("copy-" + std::to_string(base::processId()) + "-", 0), 0u);
+    for (const fs::path& own : {a, shared.parent_path()}) EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(first.remove(), std::nullopt);  // other copies' folders stay, quietly
+    EXPECT_TRUE(fs::exists(*b));
   }
-  EXPECT_FALSE(fs::exists(made));
-  EXPECT_FALSE(fs::exists(fallback.path() / "OrbTemp"));
+  EXPECT_FALSE(fs::exists(a));
+  EXPECT_TRUE(fs::exists(running));
 }
 
 // ---- showing and saving

@@ -19,6 +19,7 @@
 
 #include "base/bmp.hpp"
 #include "base/file_io.hpp"
+#include "base/user_folders.hpp"
 #include "orbisk/media.hpp"
 #include "orbisk/midi_render.hpp"
 #include "orbisk/preview_text.hpp"
@@ -213,7 +214,7 @@ TEST_F(OrbiskPreview, AWaveShowsItsLengthAndThePositionWhilePlaying) {
   window.previewLine(0);
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(player->opened, *window.previewFolder().folder() / "Temp0000.WAV");
-  EXPECT_EQ(player->opened.parent_path().parent_path(), folder.path() / "OrbTemp");
+  EXPECT_EQ(player->opened.parent_path().parent_path(), *base::userTemporaryFolder() / "OrbTemp");  // never the program's
   EXPECT_EQ(preview().windowTitle(), QStringLiteral("プレビュー - pack0000.WAV"));
   EXPECT_TRUE(control<QWidget>("SoundPanel")->isVisible());
   EXPECT_FALSE(control<QScrollArea>("PictureArea")->isVisible());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -11,9 +12,12 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "base/system.hpp"
+#include "base/user_folders.hpp"
 #include "ui/qt/describe.hpp"
 #include "ui/qt/fit_screen.hpp"
 #include "ui/qt/language_switch.hpp"
+#include "ui/qt/qt_ui.hpp"
 #include "ui/qt/single_instance.hpp"
 #include "ui/qt/suite_menus.hpp"
 
@@ -218,6 +222,15 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
     QTimer::singleShot(kSettleMs, window.get(), [&window, &file] { QApplication::exit(savePicture(*window, file) ? 0 : kExitFailed); });
   }
   return QApplication::exec();
+}
+
+std::filesystem::path startFolder() {
+  std::error_code ec;
+  const std::filesystem::path current = std::filesystem::current_path(ec);
+  const std::filesystem::path program = base::programFolder();
+  const bool own = !program.empty() && std::filesystem::equivalent(current, program, ec);
+  if (!ec && !own && base::isWritableFolder(current)) return current;
+  return toPath(QDir::homePath());
 }
 
 }  // namespace ui

@@ -20,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -63,6 +64,11 @@ void pressAndScreenshotModal(QWidget* window, std::function<void()> press, const
 // Shows `shown` (a dialog the main window would open) on its own in the main window's place.
 // The main window, unseen, lives on until the application quits, since the dialog works on it.
 std::unique_ptr<QWidget> showOnItsOwn(std::unique_ptr<QWidget> main, std::unique_ptr<QWidget> shown);
+
+// The folder a window that writes there by default starts in: the current folder, or the home
+// folder when the current one is the program's own (an installed program's is the system's)
+// or not writable (a launcher may start a program anywhere).
+std::filesystem::path startFolder();
 
 // Makes Japanese texts render with a Japanese font where one is installed, keeping the
 // platform's font for Latin text. runWindowApp calls it; tests that draw may too.
