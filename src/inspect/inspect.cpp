@@ -272,7 +272,7 @@ void reportFish(Builder& b, const Map& map) {
     const std::size_t at = dataAt(*info);
     Field number = b.u16("resource number R", at + 578);
     const auto R = std::get<I>(number.value);
-    fish.fields.push_back({"fish ID (R = ID x 200 + 300)", (R - 300) / 200, at + 578, 2, {}});
+    fish.fields.push_back({"fish ID (R = ID x 200 + 300)", (R - 300) / 200, at + 578, 0, {}});
     if (R < 300 || (R - 300) % 200 != 0) b.problem(at + 578, strcat("The resource number ", R, " is no fish ID's (ID x 200 + 300)."));
     fish.fields.push_back(std::move(number));
     fish.fields.push_back(b.counted("name", at, 32));
@@ -444,7 +444,7 @@ void reportFood(Builder& b, const Map& map) {
     food.fields.push_back(b.counted("name", at, 32));
     food.fields.push_back(b.text("memo", untilZero(bytesText(b.file_, at + 34, 512)), at + 34, 512));
     Field R = b.u16("resource number R", at + 546);
-    food.fields.push_back({"food ID (R = ID x 100 + 10000)", (std::get<I>(R.value) - 10000) / 100, at + 546, 2, {}});
+    food.fields.push_back({"food ID (R = ID x 100 + 10000)", (std::get<I>(R.value) - 10000) / 100, at + 546, 0, {}});
     food.fields.push_back(std::move(R));
     if (h->data->size() != foodfile::kHeaderDataSize) b.problem(h->countAt, strcat("The food header holds ", h->data->size(), " bytes, not 548."));
   } else {
@@ -508,7 +508,10 @@ void reportPlant(Builder& b, const Map& map) {
 
 void reportGravel(Builder& b, const Map& map) {
   Section gravel{"Gravel", {}, {}, {}, {}};
-  gravel.fields.push_back({"header text", shownText(untilZero(bytesText(b.file_, 16, 240)), base::CodePage::Cp1252), 16, 0, {}});
+  // gritpress writes a text where gritwright writes constants.
+  const std::string headerText = untilZero(bytesText(b.file_, 16, 240));
+  if (!headerText.empty() && std::all_of(headerText.begin(), headerText.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+    gravel.fields.push_back({"header text", headerText, 16, headerText.size(), {}});
   if (const auto* d = firstOf(map, "Grvl")) {
     gravel.fields.push_back(b.u16("Height", dataAt(*d)));
     gravel.fields.push_back(b.u16("Length", dataAt(*d) + 2));
