@@ -103,9 +103,16 @@ bool isFish(ByteSpan file, const Map& map) {
   return info && sets;
 }
 
+// The file as netkeeper holds it, made once (a copy of up to 10 MB) for recognising and reporting.
+const tankfile::TankImage* tankImage(ByteSpan file, std::optional<tankfile::TankImage>& held) {
+  if (!held && file.size() <= tankfile::kImageLimit)
+    if (auto image = tankfile::TankImage::fromBytes(base::Bytes(file.begin(), file.end()))) held = std::move(*image);
+  return held ? &*held : nullptr;
+}
+
 // A tank as netkeeper takes it: a water block that passes its version test, or a first fish record.
-bool looksLikeTank(ByteSpan file) {
-  auto image = tankfile::TankImage::fromBytes(base::Bytes(file.begin(), file.end()));
+bool looksLikeTank(ByteSpan file, std::optional<tankfile::TankImage>& held) {
+  const auto* image = tankImage(file, held);
   if (!image) return false;
   if (auto w = tankfile::findWaterBlock(*image); w && tankfile::acceptsWaterEditing(tankfile::waterValues(*image, *w))) return true;
   return tankfile::findFirstFishRecord(*image).has_value();
@@ -122,20 +129,20 @@ constexpr std::string_view kLookedFor =
     "offset 500), a tank (a water block 3C 00 00 00 in the first 5000 bytes or a fish record D0 01 00 00) "
     "and a palette file (256 lines of whole numbers)";
 
-Kind recogniseWith(ByteSpan file, const std::optional<Map>& map, std::string& reason) {
+Kind recogniseWith(ByteSpan file, const std::optional<Map>& map, std::string& reason, std::optional<tankfile::TankImage>& held) {
   if (map) {
     if (hasType(*map, "Fd_H")) return reason = "its resource types Fd_H, Fd_I …", Kind::Food;
     if (hasType(*map, "PlTI")) return reason = "its resource types PlTI, PlPI …", Kind::Plant;
     if (hasType(*map, "Grvl")) return reason = "its resource types Grvl, BADP, BAPC", Kind::Gravel;
     if (isFish(file, *map)) return reason = "a 1128-byte info block and animation sets in its resources", Kind::Fish;
-    if (looksLikeTank(file)) return reason = "a water block or fish record among its resources", Kind::Tank;
+    if (looksLikeTank(file, held)) return reason = "a water block or fish record among its resources", Kind::Tank;
     return reason = "its header and resource map", Kind::Container;
   }
   if (file.size() >= 4 && std::memcmp(file.data(), "Fish", 4) == 0 && fishfile::readFishLibrary(file))
     return reason = "\"Fish\" at offset 0 and its entry list", Kind::FishLibrary;
   if (file.size() <= wtkfile::kMaxTankSize && wtkfile::findFirstRecord(file))
     return reason = "a fish record 80 3F .. 00 00 00 01 with a known kind name", Kind::ExtendedTank;
-  if (file.size() <= tankfile::kImageLimit && looksLikeTank(file))
+  if (looksLikeTank(file, held))
     return reason = "a water block or fish record (without a resource map)", Kind::Tank;
   if (looksLikePalette(file)) return reason = "256 lines of whole numbers", Kind::Palette;
   reason = kLookedFor;
@@ -144,7 +151,12 @@ Kind recogniseWith(ByteSpan file, const std::optional<Map>& map, std::string& re
 
 // Building the report.
 
-std::string shownText(std::string_view bytes, base::CodePage page) { return base::fromCodePageForShowing(bytes, page); }
+// ASCII reads the same in both code pages; only other texts go through the converter, which is
+// slow to open (thousands of names in an archive).
+std::string shownText(std::string_view bytes, base::CodePage page) {
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) return std::string(bytes);
+  return base::fromCodePageForShowing(bytes, page);
+}
 
 std::string bytesText(ByteSpan data, std::size_t at, std::size_t count) {
   if (at >= data.size()) return {};
@@ -330,9 +342,9 @@ constexpr std::array<std::string_view, 15> kWaterLabels = {"Vol(Litter)", "Temp"
                                                            "Cl", "Ca", "Mg", "Protain", "Carbo hydrate", "Fat", "Vitamin"};
 constexpr std::array<std::string_view, 5> kGeneKinds = {"Discus", "Guppy", "KilliFish", "MarbleAngel", "Kingyo"};
 
-void reportTank(Builder& b) {
-  auto image = tankfile::TankImage::fromBytes(base::Bytes(b.file_.begin(), b.file_.end()));
-  if (!image) return b.problem(std::nullopt, image.error().message);
+void reportTank(Builder& b, std::optional<tankfile::TankImage>& held) {
+  const auto* image = tankImage(b.file_, held);
+  if (!image) return b.problem(std::nullopt, "The file is longer than the 10,000,000 bytes a tank may hold.");
   if (auto w = tankfile::findWaterBlock(*image)) {
     Section water{"Water block", *w, {}, {}, {}};
     const auto values = tankfile::waterValues(*image, *w);
@@ -562,7 +574,8 @@ void reportPalette(Builder& b) {
 
 Kind recognise(base::ByteSpan file, std::string* reason) {
   std::string why;
-  const auto kind = recogniseWith(file, readMap(file), why);
+  std::optional<tankfile::TankImage> held;
+  const auto kind = recogniseWith(file, readMap(file), why, held);
   if (reason) *reason = why;
   return kind;
 }
@@ -572,14 +585,15 @@ Report inspectFile(base::ByteSpan file, base::CodePage page) {
   report.fileSize = file.size();
   std::string notContainer;
   const auto map = readMap(file, &notContainer);
-  report.kind = recogniseWith(file, map, report.reason);
+  std::optional<tankfile::TankImage> held;
+  report.kind = recogniseWith(file, map, report.reason, held);
   Builder b(file, page, report);
   if (map) report.sections.push_back(containerSection(b, *map));
   switch (report.kind) {
     case Kind::Fish: reportFish(b, *map); break;
     case Kind::Tank:
       if (!map) b.problem(0, strcat("No resource map could be read (", notContainer, "); the tank's blocks are found by their markers."));
-      reportTank(b);
+      reportTank(b, held);
       break;
     case Kind::ExtendedTank: reportWtk(b); break;
     case Kind::Food: reportFood(b, *map); break;
