@@ -61,7 +61,10 @@ std::optional<Map> readMap(ByteSpan file, std::string* why = nullptr) {
   }
   auto refs = resfile::readReferences(file);
   if (!refs) {
-    if (why) *why = refs.error().message;
+    if (why) {
+      *why = refs.error().message;
+      if (why->ends_with('.')) why->pop_back();
+    }
     return std::nullopt;
   }
   Map map;
@@ -145,6 +148,9 @@ Kind recogniseWith(ByteSpan file, const std::optional<Map>& map, std::string& re
   if (looksLikeTank(file, held))
     return reason = "a water block or fish record (without a resource map)", Kind::Tank;
   if (looksLikePalette(file)) return reason = "256 lines of whole numbers", Kind::Palette;
+  // A container whose map is damaged or cut off is still one: its header is reported.
+  if (file.size() >= 16 && base::readU32(file, 0).value_or(0) == resfile::kHeaderSize)
+    return reason = "256 at offset 0 (its resource map could not be read)", Kind::Container;
   reason = kLookedFor;
   return Kind::None;
 }
@@ -588,7 +594,13 @@ Report inspectFile(base::ByteSpan file, base::CodePage page) {
   std::optional<tankfile::TankImage> held;
   report.kind = recogniseWith(file, map, report.reason, held);
   Builder b(file, page, report);
-  if (map) report.sections.push_back(containerSection(b, *map));
+  if (map) {
+    report.sections.push_back(containerSection(b, *map));
+  } else if (report.kind == Kind::Container) {
+    Section header{"Resource container", 0, {b.u32("data area offset", 0), b.u32("map offset", 4), b.u32("data area length", 8), b.u32("map length", 12)}, {}, {}};
+    report.sections.push_back(std::move(header));
+    b.problem(4, strcat("The resource map could not be read: ", notContainer, "."));
+  }
   switch (report.kind) {
     case Kind::Fish: reportFish(b, *map); break;
     case Kind::Tank:

@@ -238,6 +238,14 @@ TEST(InspectTrouble, ToldWithoutFailingTheReport) {
   EXPECT_NE(cut.problems[0].message.find("No resource map could be read"), std::string::npos);
   EXPECT_NE(findSection(cut.sections, "Fish 1: Guppy"), nullptr);
 
+  // A container cut off before its map: its header is still reported.
+  Bytes cutGravel = gravel();
+  cutGravel.resize(20000);
+  const Report header = inspected(cutGravel, Kind::Container);
+  ASSERT_EQ(header.problems.size(), 1u);
+  EXPECT_EQ(header.problems[0].message, "The resource map could not be read: its map offset lies outside the file.");
+  EXPECT_EQ(whole(field(header, "Resource container", "map offset")), 25952);
+
   // Bytes of no known kind.
   Bytes noise(3000);
   for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 37 + 11);
