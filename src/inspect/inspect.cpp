@@ -371,21 +371,21 @@ void reportTank(Builder& b, std::optional<tankfile::TankImage>& held) {
   for (auto n = first; n; n = tankfile::findNextFishRecord(*image, *n + 400)) {
     const std::size_t N = *n;
     const std::string kind = tankfile::kindName(*image, N);
-    Section s{strcat("Fish ", ++count, ": ", shownText(kind, b.page_)), N, {}, {}, {}};
+    Section s{"Fish " + std::to_string(++count) + ": " + shownText(kind, b.page_), N, {}, {}, {}};
     s.fields.push_back(b.counted("kind", N));
     Field sex = b.u8("sex", N + tankfile::fish::kSex);
     const auto sexByte = std::get<I>(sex.value);
     sex.shown = sexByte == 'M' ? "male (M)" : sexByte == 'F' ? "female (F)" : "neither M nor F";
     s.fields.push_back(std::move(sex));
     Field age = b.u32("age", N + tankfile::fish::kAge);
-    age.shown = strcat(thousandths(static_cast<std::uint64_t>(std::get<I>(age.value)) * 1000 / 1440), " days");
+    age.shown = thousandths(static_cast<std::uint64_t>(std::get<I>(age.value)) * 1000 / 1440) + " days";
     s.fields.push_back(std::move(age));
     s.fields.push_back(b.u8("health", N + tankfile::fish::kHealth));
     s.fields.push_back(b.u8("vigor", N + tankfile::fish::kVigor));
     s.fields.push_back(b.u8("courage", N + tankfile::fish::kCourage));
     s.fields.push_back(b.u8("fullness", N + tankfile::fish::kFullness));
     Field power = b.u8("power", N + tankfile::fish::kPower);
-    power.shown = strcat(std::get<I>(power.value) + 5, " (stored - 5)");
+    power.shown = std::to_string(std::get<I>(power.value) + 5) + " (stored - 5)";
     s.fields.push_back(std::move(power));
     s.fields.push_back(b.u32("ID", N + tankfile::fish::kId));
     s.fields.push_back({"first cleared field", hexBytes(b.file_.subspan(std::min(b.file_.size(), N + 266), std::min<std::size_t>(6, b.file_.size() - std::min(b.file_.size(), N + 266)))), N + 266, 6, {}});
@@ -413,7 +413,7 @@ void reportTank(Builder& b, std::optional<tankfile::TankImage>& held) {
   for (auto e = tankfile::findNextEggRecord(*image, image->fileLength() * 4 / 10 + 400); e;
        e = tankfile::findNextEggRecord(*image, *e + 400)) {
     const std::size_t E = *e;
-    Section s{strcat("Egg ", ++eggs, ": ", shownText(tankfile::kindName(*image, E), b.page_)), E, {}, {}, {}};
+    Section s{"Egg " + std::to_string(++eggs) + ": " + shownText(tankfile::kindName(*image, E), b.page_), E, {}, {}, {}};
     s.fields.push_back(b.counted("kind", E));
     s.fields.push_back(b.u8("egg count", E + tankfile::egg::kCount));
     s.fields.push_back(b.u32("ID", E + tankfile::egg::kId));
