@@ -96,14 +96,16 @@ bool hasType(const Map& map, std::string_view code) {
   return std::any_of(map.resources.begin(), map.resources.end(), [&](const Resource& r) { return r.ref.type.text() == code; });
 }
 
+// One info block and one to four animation sets: the game's archive, which holds many fish,
+// has more of both.
 bool isFish(ByteSpan file, const Map& map) {
-  bool info = false, sets = false;
+  std::size_t info = 0, sets = 0;
   for (const auto& r : map.resources) {
     if (!r.data) continue;
-    info = info || r.data->size() == fishfile::kInfoBlockSize;
-    sets = sets || fishfile::looksLikeAnimationSet(file, r.countAt + 4, static_cast<std::uint32_t>(r.data->size()));
+    info += r.data->size() == fishfile::kInfoBlockSize;
+    sets += fishfile::looksLikeAnimationSet(file, r.countAt + 4, static_cast<std::uint32_t>(r.data->size()));
   }
-  return info && sets;
+  return info == 1 && sets >= 1 && sets <= 4;
 }
 
 // The file as netkeeper holds it, made once (a copy of up to 10 MB) for recognising and reporting.
@@ -113,12 +115,13 @@ const tankfile::TankImage* tankImage(ByteSpan file, std::optional<tankfile::Tank
   return held ? &*held : nullptr;
 }
 
-// A tank as netkeeper takes it: a water block that passes its version test, or a first fish record.
-bool looksLikeTank(ByteSpan file, std::optional<tankfile::TankImage>& held) {
+// A tank as netkeeper takes it: a water block that passes its version test, or (unless the file
+// is a resource container, as the game's archive holding fish records is) a first fish record.
+bool looksLikeTank(ByteSpan file, std::optional<tankfile::TankImage>& held, bool container) {
   const auto* image = tankImage(file, held);
   if (!image) return false;
   if (auto w = tankfile::findWaterBlock(*image); w && tankfile::acceptsWaterEditing(tankfile::waterValues(*image, *w))) return true;
-  return tankfile::findFirstFishRecord(*image).has_value();
+  return !container && tankfile::findFirstFishRecord(*image).has_value();
 }
 
 bool looksLikePalette(ByteSpan file) {
@@ -138,14 +141,14 @@ Kind recogniseWith(ByteSpan file, const std::optional<Map>& map, std::string& re
     if (hasType(*map, "PlTI")) return reason = "its resource types PlTI, PlPI …", Kind::Plant;
     if (hasType(*map, "Grvl")) return reason = "its resource types Grvl, BADP, BAPC", Kind::Gravel;
     if (isFish(file, *map)) return reason = "a 1128-byte info block and animation sets in its resources", Kind::Fish;
-    if (looksLikeTank(file, held)) return reason = "a water block or fish record among its resources", Kind::Tank;
+    if (looksLikeTank(file, held, true)) return reason = "a water block among its resources (3C 00 00 00, a temperature of 15-40 degrees)", Kind::Tank;
     return reason = "its header and resource map", Kind::Container;
   }
   if (file.size() >= 4 && std::memcmp(file.data(), "Fish", 4) == 0 && fishfile::readFishLibrary(file))
     return reason = "\"Fish\" at offset 0 and its entry list", Kind::FishLibrary;
   if (file.size() <= wtkfile::kMaxTankSize && wtkfile::findFirstRecord(file))
     return reason = "a fish record 80 3F .. 00 00 00 01 with a known kind name", Kind::ExtendedTank;
-  if (looksLikeTank(file, held))
+  if (looksLikeTank(file, held, false))
     return reason = "a water block or fish record (without a resource map)", Kind::Tank;
   if (looksLikePalette(file)) return reason = "256 lines of whole numbers", Kind::Palette;
   // A container whose map is damaged or cut off is still one: its header is reported.

@@ -12,6 +12,7 @@
 #include "json_schema.hpp"
 #include "palettefile/palettefile.hpp"
 #include "plantfile/plantfile.hpp"
+#include "resfile/resfile.hpp"
 #include "samples/bitmaps.hpp"
 #include "samples/sample_library.hpp"
 #include "samples/samples.hpp"
@@ -207,6 +208,26 @@ TEST(InspectKinds, PlantGravelLibraryAndPalette) {
   const std::string text = palettefile::paletteFileText(table);
   const Report pal = inspected(Bytes(text.begin(), text.end()), Kind::Palette);
   EXPECT_EQ(whole(field(pal, "Palette table", "entries not mapping to themselves")), 1);
+}
+
+TEST(InspectKinds, ArchiveOfTwoFishIsAContainer) {
+  // The game's archive holds many fish: their info blocks, animation sets and fish records.
+  const Bytes fish = samples::sampleFish().value();
+  resfile::Writer writer;
+  resfile::MapSpec map;
+  std::uint16_t number = 0;
+  const auto refs = resfile::readReferences(fish).value();
+  for (int copy = 0; copy < 2; ++copy)
+    for (const auto& ref : refs) {
+      const auto data = resfile::resourceData(fish, ref.dataOffset).value();
+      map.types.push_back({ref.type, {{number++, std::nullopt, writer.append(data)}}});
+    }
+  auto finished = std::move(writer).finish(map);
+  ASSERT_TRUE(finished) << finished.error().message;
+  const Bytes archive = *finished;
+  const Report r = inspected(archive, Kind::Container);
+  EXPECT_EQ(findSection(r.sections, "Resource container")->tables.at(1).rows.size(), 2 * 65u);
+  EXPECT_TRUE(r.problems.empty());
 }
 
 TEST(InspectTrouble, ToldWithoutFailingTheReport) {
