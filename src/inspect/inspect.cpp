@@ -431,7 +431,7 @@ void reportWtk(Builder& b) {
     Section s{strcat("Record ", ++count, ": ", shownText(names.kind, b.page_)), r->k, {}, {}, {}};
     s.fields.push_back(b.text("kind name", names.kind, r->k, names.kind.size()));
     s.fields.push_back({"recognised kind", std::string(r->kind), r->k, r->kind.size(), {}});
-    s.fields.push_back({"nickname", shownText(names.nickname, b.page_), {}, 0, {}});
+    s.fields.push_back(b.text("nickname", names.nickname, r->k + names.nicknameAt, names.nickname.size()));
     const auto base = wtkfile::findBase(b.file_, r->k);
     if (!base) {
       b.problem(r->k, strcat("Record ", count, " has no sex field (100, -100 or an egg's pattern) 96-224 bytes after its kind name."));
@@ -536,7 +536,10 @@ void reportGravel(Builder& b, const Map& map) {
   if (const auto* d = firstOf(map, "Grvl")) {
     gravel.fields.push_back(b.u16("Height", dataAt(*d)));
     gravel.fields.push_back(b.u16("Length", dataAt(*d) + 2));
-    if (d->name) gravel.fields.push_back({"name", shownText(*d->name, b.page_), {}, 0, {}});
+    if (d->name) {
+      const std::size_t nameAt = resfile::mapOffset(b.file_) + b.z_.u16(static_cast<I>(resfile::mapOffset(b.file_) + 26)) + d->ref.nameOffset;
+      gravel.fields.push_back(b.text("name", *d->name, nameAt, 1 + d->name->size()));
+    }
   } else {
     b.problem(std::nullopt, "No dimension block (Grvl) inside the file.");
   }

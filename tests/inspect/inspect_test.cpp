@@ -146,6 +146,7 @@ TEST(InspectKinds, ExtendedTankRecordsByTheirBase) {
   EXPECT_EQ(at(field(r, "Record 1: NEONTETRA", "sex")), at(name) + 100);
   EXPECT_EQ(whole(field(r, "Record 1: NEONTETRA", "age")), 30 * 1440);
   EXPECT_EQ(std::get<double>(field(r, "Record 1: NEONTETRA", "courage").value), 40.25);
+  EXPECT_EQ(at(field(r, "Record 2: CARDINALFISH", "nickname")), at(field(r, "Record 2: CARDINALFISH", "kind name")) + 12 + 1 + 5 + 5);
   EXPECT_EQ(field(r, "Record 2: CARDINALFISH", "sex").shown, "female");
   EXPECT_EQ(whole(field(r, "Record 4: angelfish", "eggs")), 100);
   // PANDA carries neither sex value: told, and the rest of the report stands.
