@@ -75,7 +75,7 @@ void writeTable(std::string& out, const Table& table, const std::string& indent)
   line([&](std::size_t c) { return table.columns[c]; }, [](std::size_t) { return false; });
   for (const auto& row : table.rows)
     line([&](std::size_t c) { return c < row.size() ? cell(row[c], c) : std::string(); },
-         [&](std::size_t c) { return c < row.size() && !std::holds_alternative<std::string>(row[c]); });
+         [&](std::size_t c) { return c < row.size() && (std::holds_alternative<std::int64_t>(row[c]) || std::holds_alternative<double>(row[c])); });
 }
 
 void writeSection(std::string& out, const Section& section, const std::string& indent) {
