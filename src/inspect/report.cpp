@@ -86,18 +86,35 @@ void writeSection(std::string& out, const Section& section, const std::string& i
   auto rawOf = [](const Field& f) {
     return f.shown && !std::holds_alternative<std::monostate>(f.value) && text(f.value) != *f.shown ? "[" + text(f.value) + "]" : std::string();
   };
+  // Each text once, the line built in place: a 10 MB tank gives tens of thousands of lines.
+  struct Cells {
+    std::string shown, raw;
+    std::size_t nameColumns, shownColumns;
+  };
+  std::vector<Cells> cells;
+  cells.reserve(section.fields.size());
   std::size_t nameWidth = 0, valueWidth = 0, rawWidth = 0;
   for (const auto& f : section.fields) {
-    nameWidth = std::max(nameWidth, columns(f.name));
-    valueWidth = std::max(valueWidth, std::min<std::size_t>(56, columns(shownOf(f))));
-    rawWidth = std::max(rawWidth, columns(rawOf(f)));
+    Cells c{shownOf(f), rawOf(f), columns(f.name), 0};
+    c.shownColumns = columns(c.shown);
+    nameWidth = std::max(nameWidth, c.nameColumns);
+    valueWidth = std::max(valueWidth, std::min<std::size_t>(56, c.shownColumns));
+    rawWidth = std::max(rawWidth, c.raw.size());
+    cells.push_back(std::move(c));
   }
-  for (const auto& f : section.fields) {
-    std::string l = inner + padded(f.name, nameWidth) + "  " + padded(shownOf(f), valueWidth);
-    if (rawWidth) l += "  " + padded(rawOf(f), rawWidth);
-    if (f.offset) l += "  at " + hexOffset(*f.offset) + (f.size ? " (" + std::to_string(f.size) + ")" : std::string());
-    while (!l.empty() && l.back() == ' ') l.pop_back();
-    out += l + "\n";
+  for (std::size_t i = 0; i < section.fields.size(); ++i) {
+    const Field& f = section.fields[i];
+    const Cells& c = cells[i];
+    const std::size_t lineStart = out.size();
+    out.append(inner).append(f.name).append(nameWidth - c.nameColumns + 2, ' ').append(c.shown);
+    if (valueWidth > c.shownColumns) out.append(valueWidth - c.shownColumns, ' ');
+    if (rawWidth) out.append(2, ' ').append(c.raw).append(rawWidth - c.raw.size(), ' ');
+    if (f.offset) {
+      out.append("  at ").append(hexOffset(*f.offset));
+      if (f.size) out.append(" (").append(std::to_string(f.size)).append(")");
+    }
+    while (out.size() > lineStart && out.back() == ' ') out.pop_back();
+    out += '\n';
   }
   for (const auto& t : section.tables) writeTable(out, t, inner);
   for (const auto& s : section.sections) writeSection(out, s, inner);
