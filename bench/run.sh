@@ -27,6 +27,9 @@ cd "$OLDPWD"
   grep -E 'median|Benchmark|---'
 bash bench/orbisk_compare.sh "$build"
 
+# inspect beside a plain read of the same 10 MB tank and 14 MB archive.
+"$build/bin/inspect_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+  grep -E 'median|Benchmark|---'
 for script in bench/netkeeper.sh bench/scalepaint.sh bench/pelletry.sh; do
   if [ -f "$script" ]; then bash "$script" "$build"; fi
 done

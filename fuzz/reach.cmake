@@ -1,8 +1,8 @@
 # The targets over the rest of the suite: gravel and plant building, finwright's build from a
 # library, orbisk's save with real file names and the preview's bitmap decoding, tank files on
 # disk, netkeeper's archive patch and kind table, scalepaint's PreView from a file, code pages,
-# pelletry's texts through Save, the number box and palette files. reach_seeds writes their
-# corpus.
+# pelletry's texts through Save, the number box, palette files and inspect's recogniser and
+# report on any bytes. reach_seeds writes their corpus.
 set(REACH_TARGETS
   gravel_build_fuzz:gritwright_core,gritpress_core
   plant_build_fuzz:fernwright_core
@@ -16,7 +16,8 @@ set(REACH_TARGETS
   codepage_fuzz:base
   pelletry_text_fuzz:pelletry_core
   number_box_fuzz:ui
-  palette_file_fuzz:palettefile)
+  palette_file_fuzz:palettefile
+  inspect_fuzz:inspect)
 foreach(entry ${REACH_TARGETS})
   string(REPLACE ":" ";" parts ${entry})
   list(GET parts 0 target)
@@ -27,7 +28,7 @@ foreach(entry ${REACH_TARGETS})
   target_link_options(${target} PRIVATE ${FUZZ_FLAGS})
   target_link_libraries(${target} PRIVATE ${libs})
 endforeach()
-foreach(lib gravelfile plantfile gritwright_core gritpress_core fernwright_core pelletry_core)
+foreach(lib gravelfile plantfile gritwright_core gritpress_core fernwright_core pelletry_core inspect)
   target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
 endforeach()
 

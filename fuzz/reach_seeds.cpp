@@ -22,6 +22,7 @@
 #include "samples/fish_drawing.hpp"
 #include "samples/sample_library.hpp"
 #include "samples/samples.hpp"
+#include "samples/wtk.hpp"
 
 namespace fs = std::filesystem;
 using base::Bytes;
@@ -135,6 +136,10 @@ int main(int argc, char** argv) {
   Bytes table(256);
   for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<std::uint8_t>(i * 3);
   seeds["palette_file_fuzz"] = {join({table, asBytes(palette)}), join({table, asBytes("3\r\nabc")})};
+
+  // One small file of each kind inspect recognises.
+  seeds["inspect_fuzz"] = {*fish, *library, guppy, egg, asBytes(palette)};
+  if (auto wtk = samples::sampleWtk()) seeds["inspect_fuzz"].push_back(*wtk);
 
   for (const auto& [target, files] : seeds) {
     const fs::path folder = fs::path(argv[1]) / target;

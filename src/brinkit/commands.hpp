@@ -9,5 +9,7 @@ namespace brinkit {
 void addSamplesCommand(CLI::App& app, ui::CommandContext& context);
 // brinkit demo: the tour of the suite in ./demo-out/
 void addDemoCommand(CLI::App& app, ui::CommandContext& context);
+// brinkit inspect FILE [--json]: what a content file is and what it holds, field by field
+void addInspectCommand(CLI::App& app, ui::CommandContext& context);
 
 }  // namespace brinkit

@@ -120,6 +120,7 @@ int main(int argc, char** argv) {
   pelletry::addCommand(app, context);
   brinkit::addSamplesCommand(app, context);
   brinkit::addDemoCommand(app, context);
+  brinkit::addInspectCommand(app, context);
 
   int status = context.exitCode;
   try {

@@ -144,6 +144,19 @@ base::Result<std::vector<Reference>> readReferences(ByteSpan file) {
   return refs;
 }
 
+base::Result<std::optional<std::string>> referenceName(ByteSpan file, const Reference& reference) {
+  if (reference.nameOffset == kNoName) return std::optional<std::string>{};
+  const std::size_t M = mapOffset(file);
+  auto listOffset = base::readU16(file, M + 26, "name-list offset");
+  if (!listOffset) return std::unexpected(listOffset.error());
+  base::Reader name(file, M + *listOffset + reference.nameOffset);
+  auto length = name.u8("resource name");
+  if (!length) return std::unexpected(length.error());
+  auto text = name.bytes(*length, "resource name");
+  if (!text) return std::unexpected(text.error());
+  return std::optional<std::string>(std::string(text->begin(), text->end()));
+}
+
 base::Result<ByteSpan> resourceData(ByteSpan file, std::uint32_t dataOffset) {
   std::size_t at = std::size_t{dataOffset} + kHeaderSize;
   auto count = base::readU32(file, at, "resource byte count");

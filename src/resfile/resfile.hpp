@@ -89,6 +89,10 @@ std::uint32_t mapOffset(base::ByteSpan file);
 // Every reference entry, walking the type list. Each entry must lie inside the file.
 base::Result<std::vector<Reference>> readReferences(base::ByteSpan file);
 
+// The name of a named reference (length byte, then its bytes, in the map's name list at
+// M + the name-list offset of map bytes 26-27), checked to lie in the file. None for 0xFFFF.
+base::Result<std::optional<std::string>> referenceName(base::ByteSpan file, const Reference& reference);
+
 // A resource's data: the bytes after its u32 count at dataOffset + 256, checked to lie in
 // the file.
 base::Result<base::ByteSpan> resourceData(base::ByteSpan file, std::uint32_t dataOffset);

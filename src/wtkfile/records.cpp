@@ -89,7 +89,7 @@ NameBlock readNameBlock(base::ByteSpan bytes, std::size_t k) {
   const std::size_t secondEnd = firstZero(kindEnd + 1, 64);
   const std::size_t nickStart = secondEnd + 5;
   const std::size_t nickEnd = nickStart < 100 ? firstZero(nickStart, 100) : nickStart;
-  return {text(0, kindEnd), text(nickStart, nickEnd)};
+  return {text(0, kindEnd), text(nickStart, nickEnd), nickStart};
 }
 
 std::optional<Base> findBase(base::ByteSpan bytes, std::size_t k) {

@@ -36,6 +36,7 @@ std::optional<Record> findNextRecord(base::ByteSpan image, std::size_t k);
 struct NameBlock {
   std::string kind;
   std::string nickname;
+  std::size_t nicknameAt = 0;  // where the nickname starts, counted from K
 };
 NameBlock readNameBlock(base::ByteSpan image, std::size_t k);
 
