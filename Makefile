@@ -40,11 +40,11 @@ install: build
 DEB_BUILD_OPTIONS ?= nocheck
 deb: deps
 	@bash deps/install.sh deps/deb-packages.txt
-	rm -rf build-deb && mkdir -p build-deb/brinkit dist
+	rm -rf build-deb dist/brinkit*_* && mkdir -p build-deb/brinkit dist
 	tar -cf - --exclude=./.git --exclude='./build*' --exclude=./dist --exclude=./demo-out --exclude=./fuzz-out . | tar -xf - -C build-deb/brinkit
 	cd build-deb/brinkit && CCACHE_DIR="$${CCACHE_DIR:-$$HOME/.cache/ccache}" DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS)" \
 	  dpkg-buildpackage -b -us -uc -j$(JOBS)
-	cp build-deb/*.deb build-deb/*.buildinfo build-deb/*.changes dist/
+	cp build-deb/*.*deb build-deb/*.buildinfo build-deb/*.changes dist/
 	lintian --fail-on error --info dist/*.changes
 	desktop-file-validate data/applications/*.desktop
 	appstreamcli validate --no-net data/metainfo/*.xml
