@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 20
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps build test test-nogui run sanitize fuzz bench screenshots clean
+.PHONY: all deps build test test-nogui run sanitize fuzz bench screenshots install deb clean
 
 all: build
 
@@ -27,6 +27,28 @@ test-nogui: deps
 
 run: build
 	./build/bin/brinkit demo
+
+# Installs the suite under PREFIX (no root needed for a folder of your own, e.g. ~/.local);
+# DESTDIR stages it elsewhere. The man pages come with the Debian package (`make deb`).
+PREFIX ?= /usr/local
+install: build
+	cmake --install build --prefix "$(PREFIX)"
+
+# The Debian package, built from a copy of the sources in build-deb/ (dpkg-buildpackage writes
+# beside the source folder) and collected in dist/. The tests are left out (nocheck): they are
+# as much code again as the suite and `make test` runs them; DEB_BUILD_OPTIONS= runs them too.
+DEB_BUILD_OPTIONS ?= nocheck
+deb: deps
+	@bash deps/install.sh deps/deb-packages.txt
+	rm -rf build-deb dist/brinkit*_* && mkdir -p build-deb/brinkit dist
+	tar -cf - --exclude=./.git --exclude='./build*' --exclude=./dist --exclude=./demo-out --exclude=./fuzz-out . | tar -xf - -C build-deb/brinkit
+	cd build-deb/brinkit && CCACHE_DIR="$${CCACHE_DIR:-$$HOME/.cache/ccache}" DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS)" \
+	  dpkg-buildpackage -b -us -uc -j$(JOBS)
+	cp build-deb/*.*deb build-deb/*.buildinfo build-deb/*.changes dist/
+	lintian --fail-on error --info dist/*.changes
+	desktop-file-validate data/applications/*.desktop
+	appstreamcli validate --no-net data/metainfo/*.xml
+	@ls -1 dist/*.deb
 
 sanitize: deps
 	cmake --preset sanitize
@@ -50,4 +72,4 @@ screenshots: build
 	bash docs/screenshots/take.sh build/bin
 
 clean:
-	rm -rf build build-nogui build-sanitize build-fuzz build-bench demo-out
+	rm -rf build build-nogui build-sanitize build-fuzz build-bench build-deb dist demo-out

@@ -79,5 +79,6 @@ int main(int argc, char** argv) {
     if (options.isSet(tickOption)) tick(*shown, options.value(tickOption), options.value(showOption) == QLatin1String("splicing"));
     return ui::showOnItsOwn(std::move(window), std::move(shown));
   };
+  app.fileOption = QStringLiteral("file");
   return ui::runWindowApp(argc, argv, app);
 }

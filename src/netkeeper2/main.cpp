@@ -38,5 +38,6 @@ int main(int argc, char** argv) {
     }
     return window;
   };
+  app.fileOption = QStringLiteral("file");
   return ui::runWindowApp(argc, argv, app);
 }

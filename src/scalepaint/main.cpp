@@ -34,5 +34,6 @@ int main(int argc, char** argv) {
     if (options.isSet(previewOption) && kEdition.preview) window->preview();
     return window;
   };
+  app.fileOption = QStringLiteral("source");
   return ui::runWindowApp(argc, argv, app);
 }

@@ -154,10 +154,19 @@ int runWindowApp(int argc, char** argv, const WindowApp& tool) {
   parser.addOption(describeOption);
   parser.addOption(languageOption);
   parser.addOptions(tool.options);
+  if (!tool.fileOption.isEmpty())
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The same as --%1 FILE.").arg(tool.fileOption),
+                                 QStringLiteral("[FILE]"));
 
   if (!parser.parse(QApplication::arguments())) {
     print(stderr, parser.errorText() + QLatin1Char('\n') + parser.helpText());
     return kExitUsage;
+  }
+  if (!tool.fileOption.isEmpty() && parser.positionalArguments().size() == 1 && !parser.isSet(tool.fileOption)) {
+    QStringList arguments = QApplication::arguments();
+    const QString file = parser.positionalArguments().first();
+    arguments[arguments.lastIndexOf(file)] = QStringLiteral("--%1=%2").arg(tool.fileOption, file);
+    parser.parse(arguments);
   }
   if (parser.isSet(helpOption)) {
     print(stdout, parser.helpText());

@@ -40,6 +40,9 @@ struct WindowApp {
   // --describe and the options named in `looking` only look at the window: they take no lock.
   QString singleInstance;
   QStringList looking;
+  // The option a lone file on the command line stands for ("file"), as a menu entry or a file
+  // manager gives it: `netkeeper tank.tqn` is `netkeeper --file tank.tqn`. Empty: none taken.
+  QString fileOption;
   OptionsWindowFactory makeWindow;
 };
 
