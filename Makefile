@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 20
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps build test test-nogui run sanitize fuzz bench clean
+.PHONY: all deps build test test-nogui windows run sanitize fuzz bench clean
 
 all: build
 
@@ -24,6 +24,13 @@ test-nogui: deps
 	cmake --preset nogui
 	cmake --build --preset nogui -j $(JOBS)
 	ctest --preset nogui -j $(JOBS)
+
+# The command line and its tests built for Windows (MinGW-w64) and run under wine.
+windows: deps
+	@bash deps/install.sh deps/windows-packages.txt
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows -j $(JOBS)
 
 run: build
 	./build/bin/brinkit demo
@@ -46,4 +53,4 @@ bench: deps
 	bash bench/run.sh build-bench
 
 clean:
-	rm -rf build build-nogui build-sanitize build-fuzz build-bench demo-out
+	rm -rf build build-nogui build-windows build-sanitize build-fuzz build-bench demo-out
