@@ -378,10 +378,15 @@ Result<void> AtomicWriter::commit() {
 
   HANDLE lock = INVALID_HANDLE_VALUE;
   if (readAs_) {
-    // The file must still be the one that was read; while this handle is open nobody else may
-    // write it (it lets only readers and the replacement below in).
-    lock = ::CreateFileW(real_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                         FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    // The file must still be the one that was read; the lock keeps other writers like this one
+    // from replacing it between this check and the rename. It lies far past the file's end, so
+    // that readers are not stopped.
+    lock = ::CreateFileW(real_.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (lock != INVALID_HANDLE_VALUE) {
+      OVERLAPPED beyondEnd{};
+      beyondEnd.OffsetHigh = 0x7FFFFFFF;
+      ::LockFileEx(lock, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &beyondEnd);
+    }
     const auto stamp = stampAt(real_);
     if (!stamp || *stamp != *readAs_) {
       if (lock != INVALID_HANDLE_VALUE) ::CloseHandle(lock);
