@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 20
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps build test test-nogui run sanitize fuzz bench screenshots install deb clean
+.PHONY: all deps build test test-nogui windows run sanitize fuzz bench screenshots install deb clean
 
 all: build
 
@@ -24,6 +24,13 @@ test-nogui: deps
 	cmake --preset nogui
 	cmake --build --preset nogui -j $(JOBS)
 	ctest --preset nogui -j $(JOBS)
+
+# The command line and its tests built for Windows (MinGW-w64) and run under wine.
+windows: deps
+	@bash deps/install.sh deps/windows-packages.txt
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows -j $(JOBS)
 
 run: build
 	./build/bin/brinkit demo
@@ -72,4 +79,4 @@ screenshots: build
 	bash docs/screenshots/take.sh build/bin
 
 clean:
-	rm -rf build build-nogui build-sanitize build-fuzz build-bench build-deb dist demo-out
+	rm -rf build build-nogui build-windows build-sanitize build-fuzz build-bench build-deb dist demo-out

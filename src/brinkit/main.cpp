@@ -1,5 +1,9 @@
 // brinkit: every tool's job from the command line, without a window.
 #include <CLI/CLI.hpp>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -83,6 +87,12 @@ int checkedStandardOutput(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Bytes out as written: text mode would turn each "\n" into CR LF, unlike the files and the
+  // other systems' output.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   ui::CommandContext context{std::cout, std::cerr};
   CLI::App app{"brinkit: make and change the content files of the aquarium game from the command line.\n"
                "Each tool's window has a verb here that does the same job with the same checks and messages.\n"

@@ -42,8 +42,10 @@ says "missing fish" err.txt "none.fsh"
 head -c 700 /dev/zero > empty.fsh
 check "finsplit no sets" 1 "$brinkit" finsplit empty.fsh --out frames
 says "no sets" err.txt "No animation sets found in empty.fsh."
-check "finsplit of /dev/null" 1 "$brinkit" finsplit /dev/null --out frames
-says "nothing in /dev/null" err.txt "No animation sets found in /dev/null."
+if [ -n "$posix" ]; then
+  check "finsplit of /dev/null" 1 "$brinkit" finsplit /dev/null --out frames
+  says "nothing in /dev/null" err.txt "No animation sets found in /dev/null."
+fi
 
 # finwright: the checks in the window's order, then the build.
 check "samples frames" 0 "$brinkit" samples frames in
@@ -109,15 +111,17 @@ refuses_pipe "gritwright pipe" gritwright --surface pipe.bin --aspect in/0000.bm
 refuses_pipe "gritpress pipe" gritpress --top pipe.bin --side in/0000.bmp --out p.grv
 refuses_pipe "finwright icon pipe" finwright --icon pipe.bin --frames in --out p.fsh
 refuses_pipe "finwright library pipe" finwright --icon in/icon.bmp --frames in --library pipe.bin --out p.fsh
-refuses_pipe "finwright frame pipe" finwright --icon in/icon.bmp --frames pipes --out p.fsh
+[ -n "$posix" ] && refuses_pipe "finwright frame pipe" finwright --icon in/icon.bmp --frames pipes --out p.fsh
 ln -s loop.fsh loop.fsh
 check "link loop" 1 "$brinkit" netkeeper kind loop.fsh
 says "link loop named" err.txt "loop of symbolic links"
 
 # The demo's folder behind a dangling link is made where the link points.
-mkdir linked && cd linked && ln -s made demo-out
-check "demo through a dangling link" 0 "$brinkit" demo
-holds "demo wrote behind the link" test -L demo-out -a -f made/sample.fsh
-cd ..
+if [ -n "$posix" ]; then
+  mkdir linked && cd linked && ln -s made demo-out
+  check "demo through a dangling link" 0 "$brinkit" demo
+  holds "demo wrote behind the link" test -L demo-out -a -f made/sample.fsh
+  cd ..
+fi
 
 finish

@@ -202,6 +202,9 @@ TEST(OrbiskSaveResource, StreamsInChunksAndStopsCleanly) {
 // A file that shrinks or changes under a scan or a save is told, never a crash (the scan's
 // mapping would fault past the new end) nor a copy of a mix of old and new bytes.
 TEST_F(OrbiskFlow, AFileChangedUnderAScanOrASaveIsTold) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows lets no file shrink while it is mapped or open elsewhere, so this change cannot happen there";
+#endif
   const fs::path big = folder.path() / "big.bin";
   Bytes data = orbisk_test::wave(10);
   append(data, filler(20u << 20, 5));

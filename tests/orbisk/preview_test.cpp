@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/library.hpp"
 #include "base/bytes.hpp"
 #include "base/file_io.hpp"
 #include "base/system.hpp"
@@ -429,6 +430,9 @@ TEST_F(PreviewFlow, AMidiFileIsWrittenMeasuredAndRenderedOrSaysWhyNot) {
     EXPECT_FALSE(shown->sound->render);
     EXPECT_EQ(shown->sound->note, orbisk::noSoundFontMessage({empty.path()}));
   }
+#ifdef _WIN32
+  if (!base::SharedLibrary::load("fluidsynth", {3})) GTEST_SKIP() << "FluidSynth has no Windows build here: no libfluidsynth-3.dll beside the tests";
+#endif
   const auto folders = orbisk::soundFontFolders({});
   if (!orbisk::findSoundFont(folders)) GTEST_SKIP() << "no General MIDI SoundFont installed";
   orbisk::Preview preview(flow, temp, folders);
@@ -472,6 +476,9 @@ TEST_F(PreviewFlow, SaveWritesTheShownResourceAndAsksBeforeReplacing) {
 // ---- rendering
 
 TEST(MidiRender, TheArpeggioRendersToTwoSecondsOfSound) {
+#ifdef _WIN32
+  if (!base::SharedLibrary::load("fluidsynth", {3})) GTEST_SKIP() << "FluidSynth has no Windows build here: no libfluidsynth-3.dll beside the tests";
+#endif
   auto soundFont = orbisk::findSoundFont(orbisk::soundFontFolders({}));
   if (!soundFont) GTEST_SKIP() << "no General MIDI SoundFont installed";
   test::TempFolder folder;
@@ -512,6 +519,9 @@ TEST(MidiRender, TheArpeggioRendersToTwoSecondsOfSound) {
 // Never a silent wave called done: a MIDI file cut inside its last track renders its whole
 // tracks; one that plays for no time, or that the synthesiser refuses, is refused.
 TEST(MidiRender, ACutMidiFileRendersItsWholeTracksAndSilenceIsNeverDone) {
+#ifdef _WIN32
+  if (!base::SharedLibrary::load("fluidsynth", {3})) GTEST_SKIP() << "FluidSynth has no Windows build here: no libfluidsynth-3.dll beside the tests";
+#endif
   auto soundFont = orbisk::findSoundFont(orbisk::soundFontFolders({}));
   if (!soundFont) GTEST_SKIP() << "no General MIDI SoundFont installed";
   test::TempFolder folder;
@@ -553,6 +563,9 @@ TEST(MidiRender, RefusesWhatItCannotRenderAndWritesNothing) {
   auto tooLong = orbisk::renderMidi(endless, "/nowhere.sf2", out);
   ASSERT_FALSE(tooLong);
   EXPECT_NE(tooLong.error().message.find("longer than an hour"), std::string::npos) << tooLong.error().message;
+#ifdef _WIN32
+  if (!base::SharedLibrary::load("fluidsynth", {3})) GTEST_SKIP() << "FluidSynth has no Windows build here: no libfluidsynth-3.dll beside the tests";
+#endif
 
   auto noFont = orbisk::renderMidi(arpeggioMidi(), folder.path() / "none.sf2", out);
   ASSERT_FALSE(noFont);
