@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/utf8.hpp"
+#include "ui/json.hpp"
 
 namespace inspect {
 
@@ -66,9 +67,9 @@ void writeTable(std::string& out, const Table& table, const std::string& indent)
   for (std::size_t c = 0; c < table.columns.size(); ++c) widths[c] = columns(table.columns[c]);
   for (const auto& row : table.rows)
     for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) widths[c] = std::max(widths[c], columns(cell(row[c], c)));
-  auto line = [&](auto cell, auto numeric) {
+  auto line = [&](auto cellAt, auto numeric) {
     std::string l = indent + "  ";
-    for (std::size_t c = 0; c < widths.size(); ++c) l += (c ? "  " : "") + padded(cell(c), widths[c], numeric(c));
+    for (std::size_t c = 0; c < widths.size(); ++c) l += (c ? "  " : "") + padded(cellAt(c), widths[c], numeric(c));
     while (!l.empty() && l.back() == ' ') l.pop_back();
     out += l + "\n";
   };
@@ -120,23 +121,7 @@ void writeSection(std::string& out, const Section& section, const std::string& i
   for (const auto& s : section.sections) writeSection(out, s, inner);
 }
 
-std::string json(std::string_view s) {
-  std::string out = "\"";
-  for (char c : base::validUtf8(s)) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char buffer[8];
-      std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
-      out += buffer;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
+std::string json(std::string_view s) { return ui::jsonString(s); }
 
 std::string jsonValue(const Value& value) {
   if (std::holds_alternative<std::string>(value)) return json(std::get<std::string>(value));
