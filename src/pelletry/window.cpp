@@ -259,15 +259,7 @@ void Window::makeMenus() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
   edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-  undo_ = new QUndoStack(this);
-  QAction* undo = undo_->createUndoAction(edit, QStringLiteral("Undo"));
-  undo->setObjectName(QStringLiteral("mnuEditUndo"));
-  undo->setShortcuts(QKeySequence::Undo);
-  edit->addAction(undo);
-  QAction* redo = undo_->createRedoAction(edit, QStringLiteral("Redo"));
-  redo->setObjectName(QStringLiteral("mnuEditRedo"));
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  edit->addAction(redo);
+  undo_ = ui::addUndoEntries(edit, this);
 
   ui::addCodePageMenu(menuBar(), flow_.codePage(), [this](base::CodePage page) { flow_.setCodePage(page); });
 

@@ -280,15 +280,7 @@ void Window::makeMenus() {
   addEntry(edit, "mnuEditInit", kInit, &Window::init);
   addEntry(edit, "mnuEditFill", kFill, &Window::fill);
   addBar(edit, "mnuEditBar1");
-  undo_ = new QUndoStack(this);
-  QAction* undo = undo_->createUndoAction(edit, QStringLiteral("Undo"));
-  undo->setObjectName(QStringLiteral("mnuEditUndo"));
-  undo->setShortcuts(QKeySequence::Undo);
-  edit->addAction(undo);
-  QAction* redo = undo_->createRedoAction(edit, QStringLiteral("Redo"));
-  redo->setObjectName(QStringLiteral("mnuEditRedo"));
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  edit->addAction(redo);
+  undo_ = ui::addUndoEntries(edit, this);
   // A cell being typed is an action of its own, before the menu's undo can take it back.
   connect(edit, &QMenu::aboutToShow, this, [this] { grid_->commitEdit(); });
 

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 #include <QWidget>
 
 #include "ui/language.hpp"
@@ -172,6 +173,19 @@ void addSuiteMenus(QMenuBar* bar, QMenu* fileMenu, RecentFiles& recent, OpenRece
   }
   addRecentMenu(fileMenu, recent, std::move(open), std::move(kindName));
   addLanguageMenu(bar, bar->findChild<QMenu*>(QStringLiteral("mnuHelp"), Qt::FindDirectChildrenOnly));
+}
+
+QUndoStack* addUndoEntries(QMenu* editMenu, QObject* owner) {
+  auto* stack = new QUndoStack(owner);
+  QAction* undo = stack->createUndoAction(editMenu, QStringLiteral("Undo"));
+  undo->setObjectName(QStringLiteral("mnuEditUndo"));
+  undo->setShortcuts(QKeySequence::Undo);
+  editMenu->addAction(undo);
+  QAction* redo = stack->createRedoAction(editMenu, QStringLiteral("Redo"));
+  redo->setObjectName(QStringLiteral("mnuEditRedo"));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  editMenu->addAction(redo);
+  return stack;
 }
 
 }  // namespace ui

@@ -14,6 +14,8 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QObject;
+class QUndoStack;
 class QWidget;
 
 namespace ui {
@@ -67,5 +69,9 @@ QMenu* addLanguageMenu(QMenuBar* bar, QMenu* before = nullptr);
 // Both: File › Recent in fileMenu, or in a "File" menu (mnuFile) made first on the bar when
 // fileMenu is null, and Language on the bar, before a Help menu (mnuHelp) when it has one.
 void addSuiteMenus(QMenuBar* bar, QMenu* fileMenu, RecentFiles& recent, OpenRecent open, RecentKindName kindName = {});
+
+// Adds Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z, Ctrl+Y) to an Edit menu (mnuEditUndo, mnuEditRedo),
+// each naming the step it takes back, and returns their stack, owned by `owner`.
+QUndoStack* addUndoEntries(QMenu* editMenu, QObject* owner);
 
 }  // namespace ui
