@@ -173,6 +173,9 @@ TEST(Files, NothingOfOursOutlivesTheProgram) {
 // The user's own folders come from the environment as the XDG rules give them; the temporary
 // one is made closed to everyone else, and a relative setting is ignored.
 TEST(UserFolders, FollowTheEnvironmentAndTheTemporaryOneIsTheUsersAlone) {
+#ifdef _WIN32
+  GTEST_SKIP() << "The XDG folders and POSIX permission bits are for the other systems.";
+#endif
   test::TempFolder folder;
   const std::string run = (folder.path() / "run").string(), home = (folder.path() / "home").string();
   test::ScopedEnvironment runtime("XDG_RUNTIME_DIR", run.c_str()), cache("XDG_CACHE_HOME", "relative/cache"),
@@ -184,7 +187,7 @@ TEST(UserFolders, FollowTheEnvironmentAndTheTemporaryOneIsTheUsersAlone) {
   EXPECT_TRUE(privateTo(*temporary));
 
   // Without a runtime folder: the cache folder in the home folder, made as far as it is missing.
-  ::unsetenv("XDG_RUNTIME_DIR");
+  test::ScopedEnvironment noRuntime("XDG_RUNTIME_DIR", nullptr);
   fs::create_directories(home);
   temporary = base::userTemporaryFolder();
   ASSERT_TRUE(temporary) << temporary.error().message;

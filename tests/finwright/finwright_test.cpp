@@ -210,7 +210,7 @@ TEST_F(FinwrightBuild, InputsAreCheckedBeforeTheSaveDialogIsShown) {
   // (the start folder, the user's data folder, beside the program) and where one belongs.
   fs::remove(folder.path() / "fish.lib");
   const fs::path data = folder.path() / "data" / "brinkit";
-  test::ScopedEnvironment variable("XDG_DATA_HOME", data.parent_path().c_str());
+  test::ScopedEnvironment variable("XDG_DATA_HOME", data.parent_path().string().c_str());
   const auto places = readyBuilder()->libraryPlaces();
   ASSERT_EQ(places.size(), 3u);
   EXPECT_EQ(places[0], folder.path() / "fish.lib");

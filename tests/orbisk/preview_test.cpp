@@ -307,7 +307,7 @@ TEST(PreviewFolder, SaysSoWhenSomeoneElsesFileKeepsAFolder) {
 // next copy starts.
 TEST(PreviewFolder, LivesInTheUsersOwnFolderAndSweepsCopiesThatAreGone) {
   test::TempFolder runtime;
-  test::ScopedEnvironment variable("XDG_RUNTIME_DIR", runtime.path().c_str());
+  test::ScopedEnvironment variable("XDG_RUNTIME_DIR", runtime.path().string().c_str());
   const fs::path shared = runtime.path() / "brinkit" / "OrbTemp";
   const fs::path gone = shared / "copy-4194305-0123abcd", running = shared / "copy-1-89abcdef";
   fs::create_directories(gone);

@@ -18,10 +18,14 @@ class ScopedEnvironment {
 
  private:
   void set(const char* value) {
+#ifdef _WIN32
+    ::_putenv_s(name_.c_str(), value ? value : "");  // an empty value removes it there
+#else
     if (value)
       ::setenv(name_.c_str(), value, 1);
     else
       ::unsetenv(name_.c_str());
+#endif
   }
   std::string name_;
   std::optional<std::string> old_;

@@ -47,12 +47,6 @@ Result<std::string> convert(const char* to, const char* from, std::string_view i
 
 }  // namespace
 
-Result<CodePage> parseCodePage(std::string_view text) {
-  if (text == "932") return CodePage::Cp932;
-  if (text == "1252") return CodePage::Cp1252;
-  return fail(strcat("Unknown code page \"", text, "\": use 932 or 1252."));
-}
-
 // The first of the tag characters U+E0000-U+E007F (F3 A0 80 80 to F3 A0 81 BF), which iconv
 // drops without a word: no code page holds them.
 std::size_t firstTagCharacter(std::string_view utf8) {
@@ -72,21 +66,6 @@ Result<std::string> toCodePage(std::string_view utf8, CodePage page) {
   }
   return fail(strcat("The character \"", validUtf8(characterAt(utf8, badAt)), "\" cannot be written in code page ",
                      static_cast<int>(page), "."));
-}
-
-Result<std::string> toSingleByteCodePage(std::string_view utf8, CodePage page) {
-  auto bytes = toCodePage(utf8, page);
-  if (!bytes) return bytes;
-  // Each character converted alone tells which one took two bytes.
-  for (std::size_t at = 0; bytes->size() != 0 && at < utf8.size();) {
-    const std::string character = characterAt(utf8, at);
-    auto one = toCodePage(character, page);
-    if (one && one->size() > 1)
-      return fail(strcat("The character \"", character, "\" has no single-byte code in code page ",
-                         static_cast<int>(page), "."));
-    at += character.size();
-  }
-  return bytes;
 }
 
 Result<std::string> fromCodePage(std::string_view bytes, CodePage page) {

@@ -55,12 +55,6 @@ bool undefinedIn1252(char byte) {
 
 }  // namespace
 
-Result<CodePage> parseCodePage(std::string_view text) {
-  if (text == "932") return CodePage::Cp932;
-  if (text == "1252") return CodePage::Cp1252;
-  return fail(strcat("Unknown code page \"", text, "\": use 932 or 1252."));
-}
-
 Result<std::string> toCodePage(std::string_view utf8, CodePage page) {
   if (auto whole = encode(utf8, page)) return *whole;
   // Each character alone tells which one the code page cannot hold.
@@ -72,20 +66,6 @@ Result<std::string> toCodePage(std::string_view utf8, CodePage page) {
     at += character.size();
   }
   return fail(strcat("The text cannot be written in code page ", static_cast<int>(page), "."));
-}
-
-Result<std::string> toSingleByteCodePage(std::string_view utf8, CodePage page) {
-  auto bytes = toCodePage(utf8, page);
-  if (!bytes) return bytes;
-  for (std::size_t at = 0; bytes->size() != 0 && at < utf8.size();) {
-    const std::string character = characterAt(utf8, at);
-    auto one = toCodePage(character, page);
-    if (one && one->size() > 1)
-      return fail(strcat("The character \"", character, "\" has no single-byte code in code page ",
-                         static_cast<int>(page), "."));
-    at += character.size();
-  }
-  return bytes;
 }
 
 Result<std::string> fromCodePage(std::string_view bytes, CodePage page) {

@@ -17,6 +17,7 @@
 
 #include "base/file_io.hpp"
 #include "base/files.hpp"
+#include "base/platform/files_shared.hpp"
 #include "base/platform/mapping_guard.hpp"
 #include "base/strcat.hpp"
 #include "base/temporaries.hpp"
@@ -26,6 +27,10 @@ namespace base {
 namespace fs = std::filesystem;
 
 namespace {
+
+using platform::comparable;
+using platform::kTempPrefix;
+std::string tempName(const fs::path& folder) { return platform::temporaryName(folder).string(); }
 
 std::string reason(int error) { return strcat(std::strerror(error), "."); }
 
@@ -63,28 +68,6 @@ std::int64_t changedNs(const struct stat& info) {
 FileStamp stampOf(const struct stat& info) {
   return FileStamp{{}, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
                    static_cast<std::uint64_t>(info.st_size), changedNs(info)};
-}
-
-// The name two paths of one file share: absolute, links followed as far as they exist.
-fs::path comparable(const fs::path& path) {
-  std::error_code ec;
-  auto absolute = fs::absolute(path, ec);
-  if (ec) return path.lexically_normal();
-  auto canonical = fs::weakly_canonical(absolute, ec);
-  return ec ? absolute.lexically_normal() : canonical;
-}
-
-// Short hidden names for temporaries, ".brk-PID-XXXXXX": short, so that any legal destination
-// name can be written, and carrying the owner, so that a later run can sweep what a killed
-// one left.
-constexpr std::string_view kTempPrefix = ".brk-";
-
-std::string tempName(const fs::path& folder) {
-  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  thread_local std::mt19937_64 random{std::random_device{}()};
-  std::string name = strcat(kTempPrefix, ::getpid(), "-");
-  for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
-  return (folder / name).string();
 }
 
 // Removes, once per folder and run, the temporaries of programs that are gone (killed while
@@ -211,23 +194,10 @@ Result<MappedFile> MappedFile::map(const std::filesystem::path& path) {
   return MappedFile(std::move(*file), address, size);
 }
 
-MappedFile::MappedFile(ReadOnlyFile file, void* address, std::size_t size)
-    : file_(std::move(file)), address_(address), size_(size), guard_(platform::guardMapping(address, size)),
-      stamp_(file_.stamp()) {}
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : file_(std::move(other.file_)), address_(other.address_), size_(other.size_), guard_(other.guard_), stamp_(other.stamp_) {
-  other.address_ = nullptr;
-  other.size_ = 0;
-  other.guard_ = -1;
-}
-
 MappedFile::~MappedFile() {
   platform::unguardMapping(guard_);
   if (address_) ::munmap(address_, size_);
 }
-
-bool MappedFile::changed() const { return platform::mappingFaulted(guard_) || file_.current() != stamp_; }
 
 Result<AtomicWriter> AtomicWriter::create(const fs::path& destination, const FileStamp* readAs) {
   auto real = followLinks(destination);

@@ -16,6 +16,7 @@
 
 #include "base/file_io.hpp"
 #include "base/files.hpp"
+#include "base/platform/files_shared.hpp"
 #include "base/platform/mapping_guard.hpp"
 #include "base/strcat.hpp"
 #include "base/system.hpp"
@@ -27,6 +28,10 @@ namespace base {
 namespace fs = std::filesystem;
 
 namespace {
+
+using platform::comparable;
+using platform::kTempPrefix;
+using platform::temporaryName;
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
@@ -100,25 +105,6 @@ std::optional<FileStamp> stampAt(const fs::path& path) {
   ::CloseHandle(handle);
   if (!known) return std::nullopt;
   return stampOf(info);
-}
-
-fs::path comparable(const fs::path& path) {
-  std::error_code ec;
-  auto absolute = fs::absolute(path, ec);
-  if (ec) return path.lexically_normal();
-  auto canonical = fs::weakly_canonical(absolute, ec);
-  return ec ? absolute.lexically_normal() : canonical;
-}
-
-// Short hidden names for temporaries, ".brk-PID-XXXXXX", as on the other systems.
-constexpr std::string_view kTempPrefix = ".brk-";
-
-fs::path tempName(const fs::path& folder) {
-  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  thread_local std::mt19937_64 random{std::random_device{}()};
-  std::string name = strcat(kTempPrefix, processId(), "-");
-  for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
-  return folder / name;
 }
 
 // Removes, once per folder and run, the temporaries of programs that are gone.
@@ -257,23 +243,10 @@ Result<MappedFile> MappedFile::map(const fs::path& path) {
   return MappedFile(std::move(*file), address, size);
 }
 
-MappedFile::MappedFile(ReadOnlyFile file, void* address, std::size_t size)
-    : file_(std::move(file)), address_(address), size_(size), guard_(platform::guardMapping(address, size)),
-      stamp_(file_.stamp()) {}
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : file_(std::move(other.file_)), address_(other.address_), size_(other.size_), guard_(other.guard_), stamp_(other.stamp_) {
-  other.address_ = nullptr;
-  other.size_ = 0;
-  other.guard_ = -1;
-}
-
 MappedFile::~MappedFile() {
   platform::unguardMapping(guard_);
   if (address_) ::UnmapViewOfFile(address_);
 }
-
-bool MappedFile::changed() const { return platform::mappingFaulted(guard_) || file_.current() != stamp_; }
 
 Result<AtomicWriter> AtomicWriter::create(const fs::path& destination, const FileStamp* readAs) {
   auto real = followLinks(destination);
@@ -299,7 +272,7 @@ Result<AtomicWriter> AtomicWriter::create(const fs::path& destination, const Fil
   sweepFolder(folder);
   // A named temporary, remembered so that an interrupted program removes it.
   for (int attempt = 0; attempt < 100 && writer.handle_ < 0; ++attempt) {
-    const fs::path name = tempName(folder);
+    const fs::path name = temporaryName(folder);
     HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES, kShareAll,
                                   nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
