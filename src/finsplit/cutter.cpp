@@ -2,9 +2,9 @@
 
 #include "base/bmp.hpp"
 #include "base/strcat.hpp"
+#include "finsplit/frames.hpp"
 #include "fishfile/animation_set.hpp"
 #include "fishfile/fish_file.hpp"
-#include "fishfile/run_stream.hpp"
 #include "fishfile/system_palette.hpp"
 
 namespace finsplit {
@@ -14,28 +14,9 @@ using base::fail;
 using base::strcat;
 
 base::Result<Bytes> frameBitmap(const fishfile::FrameView& frame) {
-  const std::size_t width = frame.width;
-  const std::size_t height = frame.height;
-  auto grid = fishfile::decodeRunStream(frame.stream, width * height);
-  if (!grid) return std::unexpected(grid.error());
-
-  // Grid column 0 is the picture's rightmost column.
-  std::size_t shift = 0;
-  for (std::size_t x = 0; x < width; ++x) {
-    bool empty = true;
-    for (std::size_t y = 0; y < height && empty; ++y) empty = (*grid)[y * width + x] == 0;
-    if (empty) {
-      shift = x;
-      break;
-    }
-  }
-  Bytes pixels(width * height);
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::uint8_t* row = grid->data() + y * width;
-    std::uint8_t* out = pixels.data() + y * width;
-    for (std::size_t x = 0; x < width; ++x) out[width - 1 - x] = row[(x + shift) % width];
-  }
-  return base::write8BitBmp(frame.width, frame.height, fishfile::systemPalette(), pixels);
+  auto picture = framePicture(frame);
+  if (!picture) return std::unexpected(picture.error());
+  return base::write8BitBmp(frame.width, frame.height, fishfile::systemPalette(), picture->pixels);
 }
 
 base::Result<std::size_t> cutFishFile(base::ByteSpan file, const FrameSink& sink) {

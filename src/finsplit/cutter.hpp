@@ -13,10 +13,7 @@ namespace finsplit {
 // Frames are named with four digits, so a file can give at most this many.
 constexpr std::size_t kMaxFrames = 10'000;
 
-// The bitmap of one frame. Its stream must describe exactly width × height pixels. The
-// picture comes out with the stream's right-to-left rows turned back; when some column is
-// fully transparent, the picture is in addition turned cyclically so that the first such
-// column (counting from the right) lands at the right edge.
+// The bitmap of one frame: its picture (frames.hpp) with the system palette.
 base::Result<base::Bytes> frameBitmap(const fishfile::FrameView& frame);
 
 using FrameSink = std::function<base::Result<void>(std::size_t frameNumber, base::ByteSpan bitmap)>;
