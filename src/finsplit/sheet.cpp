@@ -64,7 +64,14 @@ base::Result<base::Bytes> animationGif(const Animation& animation, int delayCent
   gif.palette = fishfile::systemPalette();
   gif.transparent = kTransparentIndex;
   gif.delayCentiseconds = delayCentiseconds;
+  // A frame without pixels is shown as nothing: one transparent pixel.
+  static constexpr std::uint8_t kNothing[1] = {kTransparentIndex};
+  gif.width = gif.height = 1;
   for (const auto& frame : animation.frames) {
+    if (frame.width <= 0 || frame.height <= 0) {
+      gif.frames.push_back({1, 1, kNothing});
+      continue;
+    }
     gif.width = std::max(gif.width, frame.width);
     gif.height = std::max(gif.height, frame.height);
     gif.frames.push_back({frame.width, frame.height, frame.pixels});
