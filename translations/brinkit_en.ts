@@ -1457,5 +1457,9 @@ does not exist. The file could not be extracted.</translation>
         <source>PreView: the first fish's animations</source>
         <translation>PreView: the first fish's animations</translation>
     </message>
+    <message>
+        <source>The first fish of %1 through the palette table; a change of the table shows at once.</source>
+        <translation>The first fish of %1 through the palette table; a change of the table shows at once.</translation>
+    </message>
 </context>
 </TS>

@@ -50,6 +50,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   top->addWidget(reload, 0, Qt::AlignTop);
   player_ = new ui::AnimationPlayer(this);
   player_->setGrid(true);  // the whole fish at a glance, every refused frame in sight
+  player_->setRoom(QSize(1280, 520));  // a window of its own: the grid at twice the size on a 1366 × 768 screen
   column->addWidget(player_, 1);
   connect(reload, &QPushButton::clicked, this, &PreviewWindow::reload);
 }

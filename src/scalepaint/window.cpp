@@ -27,6 +27,7 @@
 #include "base/codepage.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "fishfile/system_palette.hpp"
 #include "scalepaint/preview_qimage.hpp"
 #include "ui/qt/animation_player.hpp"
@@ -488,9 +489,15 @@ void Window::playAnimations(const PreviewResult& result) {
     playerWindow_->setObjectName(QStringLiteral("frmPreViewAnimations"));
     ui::setDesignedText(playerWindow_, QStringLiteral("PreView: the first fish's animations"));
     auto* column = new QVBoxLayout(playerWindow_);
+    playerCaption_ = new QLabel(playerWindow_);
+    playerCaption_->setObjectName(QStringLiteral("lblAnimationsSource"));
+    playerCaption_->setTextFormat(Qt::PlainText);
+    column->addWidget(playerCaption_);
     player_ = new ui::AnimationPlayer(playerWindow_);
     column->addWidget(player_);
   }
+  playerCaption_->setText(ui::translatedText("The first fish of %1 through the palette table; a change of the table shows at once.")
+                              .arg(utf8(shownName(base::pathFromUtf8(flow_.source)))));
   const bool same = player_->animations().size() == result.animations.size();
   animations_ = result.animations;
   player_->setEmptyText(utf8(result.animationProblem));

@@ -141,6 +141,7 @@ class Window : public QMainWindow {
   QLabel* status_ = nullptr;  // what the last MAKE or PreView did
   QUndoStack* undo_ = nullptr;
   QWidget* playerWindow_ = nullptr;        // PreView's animations, beside the window
+  QLabel* playerCaption_ = nullptr;
   ui::AnimationPlayer* player_ = nullptr;
   std::vector<fishfile::Animation> animations_;  // the first fish's, as PreView last read them
   Cells shown_;                // what the grid shows, as last taken in
