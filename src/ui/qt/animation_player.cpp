@@ -126,7 +126,7 @@ class AnimationStage : public QWidget {
       if (player_.grid_) {
         painter.setPen(ink);
         painter.drawText(QRect(cell.left(), cell.top() + kPad / 2, cell.width(), captionHeight()), Qt::AlignCenter,
-                         text("Animation %1").arg(a + 1));
+                         text("Animation %1").arg(a));
       }
       const QRect box = frameRect(shownA);
       const PlayerFrame* frame = player_.shownFrame(shownA);
@@ -152,7 +152,7 @@ class AnimationStage : public QWidget {
         event->ignore();
         return true;
       }
-      QString tip = text("Animation %1, frame %2").arg(a + 1).arg(frame->name);
+      QString tip = text("Animation %1, frame %2").arg(a).arg(frame->name);
       if (!frame->problem.isEmpty()) tip += QStringLiteral("\n") + frame->problem;
       QToolTip::showText(help->globalPos(), tip, this);
       return true;
@@ -302,9 +302,9 @@ void AnimationPlayer::setAnimations(std::vector<PlayerAnimation> animations) {
       const auto& frames = animations_[a].frames;
       const int count = static_cast<int>(frames.size());
       if (count == 0)
-        animation_->addItem(text("Animation %1").arg(a + 1));
+        animation_->addItem(text("Animation %1").arg(a));
       else
-        animation_->addItem(text("%1: frames %2 to %3").arg(a + 1).arg(frames.front().name, frames.back().name));
+        animation_->addItem(text("%1: frames %2 to %3").arg(a).arg(frames.front().name, frames.back().name));
     }
   }
   animation_->setMinimumWidth(animation_->sizeHint().width());  // never squeezed to a few letters
