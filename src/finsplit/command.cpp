@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "finsplit/finsplit.hpp"
 #include "ui/cli_ui.hpp"
 
@@ -21,8 +22,8 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
   cmd->add_flag("--yes", options->yes, "Replace frame files of an earlier cut in the save folder instead of refusing");
   cmd->callback([options, &context] {
     ui::CliUi cli(context.err, options->yes);
-    if (!options->fish.empty()) cli.answerDialog(kOpenTitle, options->fish);
-    Finsplit tool(cli, options->out);
+    if (!options->fish.empty()) cli.answerDialog(kOpenTitle, base::pathFromUtf8(options->fish));
+    Finsplit tool(cli, base::pathFromUtf8(options->out));
     auto result = tool.cut();
     switch (result.outcome) {
       case ui::Outcome::Done:

@@ -154,7 +154,7 @@ std::string restoredText(const fs::path& archive) {
 }
 
 bool isArchiveName(const fs::path& file) {
-  const std::string name = file.filename().string();
+  const std::string name = base::displayPath(file.filename());
   const std::string_view wanted = kArchiveName;
   return name.size() == wanted.size() && std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));

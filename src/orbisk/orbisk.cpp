@@ -135,7 +135,7 @@ SaveReport Orbisk::save(const std::vector<std::size_t>& selected, ui::Progress& 
   for (std::size_t i = 0; i < resources_.size(); ++i) {
     if (chosen[i]) {
       const auto& resource = resources_[i];
-      auto target = outputFolder_ / resource.name;
+      auto target = outputFolder_ / base::pathFromUtf8(resource.name);
       std::error_code ec;
       if (std::filesystem::exists(target, ec) &&
           ui_.ask(overwriteQuestion(target), ui::Buttons::YesNoCancel) != ui::Answer::Yes) {
