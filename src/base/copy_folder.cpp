@@ -7,6 +7,7 @@
 #include "base/strcat.hpp"
 #include "base/system.hpp"
 #include "base/temporaries.hpp"
+#include "base/utf8.hpp"
 
 namespace base {
 
@@ -39,7 +40,7 @@ void sweepOrphans(const fs::path& shared, const std::string& prefix) {
   std::error_code ec;
   std::vector<fs::path> orphans;
   for (const auto& entry : fs::directory_iterator(shared, ec)) {
-    const auto owner = ownerOf(entry.path().filename().string(), prefix);
+    const auto owner = ownerOf(displayPath(entry.path().filename()), prefix);
     if (owner != 0 && owner != processId() && !processRunning(owner) && entry.is_directory(ec)) orphans.push_back(entry.path());
   }
   for (const auto& orphan : orphans) fs::remove_all(orphan, ec);
@@ -49,7 +50,7 @@ void sweepOrphans(const fs::path& shared, const std::string& prefix) {
 bool onlyCopyFolders(const fs::path& folder, const std::string& prefix) {
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    const std::string name = entry.path().filename().string();
+    const std::string name = displayPath(entry.path().filename());
     if (!entry.is_directory(ec) || name.rfind(prefix, 0) != 0) return false;
   }
   return !ec;
@@ -58,7 +59,7 @@ bool onlyCopyFolders(const fs::path& folder, const std::string& prefix) {
 }  // namespace
 
 CopyFolder::CopyFolder(fs::path shared, std::string prefix)
-    : shared_(std::move(shared)), path_(shared_ / randomName(prefix)), prefix_(std::move(prefix)) {}
+    : shared_(std::move(shared)), path_(shared_ / pathFromUtf8(randomName(prefix))), prefix_(std::move(prefix)) {}
 
 CopyFolder::~CopyFolder() {
   if (!released_) (void)release(Contents::Removed);
@@ -79,7 +80,7 @@ Result<void> CopyFolder::make() {
       ticket_ = rememberTemporary(path_, Temporary::FolderInShared);
       return {};
     }
-    path_ = shared_ / randomName(prefix_);  // a clash, perhaps with a folder a crashed copy left
+    path_ = shared_ / pathFromUtf8(randomName(prefix_));  // a clash, perhaps with a folder a crashed copy left
   }
   return fail(strcat("Cannot make a folder in ", displayPath(shared_), (ec ? ": " + ec.message() : ""), "."));
 }

@@ -6,6 +6,8 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/system.hpp"
+#include "base/utf8.hpp"
 
 namespace base {
 
@@ -13,12 +15,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+// Windows keeps a person's files under the profile's own folders, not under a home folder, and
+// separates the folders of a list with ';' (':' follows a drive letter).
+constexpr bool kWindows = true;
+constexpr char kListSeparator = ';';
+#else
+constexpr bool kWindows = false;
+constexpr char kListSeparator = ':';
+#endif
+
 // An environment variable naming a folder: unset, empty and relative ones count as unset, as
 // the XDG rules say.
 fs::path folderFrom(const char* variable) {
-  const char* value = std::getenv(variable);
-  if (!value || !*value) return {};
-  fs::path folder(value);
+  const auto value = environmentVariable(variable);
+  if (!value || value->empty()) return {};
+  fs::path folder = pathFromUtf8(*value);
   return folder.is_absolute() ? folder : fs::path();
 }
 
@@ -43,6 +55,10 @@ std::error_code makePrivateFolders(const fs::path& folder) {
 Result<fs::path> userTemporaryFolder() {
   fs::path root = folderFrom("XDG_RUNTIME_DIR");
   if (root.empty()) root = folderFrom("XDG_CACHE_HOME");
+  if (kWindows) {
+    if (root.empty()) root = systemTemporaryFolder();
+    if (root.empty()) return fail("Cannot find a folder of your own for temporary files: set TMP.");
+  }
   if (root.empty()) root = inHome(".cache");
   if (root.empty()) root = folderFrom("LOCALAPPDATA");
   if (root.empty())
@@ -60,6 +76,7 @@ Result<fs::path> userTemporaryFolder() {
 
 fs::path userDataFolder() {
   fs::path root = folderFrom("XDG_DATA_HOME");
+  if (kWindows && root.empty()) root = folderFrom("LOCALAPPDATA");
   if (root.empty()) root = inHome(".local/share");
   if (root.empty()) root = folderFrom("APPDATA");
   return root.empty() ? root : root / kSuiteFolderName;
@@ -67,23 +84,19 @@ fs::path userDataFolder() {
 
 std::vector<fs::path> systemDataFolders() {
   std::vector<fs::path> folders;
-  const char* value = std::getenv("XDG_DATA_DIRS");
-  const std::string list = value && *value ? value : "/usr/local/share:/usr/share";
+  const auto value = environmentVariable("XDG_DATA_DIRS");
+  std::string list = value.value_or("");
+  if (list.empty()) list = kWindows ? environmentVariable("ProgramData").value_or("") : "/usr/local/share:/usr/share";
   for (std::size_t start = 0; start <= list.size();) {
-    std::size_t end = list.find(':', start);
+    std::size_t end = list.find(kListSeparator, start);
     if (end == std::string::npos) end = list.size();
-    const fs::path folder = list.substr(start, end - start);
+    const fs::path folder = pathFromUtf8(list.substr(start, end - start));
     if (folder.is_absolute()) folders.push_back(folder.lexically_normal());
     start = end + 1;
   }
   return folders;
 }
 
-fs::path programFolder() {
-  // Linux names the running program here; elsewhere the link is missing and nothing is told.
-  std::error_code ec;
-  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-  return ec || !program.is_absolute() ? fs::path() : program.parent_path();
-}
+fs::path programFolder() { return runningProgram().parent_path(); }
 
 }  // namespace base

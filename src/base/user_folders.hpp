@@ -14,16 +14,18 @@ inline constexpr const char* kSuiteFolderName = "brinkit";
 
 // Where a running program keeps files nobody named and nobody keeps: "brinkit" in the user's
 // runtime folder (XDG_RUNTIME_DIR), else in the user's cache folder (XDG_CACHE_HOME, else
-// ~/.cache, else %LOCALAPPDATA%). Made when missing, readable and writable by the user alone.
+// ~/.cache, else %LOCALAPPDATA%; on Windows the user's temporary folder, %TMP%, comes before
+// ~/.cache). Made when missing, readable and writable by the user alone.
 // Fails, naming the folder, when none is known, it cannot be made, or it belongs to someone else.
 Result<std::filesystem::path> userTemporaryFolder();
 
-// "brinkit" in the user's data folder (XDG_DATA_HOME, else ~/.local/share, else %APPDATA%),
+// "brinkit" in the user's data folder (XDG_DATA_HOME, else ~/.local/share, else %APPDATA%;
+// on Windows %LOCALAPPDATA% comes before ~/.local/share),
 // where the user puts templates; empty when no such folder is known. Nothing is made.
 std::filesystem::path userDataFolder();
 
 // The system's data folders, most important first: XDG_DATA_DIRS, else /usr/local/share and
-// /usr/share.
+// /usr/share (on Windows: XDG_DATA_DIRS separated by ';', else %ProgramData%).
 std::vector<std::filesystem::path> systemDataFolders();
 
 // The folder holding the running program; empty when the system does not tell.

@@ -11,6 +11,7 @@
 #include "base/file_io.hpp"
 #include "base/files.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "brinkit/commands.hpp"
 #include "brinkit/demo_steps.hpp"
 #include "finsplit/finsplit.hpp"
@@ -46,7 +47,8 @@ std::string demoSizeOf(const fs::path& path) {
 }
 
 DemoRow demoRow(const fs::path& path, const std::string& what) {
-  return {(path.parent_path().filename() / path.filename()).generic_string(), demoSizeOf(path), what};
+  const auto shown = (path.parent_path().filename() / path.filename()).generic_u8string();  // '/' on every system
+  return {std::string(shown.begin(), shown.end()), demoSizeOf(path), what};
 }
 
 namespace {
@@ -55,8 +57,8 @@ namespace {
 base::Result<void> compareFrames(const fs::path& originals, const fs::path& cut) {
   for (std::size_t n = 0; n < samples::kFrameCount; ++n) {
     const auto name = fishfile::frameName(n) + ".bmp";
-    auto a = base::readFile(originals / name, 1 << 20);
-    auto b = base::readFile(cut / name, 1 << 20);
+    auto a = base::readFile(originals / base::pathFromUtf8(name), 1 << 20);
+    auto b = base::readFile(cut / base::pathFromUtf8(name), 1 << 20);
     if (!a) return std::unexpected(a.error());
     if (!b) return std::unexpected(b.error());
     auto pa = base::read8BitPixels(*a);
@@ -128,19 +130,19 @@ StepResult plantAndGravel(DemoRun& run) {
   const fs::path bitmaps = out / "bitmaps";
   if (auto ok = samples::writeBitmaps(bitmaps); !ok) return failed(ok.error());
   fernwright::Fernwright plant(run.replacing);
-  plant.setPath(fernwright::kIcon, (bitmaps / "plant-icon.bmp").string());
-  plant.setPath(fernwright::kTop, (bitmaps / "plant-top.bmp").string());
-  plant.setPath(fernwright::kFront, (bitmaps / "plant-front.bmp").string());
-  plant.setPath(fernwright::kDescription, (bitmaps / "plant-description.txt").string());
+  plant.setPath(fernwright::kIcon, base::displayPath(bitmaps / "plant-icon.bmp"));
+  plant.setPath(fernwright::kTop, base::displayPath(bitmaps / "plant-top.bmp"));
+  plant.setPath(fernwright::kFront, base::displayPath(bitmaps / "plant-front.bmp"));
+  plant.setPath(fernwright::kDescription, base::displayPath(bitmaps / "plant-description.txt"));
   run.replacing.answerDialog(fernwright::kSaveTitle, out / "sample.plt");
   gritwright::Gritwright surface(run.replacing, out);
   surface.setBitmap(gritwright::Side::Surface, bitmaps / "gravel-surface.bmp");
   surface.setBitmap(gritwright::Side::Aspect, bitmaps / "gravel-aspect.bmp");
-  surface.boxes.output = (out / "gritwright.grv").string();
+  surface.boxes.output = base::displayPath(out / "gritwright.grv");
   gritpress::Gritpress press(run.replacing);
   press.chooseInput(gritpress::Side::Top, bitmaps / "gravel-surface.bmp");
   press.chooseInput(gritpress::Side::Side, bitmaps / "gravel-aspect.bmp");
-  press.boxes.output = (out / "gritpress.grv").string();
+  press.boxes.output = base::displayPath(out / "gritpress.grv");
   if (plant.create().outcome != ui::Outcome::Done || surface.make().outcome != ui::Outcome::Done ||
       press.output().outcome != ui::Outcome::Done)
     return std::unexpected("a plant or gravel file was not made. " + run.messages.str());
@@ -172,7 +174,7 @@ StepResult orbiskPack(DemoRun& run) {
   fs::remove_all(out / "found", ec);
   fs::create_directories(out / "found", ec);
   orbisk::Orbisk finder(run.cli, out / "found");
-  finder.fileName = (out / "pack.bin").string();
+  finder.fileName = base::displayPath(out / "pack.bin");
   finder.setOutputFolder(out / "found");
   if (finder.find() != ui::Outcome::Done || finder.resources().size() != packed.size())
     return std::unexpected(base::strcat("orbisk found ", finder.resources().size(), " bitmaps in pack.bin, not ", packed.size(),
@@ -181,9 +183,9 @@ StepResult orbiskPack(DemoRun& run) {
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
   auto saved = finder.save(all);
   for (std::size_t i = 0; i < packed.size(); ++i) {
-    auto back = base::readFile(out / "found" / finder.resources()[i].name, 1 << 20);
+    auto back = base::readFile(out / "found" / base::pathFromUtf8(finder.resources()[i].name), 1 << 20);
     if (saved.outcome != ui::Outcome::Done || !back || *back != originals[i])
-      return std::unexpected(base::strcat("orbisk's ", finder.resources()[i].name, " differs from ", packed[i].string(), ". ",
+      return std::unexpected(base::strcat("orbisk's ", finder.resources()[i].name, " differs from ", base::displayPath(packed[i]), ". ",
                                           run.messages.str()));
   }
   return DemoRows{

@@ -9,6 +9,7 @@
 #include "base/file_io.hpp"
 #include "base/reader.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "pelletry/pelletry.hpp"
 #include "samples/bitmaps.hpp"
 #include "ui/cli_ui.hpp"
@@ -27,11 +28,11 @@ base::Result<void> buildFood(const fs::path& bitmaps, const fs::path& output, st
   tool.boxes.memo = "Bright flakes that turn slowly as they sink. Drawn by brinkit.";
   tool.boxes.id = "42";
   tool.boxes.kind = 1;
-  tool.setPicture((bitmaps / "food-picture.bmp").string());
+  tool.setPicture(base::displayPath(bitmaps / "food-picture.bmp"));
   std::uintmax_t inputs = fs::file_size(bitmaps / "food-picture.bmp");
   for (std::size_t k = 1; k <= frameCount; ++k) {
-    const fs::path frame = bitmaps / base::strcat("food-frame-0", k, ".bmp");
-    tool.addFrame(frame.string());
+    const fs::path frame = bitmaps / base::pathFromUtf8(base::strcat("food-frame-0", k, ".bmp"));
+    tool.addFrame(base::displayPath(frame));
     inputs += fs::file_size(frame);
   }
   cli.answerDialog(pelletry::kSaveTitle, output);

@@ -76,8 +76,8 @@ base::Result<DemoRows> demoScalepaint(const fs::path& out) {
   cli.answerDialog(scalepaint::kOpenTitle, palette);
   if (tool.openPalette() != ui::Outcome::Done || tool.cells != bluePalette())
     return base::fail("scalepaint did not read blue.dat back as saved. " + messages.str());
-  tool.source = source.string();
-  tool.destination = blue.string();
+  tool.source = base::displayPath(source);
+  tool.destination = base::displayPath(blue);
   const auto made = tool.make();
   if (made.outcome != ui::Outcome::Done || made.recoloured.sets != 4)
     return base::fail("scalepaint did not recolour the four animation sets of the sample fish. " + messages.str());

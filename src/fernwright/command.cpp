@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "fernwright/fernwright.hpp"
 #include "ui/cli_ui.hpp"
 
@@ -21,7 +22,7 @@ int run(const Options& options, ui::CommandContext& context) {
   Fernwright tool(cli, context.codePage);
   tool.boxes = options.boxes;
   for (std::size_t i = 0; i < kInputCount; ++i) tool.setPath(static_cast<Input>(i), options.paths[i]);
-  if (!options.out.empty()) cli.answerDialog(kSaveTitle, options.out);
+  if (!options.out.empty()) cli.answerDialog(kSaveTitle, base::pathFromUtf8(options.out));
   const CreateResult result = tool.create();
   return ui::reportWrite(context, result.outcome, result.output, result.bytes,
                          "No output file given: the save dialog was left without a file (use --out), so nothing was written.");

@@ -5,6 +5,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "plantfile/plantfile.hpp"
 #include "resfile/resfile.hpp"
 #include "ui/number_box.hpp"
@@ -27,7 +28,7 @@ int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kT
 // The file's length, or a message naming it.
 base::Result<std::uintmax_t> fileLength(const std::string& path) {
   std::error_code ec;
-  const fs::path file(path);
+  const fs::path file = base::pathFromUtf8(path);
   if (!fs::is_regular_file(file, ec))
     return base::fail(base::strcat("Cannot read ", base::displayPath(file), ": ",
                                    ec ? ec.message() : fs::exists(file, ec) ? "it is not a file" : "there is no such file", "."));
@@ -51,16 +52,16 @@ PreviewSize previewSize(int width, int height) {
 }
 
 fs::path withPlantExtension(const fs::path& chosen) {
-  const std::string name = chosen.string();
+  const std::string name = base::displayPath(chosen);
   const std::string last = name.size() >= 4 ? name.substr(name.size() - 4) : name;
   if (last == ".plt" || last == ".PLT") return chosen;
-  return fs::path(name + ".plt");
+  return base::pathFromUtf8(name + ".plt");
 }
 
 ui::Outcome Fernwright::choose(Input input) {
   auto file = ui_.openFile({{}, input == kDescription ? kTextFilter : kBitmapFilter, {}, {}});
   if (!file) return ui::Outcome::Cancelled;
-  paths_[input] = file->string();
+  paths_[input] = base::displayPath(*file);
   return ui::Outcome::Done;
 }
 
@@ -112,7 +113,7 @@ CreateResult Fernwright::create() {
   ui::BusyPointer busy(ui_);
   std::array<base::Bytes, kInputCount> files;
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    auto data = base::readFile(paths_[i], i == kDescription ? kMaxDescriptionBytes : resfile::kMaxFileSize);
+    auto data = base::readFile(base::pathFromUtf8(paths_[i]), i == kDescription ? kMaxDescriptionBytes : resfile::kMaxFileSize);
     if (!data) return refuse(data.error().message);
     files[i] = std::move(*data);
   }

@@ -140,7 +140,7 @@ void Window::choose(Input input) {
 }
 
 void Window::setPath(Input input, const std::filesystem::path& file) {
-  flow_.setPath(input, file.string());
+  flow_.setPath(input, base::displayPath(file));
   showPath(input);
   recent_.add(ui::toQString(flow_.path(input)), kindOf(input));
 }

@@ -7,6 +7,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "finsplit/finsplit.hpp"
 #include "finsplit/sheet.hpp"
 #include "fishfile/fish_file.hpp"
@@ -38,7 +39,9 @@ int refuse(ui::CommandContext& context, const std::string& message) {
 // every picture comes before the first file is written.
 int writePictures(const Options& options, ui::CommandContext& context) {
   if (options.fish.empty()) return refuse(context, "No fish file given, so there are no frames to show.");
-  const fs::path fish = options.fish;
+  const fs::path fish = base::pathFromUtf8(options.fish);
+  const fs::path sheetPath = base::pathFromUtf8(options.sheet);
+  const fs::path gifPath = base::pathFromUtf8(options.gif);
   auto data = base::readFile(fish, fishfile::kMaxFishFileSize);
   if (!data) return refuse(context, data.error().message);
   auto animations = decodeAnimations(*data);
@@ -50,7 +53,7 @@ int writePictures(const Options& options, ui::CommandContext& context) {
     return refuse(context, base::strcat("There is no animation ", options.animation, ": ", base::displayPath(fish), " holds ", count,
                                         count == 1 ? " animation, numbered 0." : base::strcat(" animations, numbered 0 to ", count - 1, ".")));
   if (!options.sheet.empty() && !options.gif.empty() &&
-      fs::absolute(options.sheet).lexically_normal() == fs::absolute(options.gif).lexically_normal())
+      fs::absolute(sheetPath).lexically_normal() == fs::absolute(gifPath).lexically_normal())
     return refuse(context, "Nothing written: --sheet and --gif name the same file.");
 
   std::vector<std::pair<fs::path, base::Bytes>> files;
@@ -59,12 +62,12 @@ int writePictures(const Options& options, ui::CommandContext& context) {
     if (!sheet) return refuse(context, sheet.error().message);
     auto png = image::pngBytes(*sheet);
     if (!png) return refuse(context, png.error().message);
-    files.emplace_back(options.sheet, std::move(*png));
+    files.emplace_back(sheetPath, std::move(*png));
   }
   if (!options.gif.empty()) {
     auto gif = animationGif((*animations)[static_cast<std::size_t>(options.animation)], (options.delayMs + 5) / 10);
     if (!gif) return refuse(context, gif.error().message);
-    files.emplace_back(options.gif, std::move(*gif));
+    files.emplace_back(gifPath, std::move(*gif));
   }
   std::error_code ec;
   if (!options.yes)
@@ -111,8 +114,8 @@ void addCommand(CLI::App& app, ui::CommandContext& context) {
       return;
     }
     ui::CliUi cli(context.err, options->yes);
-    if (!options->fish.empty()) cli.answerDialog(kOpenTitle, options->fish);
-    Finsplit tool(cli, options->out);
+    if (!options->fish.empty()) cli.answerDialog(kOpenTitle, base::pathFromUtf8(options->fish));
+    Finsplit tool(cli, base::pathFromUtf8(options->out));
     auto result = tool.cut();
     switch (result.outcome) {
       case ui::Outcome::Done:

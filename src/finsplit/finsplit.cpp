@@ -2,6 +2,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "finsplit/cutter.hpp"
 #include "fishfile/animation_set.hpp"
 #include "fishfile/fish_file.hpp"
@@ -65,14 +66,14 @@ CutResult Finsplit::cutFile(const std::filesystem::path& fishFile) {
   if (!checked) return refuse(base::strcat("Cannot cut ", base::displayPath(fishFile), ": ", checked.error().message));
   if (*checked == 0) return refuse(base::strcat("No animation sets found in ", base::displayPath(fishFile), "."));
 
-  const std::string folder = saveFolder_.string();
+  const std::string folder = base::displayPath(saveFolder_);
   std::size_t existing = 0;
   for (std::size_t number = 0; number < *checked; ++number)
-    existing += std::filesystem::exists(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp"), ec);
+    existing += std::filesystem::exists(base::pathFromUtf8(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp")), ec);
   if (existing > 0 && ui_.ask(replaceFramesQuestion(existing, *checked, saveFolder_), ui::Buttons::YesNo) != ui::Answer::Yes)
     return {ui::Outcome::Cancelled, 0, existing};
   auto written = cutFishFile(*data, [&](std::size_t number, base::ByteSpan bitmap) {
-    auto ok = base::writeFileAtomically(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp"), bitmap);
+    auto ok = base::writeFileAtomically(base::pathFromUtf8(ui::joinFolder(folder, fishfile::frameName(number) + ".bmp")), bitmap);
     ui_.progress(number + 1, *checked);
     return ok;
   });

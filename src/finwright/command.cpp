@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/utf8.hpp"
 #include "finwright/finwright.hpp"
 #include "ui/cli_ui.hpp"
 
@@ -23,12 +24,12 @@ int run(const Options& options, ui::CommandContext& context) {
   }
   ui::CliUi cli(context.err);
   Finwright tool(cli, std::filesystem::current_path(), context.codePage);
-  tool.setLibrary(options.library);
+  tool.setLibrary(base::pathFromUtf8(options.library));
   tool.howToChooseLibrary = "give one with --library FILE";
   tool.boxes = options.boxes;
-  if (!options.icon.empty() && tool.chooseIcon(options.icon) == ui::Outcome::Refused) return ui::kExitRefused;
-  if (!options.frames.empty()) tool.setImageFolder(options.frames);
-  if (!options.out.empty()) cli.answerDialog(kMakeFishTitle, options.out);
+  if (!options.icon.empty() && tool.chooseIcon(base::pathFromUtf8(options.icon)) == ui::Outcome::Refused) return ui::kExitRefused;
+  if (!options.frames.empty()) tool.setImageFolder(base::pathFromUtf8(options.frames));
+  if (!options.out.empty()) cli.answerDialog(kMakeFishTitle, base::pathFromUtf8(options.out));
   auto result = tool.build();
   return ui::reportWrite(context, result.outcome, result.output, result.bytes,
                          "No output file given: the MAKE FISH dialog was left without a file (use --out), so nothing was built.");

@@ -79,7 +79,7 @@ ui::Outcome Finwright::icon() {
 }
 
 ui::Outcome Finwright::chooseIcon(const fs::path& file) {
-  iconPath_ = file.string();
+  iconPath_ = base::displayPath(file);
   // Only the bits-per-pixel byte is looked at; a file of 32 bytes or less is taken as it is.
   // The length is that of the bytes read, not one asked for before: the file may change between.
   auto data = base::readFile(file, kWorkBufferSize);
@@ -95,8 +95,8 @@ ui::Outcome Finwright::chooseIcon(const fs::path& file) {
 }
 
 void Finwright::setFolder() {
-  if (auto folder = ui_.chooseFolder(imageFolder_.empty() ? fs::current_path() : fs::path(imageFolder_)))
-    imageFolder_ = folder->string();
+  if (auto folder = ui_.chooseFolder(imageFolder_.empty() ? fs::current_path() : base::pathFromUtf8(imageFolder_)))
+    imageFolder_ = base::displayPath(*folder);
 }
 
 BuildResult Finwright::build() {
@@ -159,10 +159,10 @@ BuildResult Finwright::buildTo(const fs::path& output) {
   if (auto ok = work_.empty(); !ok) return fail(ok.error());
   if (auto ok = extractLibrary(library(), work); !ok) return fail(ok.error());
 
-  auto icon = base::readFile(iconPath_, kWorkBufferSize);
+  auto icon = base::readFile(base::pathFromUtf8(iconPath_), kWorkBufferSize);
   if (!icon) return fail(icon.error());
   if (auto ok = base::writeFileAtomically(work / "007.dat", *icon); !ok) return fail(ok.error());
-  auto encoded = encodeFrames(imageFolder_, work, ui_);
+  auto encoded = encodeFrames(base::pathFromUtf8(imageFolder_), work, ui_);
   if (!encoded) return fail(encoded.error());
   if (!*encoded) return {ui::Outcome::Cancelled, {}, 0};  // stopped: nothing written
   if (auto ok = buildAnimationSets(work); !ok) return fail(ok.error());

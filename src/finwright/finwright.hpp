@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/codepage.hpp"
+#include "base/file_io.hpp"
 #include "finwright/work_folder.hpp"
 #include "ui/ui.hpp"
 
@@ -72,7 +73,7 @@ class Finwright {
 
   // SetFolder: the folder dialog; OK makes its folder the image folder.
   void setFolder();
-  void setImageFolder(const std::filesystem::path& folder) { imageFolder_ = folder.string(); }
+  void setImageFolder(const std::filesystem::path& folder) { imageFolder_ = base::displayPath(folder); }
   const std::string& imageFolder() const { return imageFolder_; }
 
   // The fish library: the file set here, exactly; when none is set (empty), the first file

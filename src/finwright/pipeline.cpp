@@ -5,6 +5,7 @@
 #include "base/bmp.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "fishfile/animation_set.hpp"
 #include "fishfile/fish_library.hpp"
 #include "fishfile/frame_record.hpp"
@@ -26,8 +27,8 @@ bool isPlainEntryName(const std::string& name) {
 }
 
 base::Result<Bytes> readEntry(const fs::path& work, const std::string& name) {
-  if (!fs::exists(work / name)) return fail(strcat("The fish library has no entry \"", name, "\"."));
-  return base::readFile(work / name, kWorkBufferSize);
+  if (!fs::exists(work / base::pathFromUtf8(name))) return fail(strcat("The fish library has no entry \"", name, "\"."));
+  return base::readFile(work / base::pathFromUtf8(name), kWorkBufferSize);
 }
 
 struct SetLayout {
@@ -49,7 +50,7 @@ base::Result<void> extractLibrary(const fs::path& library, const fs::path& work)
                          "\", which would be written outside the work folder."));
   for (const auto& entry : *entries) {
     auto bytes = base::ByteSpan(*data).subspan(entry.offset, entry.size);
-    if (auto ok = base::writeFileAtomically(work / entry.name, bytes); !ok) return ok;
+    if (auto ok = base::writeFileAtomically(work / base::pathFromUtf8(entry.name), bytes); !ok) return ok;
   }
   return {};
 }
@@ -71,7 +72,7 @@ base::Result<Bytes> encodeFrameBitmap(base::ByteSpan bitmap) {
 }
 
 base::Result<Bytes> readFrameBitmap(const fs::path& imageFolder, std::size_t n) {
-  const fs::path path = imageFolder / (fishfile::frameName(n) + ".bmp");
+  const fs::path path = imageFolder / base::pathFromUtf8(fishfile::frameName(n) + ".bmp");
   if (ui::fileState(path) != ui::FileState::Plain) return fail("There is not a image file.");
   return base::readFile(path, kWorkBufferSize);
 }
@@ -79,7 +80,7 @@ base::Result<Bytes> readFrameBitmap(const fs::path& imageFolder, std::size_t n) 
 base::Result<Bytes> encodeFrame(const fs::path& imageFolder, std::size_t n, base::ByteSpan bitmap) {
   auto record = encodeFrameBitmap(bitmap);
   if (!record) {
-    const fs::path path = imageFolder / (fishfile::frameName(n) + ".bmp");
+    const fs::path path = imageFolder / base::pathFromUtf8(fishfile::frameName(n) + ".bmp");
     return fail(strcat("The frame ", base::displayPath(path), " cannot be used: ", base::withFullStop(record.error().message)));
   }
   return record;
@@ -92,7 +93,7 @@ base::Result<bool> encodeFrames(const fs::path& imageFolder, const fs::path& wor
     if (!bitmap) return std::unexpected(bitmap.error());
     auto record = encodeFrame(imageFolder, n, *bitmap);
     if (!record) return std::unexpected(record.error());
-    if (auto ok = base::writeFileAtomically(work / fishfile::frameName(n), *record); !ok) return std::unexpected(ok.error());
+    if (auto ok = base::writeFileAtomically(work / base::pathFromUtf8(fishfile::frameName(n)), *record); !ok) return std::unexpected(ok.error());
     progress.progress(n + 1, kFrames);
   }
   return true;
@@ -102,7 +103,7 @@ base::Result<void> buildAnimationSets(const fs::path& work) {
   for (const auto& set : kSets) {
     std::vector<Bytes> records;
     for (std::size_t n = set.firstFrame; n < set.firstFrame + 8 * set.animations; ++n) {
-      auto record = base::readFile(work / fishfile::frameName(n), kWorkBufferSize);
+      auto record = base::readFile(work / base::pathFromUtf8(fishfile::frameName(n)), kWorkBufferSize);
       if (!record) return std::unexpected(record.error());
       records.push_back(std::move(*record));
     }

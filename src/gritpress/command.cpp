@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "gritpress/gritpress.hpp"
 #include "ui/cli_ui.hpp"
 #include "ui/language.hpp"
@@ -41,7 +42,7 @@ int run(const Options& options, ui::CommandContext& context) {
   const std::pair<Side, const std::string*> inputs[] = {{Side::Top, &options.top}, {Side::Side, &options.side}};
   for (const auto& [side, file] : inputs) {
     if (file->empty()) continue;
-    tool.chooseInput(side, *file);
+    tool.chooseInput(side, base::pathFromUtf8(*file));
     const Input& input = tool.input(side);
     context.out << ui::translated(sideName(side)) << ": " << ui::translated(input.result()) << "  " << input.display() << '\n';
   }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "gritwright/gritwright.hpp"
 #include "ui/cli_ui.hpp"
 
@@ -20,8 +21,8 @@ struct Options {
 int run(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err, options.yes);
   Gritwright tool(cli, std::filesystem::current_path());
-  if (!options.surface.empty()) tool.setBitmap(Side::Surface, options.surface);
-  if (!options.aspect.empty()) tool.setBitmap(Side::Aspect, options.aspect);
+  if (!options.surface.empty()) tool.setBitmap(Side::Surface, base::pathFromUtf8(options.surface));
+  if (!options.aspect.empty()) tool.setBitmap(Side::Aspect, base::pathFromUtf8(options.aspect));
   tool.boxes.height = options.height;
   tool.boxes.length = options.length;
   if (!options.out.empty()) tool.boxes.output = options.out;

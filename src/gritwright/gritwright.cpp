@@ -2,6 +2,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "gravelfile/gravelfile.hpp"
 #include "resfile/resfile.hpp"
 #include "ui/number_box.hpp"
@@ -41,14 +42,14 @@ MakeResult Gritwright::make() {
   if (bitmapPath(Side::Surface).empty()) return refuse(kNoSurface);
   if (bitmapPath(Side::Aspect).empty()) return refuse(kNoAspect);
 
-  const fs::path output = boxes.output;
+  const fs::path output = base::pathFromUtf8(boxes.output);
   if (output.empty()) return refuse("No output file given: type its name in the FileName box.");
   if (!ui::mayWrite(ui_, output)) return {ui::Outcome::Cancelled, {}, 0};
 
   ui::BusyPointer busy(ui_);
   std::array<base::Bytes, 2> bitmaps;
   for (Side side : {Side::Surface, Side::Aspect}) {
-    const fs::path path = bitmapPath(side);
+    const fs::path path = base::pathFromUtf8(bitmapPath(side));
     auto data = base::readFile(path, resfile::kMaxFileSize);
     if (!data) return refuse(base::strcat("The ", sideName(side), " bitmap cannot be used. ", data.error().message));
     // Its block's byte count is copied from bytes 2-5, which must lie inside the file.

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_io.hpp"
 #include "ui/ui.hpp"
 
 namespace gritwright {
@@ -54,7 +55,7 @@ class Gritwright {
 
   // A click on a path label: the "OPEN" dialog; a chosen file becomes that side's bitmap.
   ui::Outcome chooseBitmap(Side side);
-  void setBitmap(Side side, const std::filesystem::path& file) { bitmaps_[index(side)] = file.string(); }
+  void setBitmap(Side side, const std::filesystem::path& file) { bitmaps_[index(side)] = base::displayPath(file); }
   const std::string& bitmapPath(Side side) const { return bitmaps_[index(side)]; }
 
   Boxes boxes;

@@ -164,7 +164,7 @@ void Window::showHeightNote() {
 void Window::make() {
   flow_.boxes.height = height_->text().toStdString();
   flow_.boxes.length = length_->text().toStdString();
-  flow_.boxes.output = ui::toPath(output_->text()).string();
+  flow_.boxes.output = base::displayPath(ui::toPath(output_->text()));
   const MakeResult result = flow_.make();
   if (result.outcome != ui::Outcome::Done) return;  // a message box said why, or No was answered
   status_->setForegroundRole(QPalette::WindowText);

@@ -11,6 +11,8 @@
 #include "base/file_io.hpp"
 #include "base/files.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
+#include "ui/paths.hpp"
 
 namespace netkeeper {
 
@@ -140,7 +142,10 @@ std::string rangeList(const std::vector<std::string>& captions) {
 
 }  // namespace
 
-fs::path backupPath(const fs::path& archive) { return archive.parent_path() / kBackupName; }
+// Beside the archive, joined as the tools join a folder and a name (so "game/" + name on every system).
+fs::path backupPath(const fs::path& archive) {
+  return base::pathFromUtf8(ui::joinFolder(base::displayPath(archive.parent_path()), kBackupName));
+}
 
 std::string erasedText(const fs::path& archive, const std::vector<std::string>& captions) {
   std::string text = "Erased ";
@@ -154,7 +159,7 @@ std::string restoredText(const fs::path& archive) {
 }
 
 bool isArchiveName(const fs::path& file) {
-  const std::string name = file.filename().string();
+  const std::string name = base::displayPath(file.filename());
   const std::string_view wanted = kArchiveName;
   return name.size() == wanted.size() && std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));

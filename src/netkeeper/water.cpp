@@ -5,6 +5,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "ui/number_box.hpp"
 #include "ui/overwrite.hpp"
 #include "ui/wrote.hpp"
@@ -63,7 +64,7 @@ float single(const std::string& text) { return static_cast<float>(ui::leadingNum
 }  // namespace
 
 std::string waterOutputName(const fs::path& file) {
-  std::string name = file.filename().string();
+  std::string name = base::displayPath(file.filename());
   if (name.size() >= 4 && (name.ends_with(".tqn") || name.ends_with(".TQN"))) name.resize(name.size() - 4);
   return name;
 }
@@ -150,7 +151,7 @@ ui::Outcome Water::update(WaterDialog& dialog, const fs::path& folder) {
     ui_.message(values.error().message);
     return ui::Outcome::Refused;
   }
-  const fs::path output = ui::joinFolder(folder.string(), dialog.fileName + ".tqn");
+  const fs::path output = base::pathFromUtf8(ui::joinFolder(base::displayPath(folder), dialog.fileName + ".tqn"));
   if (!ui::mayWrite(ui_, output, inPlaceFree_ ? dialog.file : fs::path())) return ui::Outcome::Cancelled;
   std::vector<std::string_view> changed;
   for (std::size_t k = 0; k < values->size(); ++k) {

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "netkeeper/archive_patch.hpp"
 #include "netkeeper/water.hpp"
 #include "ui/cli_ui.hpp"
@@ -32,7 +33,7 @@ int runWater(const WaterOptions& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err, options.yes);
   Water water(cli);
   water.setEditInPlaceWithoutAsking(true);
-  auto dialog = water.load(options.file);
+  auto dialog = water.load(base::pathFromUtf8(options.file));
   if (!dialog) return ui::kExitRefused;
   if (options.show) {
     for (std::size_t k = 0; k < kWaterLabels.size(); ++k) context.out << kWaterLabels[k] << '\t' << dialog->shown[k] << '\n';
@@ -43,7 +44,7 @@ int runWater(const WaterOptions& options, ui::CommandContext& context) {
     if (options.boxes[k]) dialog->boxes[k] = *options.boxes[k];
   dialog->volumeChange = options.boxes[kVolumeBox].has_value();
   if (options.name) dialog->fileName = *options.name;
-  const fs::path folder = fs::path(options.file).parent_path();
+  const fs::path folder = base::pathFromUtf8(options.file).parent_path();
   switch (water.update(*dialog, folder.empty() ? fs::path(".") : folder)) {
     case ui::Outcome::Done: break;
     case ui::Outcome::Cancelled:
@@ -62,8 +63,8 @@ struct ArchiveOptions {
 };
 
 bool archiveNamed(const ArchiveOptions& options, ui::CommandContext& context) {
-  if (options.force || isArchiveName(options.archive)) return true;
-  context.err << base::displayPath(options.archive) << " is not named " << kArchiveName
+  if (options.force || isArchiveName(base::pathFromUtf8(options.archive))) return true;
+  context.err << base::displayPath(base::pathFromUtf8(options.archive)) << " is not named " << kArchiveName
               << ": the archive picker offers only that file. Give --force to patch it anyway.\n";
   return false;
 }
@@ -72,12 +73,12 @@ int runErase(const ArchiveOptions& options, ui::CommandContext& context) {
   if (!archiveNamed(options, context)) return ui::kExitRefused;
   ui::CliUi cli(context.err);
   ArchivePatch patch(cli);
-  if (patch.erase(options.archive, options.choice) != ui::Outcome::Done) return ui::kExitRefused;
+  if (patch.erase(base::pathFromUtf8(options.archive), options.choice) != ui::Outcome::Done) return ui::kExitRefused;
   context.out << "Erased";
   const char* separator = " ";
   for (const auto& caption : patch.erased()) context.out << separator << caption, separator = ", ";
-  context.out << " in " << base::displayPath(options.archive) << " (the original is kept as "
-              << base::displayPath(backupPath(options.archive)) << ")\n";
+  context.out << " in " << base::displayPath(base::pathFromUtf8(options.archive)) << " (the original is kept as "
+              << base::displayPath(backupPath(base::pathFromUtf8(options.archive))) << ")\n";
   return ui::kExitDone;
 }
 
@@ -85,9 +86,9 @@ int runUndo(const ArchiveOptions& options, ui::CommandContext& context) {
   if (!archiveNamed(options, context)) return ui::kExitRefused;
   ui::CliUi cli(context.err);
   ArchivePatch patch(cli);
-  if (patch.undo(options.archive) != ui::Outcome::Done) return ui::kExitRefused;
-  context.out << "Restored " << base::displayPath(options.archive) << " from "
-              << base::displayPath(backupPath(options.archive)) << '\n';
+  if (patch.undo(base::pathFromUtf8(options.archive)) != ui::Outcome::Done) return ui::kExitRefused;
+  context.out << "Restored " << base::displayPath(base::pathFromUtf8(options.archive)) << " from "
+              << base::displayPath(backupPath(base::pathFromUtf8(options.archive))) << '\n';
   return ui::kExitDone;
 }
 

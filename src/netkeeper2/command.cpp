@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "netkeeper2/netkeeper2.hpp"
 #include "ui/cli_ui.hpp"
 #include "ui/json.hpp"
@@ -29,12 +30,12 @@ struct Options {
 
 // The folder the output goes to: FILE's own, as the window's lists show it.
 fs::path folderOf(const Options& options) {
-  const fs::path file = options.file;
+  const fs::path file = base::pathFromUtf8(options.file);
   return file.parent_path().empty() ? fs::path(".") : file.parent_path();
 }
 
 // The File Name box: --name, or its preset.
-std::string fileNameOf(const Options& options) { return options.name ? *options.name : defaultOutputName(options.file); }
+std::string fileNameOf(const Options& options) { return options.name ? *options.name : defaultOutputName(base::pathFromUtf8(options.file)); }
 
 void reportSkipped(ui::CommandContext& context, std::size_t pastEnd) {
   if (pastEnd > 0)
@@ -56,7 +57,7 @@ int runFish(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err, options.yes);
   Netkeeper2 tool(cli, context.codePage);
   tool.setEditInPlaceWithoutAsking(true);
-  auto tank = tool.open(options.file);
+  auto tank = tool.open(base::pathFromUtf8(options.file));
   if (!tank) return ui::kExitRefused;
   FishBoxes boxes;
   const auto tick = ui::tickFromOption;
@@ -143,7 +144,7 @@ int runGrid(const Options& options, ui::CommandContext& context) {
   ui::CliUi cli(context.err, options.yes);
   Netkeeper2 tool(cli, context.codePage);
   tool.setEditInPlaceWithoutAsking(true);
-  auto tank = tool.open(options.file);
+  auto tank = tool.open(base::pathFromUtf8(options.file));
   if (!tank) return ui::kExitRefused;
   const auto rows = tool.grid(*tank);
   std::vector<GridCells> cells;

@@ -5,6 +5,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "ui/number_box.hpp"
 #include "ui/overwrite.hpp"
 #include "ui/wrote.hpp"
@@ -15,7 +16,7 @@ namespace netkeeper2 {
 namespace fs = std::filesystem;
 
 std::string defaultOutputName(const fs::path& file) {
-  std::string name = file.filename().string();
+  std::string name = base::displayPath(file.filename());
   if (name.size() >= 4) {
     std::string tail = name.substr(name.size() - 4);
     for (auto& c : tail) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -25,9 +26,9 @@ std::string defaultOutputName(const fs::path& file) {
 }
 
 fs::path outputPath(const fs::path& folder, std::string_view name, const fs::path& opened) {
-  const std::string openedName = opened.filename().string();
+  const std::string openedName = base::displayPath(opened.filename());
   const std::string tail = openedName.size() >= 4 ? openedName.substr(openedName.size() - 4) : openedName;
-  return ui::joinFolder(folder.string(), std::string(name) + tail);
+  return base::pathFromUtf8(ui::joinFolder(base::displayPath(folder), std::string(name) + tail));
 }
 
 FishEdits takeFishEdits(const FishBoxes& boxes) {

@@ -6,6 +6,7 @@
 
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "base/user_folders.hpp"
 #include "image/png_write.hpp"
 #include "orbisk/bitmap_preview.hpp"
@@ -114,7 +115,7 @@ int runSave(const Options& options, ui::CommandContext& context) {
   Orbisk tool(cli, std::filesystem::current_path());
   tool.fileName = options.file;
   tool.kind = kindOf(options.kind);
-  tool.setOutputFolder(options.out);
+  tool.setOutputFolder(base::pathFromUtf8(options.out));
   auto path = tool.beginFind();
   if (!path) return ui::kExitRefused;
   if (tool.finishFind(*path, scanFile(*path, tool.kind), false) != ui::Outcome::Done) return ui::kExitRefused;
@@ -164,7 +165,7 @@ std::optional<int> scanForOne(const Options& options, Kind kind, const char* wha
 
 // "samp0002.BMP" with another extension: the default output name.
 std::string renamed(const std::string& name, const char* extension) {
-  return std::filesystem::path(name).replace_extension(extension).string();
+  return base::displayPath(base::pathFromUtf8(name).replace_extension(extension));
 }
 
 int runPreview(const Options& options, ui::CommandContext& context) {
@@ -181,7 +182,7 @@ int runPreview(const Options& options, ui::CommandContext& context) {
     context.err << ui::translated(kPreviewFailed) << '\n' << png.error().message << '\n';
     return ui::kExitRefused;
   }
-  const std::filesystem::path out = options.png.empty() ? renamed(tool.resources()[chosen].name, ".png") : options.png;
+  const std::filesystem::path out = base::pathFromUtf8(options.png.empty() ? renamed(tool.resources()[chosen].name, ".png") : options.png);
   if (auto written = base::writeFileAtomically(out, *png); !written) {
     context.err << written.error().message << '\n';
     return ui::kExitRefused;
@@ -197,7 +198,7 @@ int runRender(const Options& options, ui::CommandContext& context) {
   std::size_t chosen = 0;
   if (auto code = scanForOne(options, Kind::Midi, "MIDI file to render", tool, chosen, context)) return *code;
   const Resource& resource = tool.resources()[chosen];
-  std::filesystem::path soundFont = options.soundFont;
+  std::filesystem::path soundFont = base::pathFromUtf8(options.soundFont);
   if (soundFont.empty()) {
     const auto folders = soundFontFolders(base::programFolder());
     auto found = findSoundFont(folders);
@@ -208,7 +209,7 @@ int runRender(const Options& options, ui::CommandContext& context) {
     soundFont = *found;
   }
   auto midi = readResource(tool.scannedFile(), resource, kMaxPreviewMidi, tool.scannedStamp());
-  const std::filesystem::path out = options.wav.empty() ? renamed(resource.name, ".wav") : options.wav;
+  const std::filesystem::path out = base::pathFromUtf8(options.wav.empty() ? renamed(resource.name, ".wav") : options.wav);
   auto rendered = midi ? renderMidi(*midi, soundFont, out) : std::unexpected(midi.error());
   if (!rendered) {
     context.err << "Cannot render " << resource.name << ": " << rendered.error().message << '\n';

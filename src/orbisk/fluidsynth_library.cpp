@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "base/file_io.hpp"
 #include "base/library.hpp"
+#include "base/strcat.hpp"
 
 namespace orbisk {
 
@@ -10,6 +12,10 @@ namespace {
 
 base::Result<FluidSynth> load() {
   const auto library = base::SharedLibrary::load("fluidsynth", {3, 2});
+  if (const auto wanted = base::SharedLibrary::besideProgram("fluidsynth", 3); !library && !wanted.empty())
+    return base::fail(base::strcat("The synthesiser library FluidSynth is not installed: ", base::displayPath(wanted.filename()),
+                                   " (with the libraries it needs) was looked for beside the program, in ",
+                                   base::displayPath(wanted.parent_path()), ". MIDI sounds cannot be played."));
   if (!library)
     return base::fail("The synthesiser library FluidSynth is not installed (on Debian: libfluidsynth3): "
                       "MIDI sounds cannot be played.");

@@ -97,7 +97,7 @@ std::optional<fs::path> findSoundFont(const std::vector<fs::path>& folders, cons
       if (fs::is_regular_file(folder / name, ec)) return folder / name;
     std::vector<fs::path> any;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
-      std::string extension = entry.path().extension().string();
+      std::string extension = base::displayPath(entry.path().extension());
       std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
       if (extension == ".sf2" && entry.is_regular_file(ec)) any.push_back(entry.path());
     }
@@ -179,7 +179,8 @@ base::Result<RenderedWave> renderMidi(base::ByteSpan original, const fs::path& s
   fluid.fluid_settings_setnum(settings.get(), "synth.gain", 0.7);  // the default 0.2 is very quiet for one instrument
   Owned<fluid_synth_t> synth(fluid.new_fluid_synth(settings.get()), fluid.delete_fluid_synth);
   if (!synth) return base::fail(failedBecause("The synthesiser cannot start", lastError));
-  const std::string fontName = soundFont.string();
+  // FluidSynth takes a file name in UTF-8 on every system.
+  const std::string fontName = base::displayPath(soundFont);
   if (fluid.fluid_synth_sfload(synth.get(), fontName.c_str(), 1) == FLUID_FAILED)
     return base::fail(failedBecause(base::strcat("Cannot load the SoundFont ", base::displayPath(soundFont)), lastError));
   Owned<fluid_player_t> player(fluid.new_fluid_player(synth.get()), fluid.delete_fluid_player);

@@ -6,6 +6,7 @@
 #include "base/strcat.hpp"
 #include "base/system.hpp"
 #include "base/utf8.hpp"
+#include "ui/paths.hpp"
 
 namespace orbisk {
 namespace {
@@ -135,7 +136,8 @@ SaveReport Orbisk::save(const std::vector<std::size_t>& selected, ui::Progress& 
   for (std::size_t i = 0; i < resources_.size(); ++i) {
     if (chosen[i]) {
       const auto& resource = resources_[i];
-      auto target = outputFolder_ / resource.name;
+      // Joined as the tools join a folder and a name: with "/", or with a backslash on a drive-letter path.
+      auto target = base::pathFromUtf8(ui::joinFolder(base::displayPath(outputFolder_), resource.name));
       std::error_code ec;
       if (std::filesystem::exists(target, ec) &&
           ui_.ask(overwriteQuestion(target), ui::Buttons::YesNoCancel) != ui::Answer::Yes) {

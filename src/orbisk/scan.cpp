@@ -1,10 +1,12 @@
 #include "orbisk/scan.hpp"
 
-
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
-#if defined(__SSE2__)
+// Every x86-64 processor has SSE2; the compilers name it differently.
+#if defined(__SSE2__) || defined(_M_X64)
+#define ORBISK_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -28,7 +30,7 @@ bool fits(base::ByteSpan data, std::uint64_t at, std::uint64_t count) {
 // keeps limit + 1 <= data.size().
 std::size_t findPair(const std::uint8_t* data, std::size_t from, std::size_t limit, std::uint8_t a, std::uint8_t b) {
   std::size_t p = from;
-#if defined(__SSE2__)
+#if defined(ORBISK_SSE2)
   const __m128i va = _mm_set1_epi8(static_cast<char>(a));
   const __m128i vb = _mm_set1_epi8(static_cast<char>(b));
   // 64 positions per step; the loads reach data[p + 64], which is below limit + 1.
@@ -45,7 +47,7 @@ std::size_t findPair(const std::uint8_t* data, std::size_t from, std::size_t lim
                            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m1))) << 16) |
                            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m2))) << 32) |
                            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(m3))) << 48);
-      return p + static_cast<std::size_t>(__builtin_ctzll(mask));
+      return p + static_cast<std::size_t>(std::countr_zero(mask));
     }
     p += 64;
   }
@@ -284,7 +286,7 @@ ScanResult scanBytes(base::ByteSpan data, std::string_view fileName, Kind kind, 
 base::Result<ScanResult> scanFile(const std::filesystem::path& file, Kind kind, ui::Progress& progress) {
   auto mapped = base::MappedFile::map(file);
   if (!mapped) return std::unexpected(mapped.error());
-  auto result = scanBytes(mapped->bytes(), file.filename().string(), kind, progress);
+  auto result = scanBytes(mapped->bytes(), base::displayPath(file.filename()), kind, progress);
   // A file cut short under the scan reads as zeros past its new end: its findings are not to be trusted.
   if (mapped->changed()) return base::fail(base::strcat(base::displayPath(file), " changed while it was being scanned."));
   result.stamp = mapped->stamp();

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "foodfile/foodfile.hpp"
 #include "pelletry/pelletry.hpp"
 #include "ui/cli_ui.hpp"
@@ -40,7 +41,7 @@ int run(const Options& options, ui::CommandContext& context) {
   tool.boxes = options.boxes;
   tool.setPicture(options.picture);
   for (const auto& frame : options.frames) tool.addFrame(frame);
-  if (!options.out.empty()) cli.answerDialog(kSaveTitle, options.out);
+  if (!options.out.empty()) cli.answerDialog(kSaveTitle, base::pathFromUtf8(options.out));
   const SaveResult result = tool.save();
   return ui::reportWrite(context, result.outcome, result.output, result.bytes, whyStopped(result.stop));
 }

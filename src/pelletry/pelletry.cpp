@@ -38,17 +38,17 @@ std::string memoAsStored(std::string_view typed) {
 std::size_t memoCharacters(std::string_view typed) { return base::utf16Length(memoAsStored(typed)); }
 
 fs::path withFoodExtension(const fs::path& chosen) {
-  const std::string name = chosen.string();
+  const std::string name = base::displayPath(chosen);
   const std::string_view lastThree = base::utf8Suffix(name, 3);
   if (base::utf8Length(lastThree) == 3 && lastThree.front() == '.')
-    return fs::path(name.substr(0, name.size() - lastThree.size()) + ".fd");
-  return fs::path(name + ".fd");
+    return base::pathFromUtf8(name.substr(0, name.size() - lastThree.size()) + ".fd");
+  return base::pathFromUtf8(name + ".fd");
 }
 
 ui::Outcome Pelletry::choosePicture() {
   auto file = ui_.openFile({kOpenTitle, kBitmapFilter, {}, {}});
   if (!file || file->empty()) return ui::Outcome::Cancelled;
-  picture_ = file->string();
+  picture_ = base::displayPath(*file);
   return ui::Outcome::Done;
 }
 
@@ -59,7 +59,7 @@ ui::Outcome Pelletry::addFrame() {
   }
   auto file = ui_.openFile({kOpenTitle, kBitmapFilter, {}, {}});
   if (!file || file->empty()) return ui::Outcome::Cancelled;
-  strip_.add(file->string());
+  strip_.add(base::displayPath(*file));
   return ui::Outcome::Done;
 }
 
@@ -108,7 +108,7 @@ SaveResult Pelletry::save() {
   auto chosen = ui_.saveFile({kSaveTitle, kFoodFilter, {}, {}});
   if (!chosen || chosen->empty()) return {ui::Outcome::Cancelled, Stop::NoFile, {}, 0};
   // "DIR/" would become the hidden "DIR/.fd".
-  if (!ui::namesAFile(chosen->string()))
+  if (!ui::namesAFile(base::displayPath(*chosen)))
     return refuse(base::strcat(base::displayPath(*chosen), " names a folder, not a file: give the name of the food file to write."));
   const fs::path output = withFoodExtension(*chosen);
   if (!ui::mayWrite(ui_, output)) return {ui::Outcome::Cancelled, Stop::Declined, {}, 0};
@@ -121,10 +121,10 @@ SaveResult Pelletry::save() {
   for (std::size_t i = 0; i <= framePaths.size(); ++i) {
     const std::string& path = i == 0 ? picture_ : framePaths[i - 1];
     const std::string what = i == 0 ? std::string("picture") : base::strcat("frame ", i);
-    auto data = base::readFile(path, resfile::kMaxFileSize);
+    auto data = base::readFile(base::pathFromUtf8(path), resfile::kMaxFileSize);
     if (!data) return refuse(base::strcat("The ", what, " cannot be used. ", data.error().message), "Nothing was written.");
     if (auto ok = checkBitmap(*data); !ok)
-      return refuse(base::strcat("The ", what, " ", base::displayPath(path), " ", ok.error().message), "Nothing was written.");
+      return refuse(base::strcat("The ", what, " ", path, " ", ok.error().message), "Nothing was written.");
     files.push_back(std::move(*data));
   }
   std::vector<base::ByteSpan> frames(files.begin() + 1, files.end());

@@ -393,7 +393,7 @@ void Window::choosePicture() {
 
 void Window::setPicture(const std::filesystem::path& file) {
   const Frames before = frames();
-  flow_.setPicture(file.string());
+  flow_.setPicture(base::displayPath(file));
   showPicture();
   recent_.add(file, QStringLiteral("picture"));
   recordEdit(before, QStringLiteral("Picture"));
@@ -410,7 +410,7 @@ void Window::addFrame() {
 
 void Window::addFrame(const std::filesystem::path& file) {
   const Frames before = frames();
-  if (flow_.addFrame(file.string())) {
+  if (flow_.addFrame(base::displayPath(file))) {
     showStrip();
     recent_.add(file, QStringLiteral("frame"));
   }
@@ -443,7 +443,7 @@ void Window::dropFiles(const QStringList& files, bool onPicture) {
       statusBar()->showMessage(QString::fromUtf8(kStripFull));
       break;
     }
-    if (flow_.addFrame(ui::toPath(file).string())) recent_.add(file, QStringLiteral("frame"));
+    if (flow_.addFrame(base::displayPath(ui::toPath(file)))) recent_.add(file, QStringLiteral("frame"));
   }
   showStrip();
   recordEdit(before, files.size() == 1 ? QStringLiteral("Add Frame") : QStringLiteral("Add Frames"));

@@ -8,6 +8,7 @@
 #include "base/bmp.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "fishfile/system_palette.hpp"
 
 namespace samples {
@@ -185,11 +186,11 @@ base::Result<void> writeBitmaps(const std::filesystem::path& folder) {
       {"plant-front.bmp", plantFront()},       {"gravel-surface.bmp", gravelSurface()},
       {"gravel-aspect.bmp", gravelAspect()},   {"plant-description.txt", Bytes(description.begin(), description.end())}};
   for (const auto& [name, data] : files)
-    if (auto ok = base::writeFileAtomically(folder / name, data); !ok) return ok;
+    if (auto ok = base::writeFileAtomically(folder / base::pathFromUtf8(name), data); !ok) return ok;
   if (auto ok = base::writeFileAtomically(folder / "food-picture.bmp", foodPicture()); !ok) return ok;
   for (std::size_t k = 0; k < kFoodFrameCount; ++k) {
     const std::string name = base::strcat("food-frame-", k < 9 ? "0" : "", k + 1, ".bmp");
-    if (auto ok = base::writeFileAtomically(folder / name, foodFrame(k)); !ok) return ok;
+    if (auto ok = base::writeFileAtomically(folder / base::pathFromUtf8(name), foodFrame(k)); !ok) return ok;
   }
   return {};
 }

@@ -3,6 +3,7 @@
 #include "base/bmp.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "fishfile/animation_set.hpp"
 #include "fishfile/frame_record.hpp"
 #include "fishfile/run_stream.hpp"
@@ -53,7 +54,7 @@ base::Result<void> writeFrames(const std::filesystem::path& folder) {
   std::filesystem::create_directories(folder, ec);
   if (ec) return base::fail(base::strcat("Cannot make the folder ", base::displayPath(folder), ": ", ec.message(), "."));
   for (std::size_t n = 0; n < kFrameCount; ++n)
-    if (auto ok = base::writeFileAtomically(folder / (fishfile::frameName(n) + ".bmp"), frameBitmap(n)); !ok) return ok;
+    if (auto ok = base::writeFileAtomically(folder / base::pathFromUtf8(fishfile::frameName(n) + ".bmp"), frameBitmap(n)); !ok) return ok;
   return base::writeFileAtomically(folder / "icon.bmp", iconBitmap());
 }
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "base/file_io.hpp"
+#include "base/utf8.hpp"
 #include "scalepaint/scalepaint.hpp"
 #include "ui/cli_ui.hpp"
 #include "scalepaint/preview_png.hpp"
@@ -30,7 +31,7 @@ struct Options {
 // --palette file as OPEN reads them. False after the refusal has been told.
 bool loadPalette(Scalepaint& tool, ui::CliUi& cli, const Options& options) {
   if (options.palette.empty()) return true;
-  cli.answerDialog(kOpenTitle, options.palette);
+  cli.answerDialog(kOpenTitle, base::pathFromUtf8(options.palette));
   return tool.openPalette() == ui::Outcome::Done;
 }
 
@@ -65,12 +66,13 @@ int runPreview(const Options& options, ui::CommandContext& context) {
   else
     context.out << "First frame: " << result.frame->width << " x " << result.frame->height << " pixels, "
                 << result.image.drawn << " drawn.\n";
-  if (auto written = writePreviewPng(result.image, options.png); !written) {
+  if (auto written = writePreviewPng(result.image, base::pathFromUtf8(options.png)); !written) {
     context.err << written.error().message << '\n';
     return ui::kExitRefused;
   }
   std::error_code ec;
-  return ui::reportWrite(context, ui::Outcome::Done, options.png, static_cast<std::size_t>(fs::file_size(options.png, ec)), "");
+  const fs::path png = base::pathFromUtf8(options.png);
+  return ui::reportWrite(context, ui::Outcome::Done, png, static_cast<std::size_t>(fs::file_size(png, ec)), "");
 }
 
 int runPalette(const Options& options, ui::CommandContext& context) {
@@ -88,15 +90,16 @@ int runPalette(const Options& options, ui::CommandContext& context) {
     tool.cells[0] = *options.fill;
     tool.fill();
   }
-  if (!options.file.empty()) cli.answerDialog(kSaveTitle, options.file);
+  if (!options.file.empty()) cli.answerDialog(kSaveTitle, base::pathFromUtf8(options.file));
   const auto outcome = tool.savePalette();
   if (outcome == ui::Outcome::Cancelled && options.file.empty()) {
     context.err << "No palette file named: give FILE.dat.\n";
     return ui::kExitRefused;
   }
   std::error_code ec;
-  const auto bytes = outcome == ui::Outcome::Done ? static_cast<std::size_t>(fs::file_size(options.file, ec)) : 0;
-  return ui::reportWrite(context, outcome, options.file, bytes, "");
+  const fs::path file = base::pathFromUtf8(options.file);
+  const auto bytes = outcome == ui::Outcome::Done ? static_cast<std::size_t>(fs::file_size(file, ec)) : 0;
+  return ui::reportWrite(context, outcome, file, bytes, "");
 }
 
 void addPaletteOption(CLI::App* cmd, Options& options) {

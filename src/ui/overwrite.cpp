@@ -1,5 +1,6 @@
 #include "ui/overwrite.hpp"
 
+#include "base/file_io.hpp"
 #include "ui/file_state.hpp"
 
 namespace ui {
@@ -10,7 +11,7 @@ std::string overwriteQuestion(const std::string& path) {
 
 bool mayWrite(Ui& ui, const std::filesystem::path& path) {
   if (fileState(path) == FileState::Missing) return true;
-  return ui.ask(overwriteQuestion(path.string()), Buttons::YesNo) == Answer::Yes;
+  return ui.ask(overwriteQuestion(base::displayPath(path)), Buttons::YesNo) == Answer::Yes;
 }
 
 bool mayWrite(Ui& ui, const std::filesystem::path& path, const std::filesystem::path& editedInPlace) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "base/file_io.hpp"
+
 namespace ui {
 
 namespace {
@@ -26,7 +28,7 @@ bool namesAFile(std::string_view name) {
 }
 
 std::string defaultOutputPath(const std::filesystem::path& currentFolder, std::string_view extension) {
-  return joinFolder(currentFolder.string(), std::string("temp") + std::string(extension));
+  return joinFolder(base::displayPath(currentFolder), std::string("temp") + std::string(extension));
 }
 
 std::string_view trimNulls(std::string_view text) { return text.substr(0, text.find('\0')); }

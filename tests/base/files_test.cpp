@@ -1,7 +1,13 @@
 // Replacing files keeps what the user had: links, permissions, every legal name, other
 // editors' changes; and nothing of ours outlives the program.
 #include <gtest/gtest.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -71,6 +77,18 @@ TEST(Files, AReplacedFileKeepsItsLinkItsPermissionsAndAnyLegalName) {
   fs::create_symlink("real/new.tqn", folder.path() / "new.tqn");
   ASSERT_TRUE(base::writeFileAtomically(folder.path() / "new.tqn", Bytes{3}));
   EXPECT_EQ(contents(folder.path() / "real" / "new.tqn"), Bytes{3});
+#else  // Windows keeps the replaced file's attributes instead, and a reader of it does not stop the write
+  const auto hidden = folder.path() / "hidden.tqn";
+  ASSERT_TRUE(base::writeFileAtomically(hidden, Bytes{1}));
+  ::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  {
+    auto reader = base::ReadOnlyFile::open(hidden);
+    ASSERT_TRUE(reader);
+    const auto written = base::writeFileAtomically(hidden, Bytes{2});
+    ASSERT_TRUE(written) << written.error().message;
+  }
+  EXPECT_EQ(contents(hidden), Bytes{2});
+  EXPECT_TRUE(::GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 #endif
 
   const auto longest = folder.path() / std::string(255, 'n');
@@ -199,5 +217,27 @@ TEST(UserFolders, FollowTheEnvironmentAndTheTemporaryOneIsTheUsersAlone) {
   EXPECT_EQ(base::userDataFolder(), folder.path() / "home" / ".local/share/brinkit");
   EXPECT_EQ(base::systemDataFolders(), (std::vector<fs::path>{"/opt/share", "/usr/share/"}));
 }
+
+#ifdef _WIN32
+// On Windows they are the profile's own: data in %LOCALAPPDATA%, temporary files in the user's
+// temporary folder (%TMP%), the system's data in %ProgramData%; and the program's folder is
+// where the running program lies.
+TEST(UserFolders, OnWindowsAreTheProfilesOwn) {
+  test::TempFolder folder;
+  const fs::path local = folder.path() / "local", temp = folder.path() / "tmp", shared = folder.path() / "shared";
+  fs::create_directories(temp);
+  const std::string localText = base::displayPath(local), tempText = base::displayPath(temp), sharedText = base::displayPath(shared);
+  test::ScopedEnvironment runtime("XDG_RUNTIME_DIR", nullptr), cache("XDG_CACHE_HOME", nullptr), data("XDG_DATA_HOME", nullptr),
+      dataDirs("XDG_DATA_DIRS", nullptr), localVariable("LOCALAPPDATA", localText.c_str()), tmp("TMP", tempText.c_str()),
+      programData("ProgramData", sharedText.c_str());
+  EXPECT_EQ(base::userDataFolder(), local / "brinkit");
+  const auto temporary = base::userTemporaryFolder();
+  ASSERT_TRUE(temporary) << temporary.error().message;
+  EXPECT_EQ(*temporary, temp / "brinkit");
+  EXPECT_TRUE(fs::is_directory(*temporary));
+  EXPECT_EQ(base::systemDataFolders(), std::vector<fs::path>{shared});
+  EXPECT_TRUE(fs::is_regular_file(base::programFolder() / "unit_tests.exe")) << base::displayPath(base::programFolder());
+}
+#endif
 
 }  // namespace

@@ -125,6 +125,9 @@ TEST_F(ArchivePatchTest, ATooShortArchiveSaysWhatWasAndWasNotErased) {
 }
 
 TEST_F(ArchivePatchTest, AnArchiveBehindALinkIsErasedWhereItLies) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links made without privileges are POSIX's (Windows asks for administrator rights or developer mode)";
+#endif
   fs::create_directory(folder.path() / "game");
   const auto linked = folder.path() / "game" / "Brinmoor.rez";
   fs::create_symlink(archive, linked);

@@ -236,7 +236,7 @@ TEST_F(NetkeeperFlow, ATankCutAnywhereGivesAMessageOrAnEdit) {
 TEST(NetkeeperNames, OutputNamesTakeTheLastFourCharacters) {
   EXPECT_EQ(netkeeper::lastFourCharacters("/x/lake.tqn"), ".tqn");
   EXPECT_EQ(netkeeper::lastFourCharacters("/x/ab"), "ab");
-  EXPECT_EQ(netkeeper::lastFourCharacters("/x/池の魚.fs"), "魚.fs");
+  EXPECT_EQ(netkeeper::lastFourCharacters(u8"/x/池の魚.fs"), "魚.fs");
   EXPECT_EQ(netkeeper::outputPath("C:\\", "TEMP", ".fsh"), fs::path("C:\\TEMP.fsh"));
   EXPECT_EQ(netkeeper::outputPath("/tanks", "TEMP", ".fsh"), fs::path("/tanks/TEMP.fsh"));
   EXPECT_EQ(netkeeper::versionLabel(), "Version 1.0.0");

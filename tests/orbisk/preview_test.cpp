@@ -306,6 +306,10 @@ TEST(PreviewFolder, SaysSoWhenSomeoneElsesFileKeepsAFolder) {
 // folder of its own under the user's runtime folder, and a killed copy's folder goes when the
 // next copy starts.
 TEST(PreviewFolder, LivesInTheUsersOwnFolderAndSweepsCopiesThatAreGone) {
+#ifdef _WIN32
+  GTEST_SKIP() << "process 1 running for ever (init) and folders closed with permission bits are POSIX's; "
+                  "Files.NothingOfOursOutlivesTheProgram checks the sweep of gone copies there";
+#endif
   test::TempFolder runtime;
   test::ScopedEnvironment variable("XDG_RUNTIME_DIR", runtime.path().string().c_str());
   const fs::path shared = runtime.path() / "brinkit" / "OrbTemp";

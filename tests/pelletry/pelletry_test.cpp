@@ -85,8 +85,8 @@ TEST(PelletrySaveName, ExtensionFixUp) {
   EXPECT_EQ(withFoodExtension("/d/x.FD"), fs::path("/d/x.fd"));
   EXPECT_EQ(withFoodExtension("ab"), fs::path("ab.fd"));
   // Characters, not bytes: "食" is one character.
-  EXPECT_EQ(withFoodExtension("餌.食べ"), fs::path("餌.fd"));
-  EXPECT_EQ(withFoodExtension("x.a食"), fs::path("x.fd"));
+  EXPECT_EQ(withFoodExtension(u8"餌.食べ"), fs::path(u8"餌.fd"));
+  EXPECT_EQ(withFoodExtension(u8"x.a食"), fs::path("x.fd"));
 }
 
 TEST(PelletryPreview, PlacementAndTheFrameCounter) {

@@ -8,6 +8,7 @@
 
 #include "base/strcat.hpp"
 #include "base/system.hpp"
+#include "base/utf8.hpp"
 
 namespace base::platform {
 
@@ -30,7 +31,7 @@ inline std::filesystem::path temporaryName(const std::filesystem::path& folder) 
   thread_local std::mt19937_64 random{std::random_device{}()};
   std::string name = strcat(kTempPrefix, processId(), "-");
   for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
-  return folder / name;
+  return folder / pathFromUtf8(name);
 }
 
 }  // namespace base::platform

@@ -141,6 +141,33 @@ std::unexpected<Error> cannotMakeIn(const fs::path& destination, const fs::path&
   return cannotWrite(destination, reason(error));
 }
 
+// Puts the finished file `temp` in the place of `destination`. An existing destination is
+// replaced the way that keeps what belonged to it (its attributes, its access control list and
+// owner, its creation time), as the other systems keep the replaced file's permissions and
+// owner; where that cannot be done (another volume, a file system without it), or the
+// destination is new, the file is renamed over it. Either way a reader sees the old file or
+// the new one, never a mix. Open handles on the destination that allow deleting do not stop a
+// replacement, but they stop the rename.
+bool putInPlace(const fs::path& temp, const fs::path& destination) {
+  std::error_code ec;
+  // The system resolves relative names of a replacement against the wrong folder in places.
+  const fs::path from = fs::absolute(temp, ec), to = ec ? destination : fs::absolute(destination, ec);
+  const DWORD before = ec ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(to.c_str());
+  if (before != INVALID_FILE_ATTRIBUTES &&
+      ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
+                     nullptr, nullptr)) {
+    // Not every implementation carries the attributes over; what the person set stays set.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD now = ::GetFileAttributesW(to.c_str());
+    if (now != INVALID_FILE_ATTRIBUTES && (now & kKept) != (before & kKept))
+      ::SetFileAttributesW(to.c_str(), (now & ~kKept) | (before & kKept));
+    return true;
+  }
+  // A failed replacement leaves the new file under its own name (and may have removed the old
+  // one already): the rename finishes the job.
+  return ::MoveFileExW(temp.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 }  // namespace
 
 Result<fs::path> followLinks(const fs::path& path) {
@@ -368,13 +395,13 @@ Result<void> AtomicWriter::commit() {
     }
   }
   const fs::path temp = pathFromUtf8(temp_);
-  bool renamed = ::MoveFileExW(temp.c_str(), real_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  bool renamed = putInPlace(temp, real_);
   DWORD error = renamed ? 0 : ::GetLastError();
   if (lock != INVALID_HANDLE_VALUE) {
     ::CloseHandle(lock);
     // Where the system does not replace a file that is open, the replacement follows the check.
     if (!renamed && (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION)) {
-      renamed = ::MoveFileExW(temp.c_str(), real_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      renamed = putInPlace(temp, real_);
       error = renamed ? 0 : ::GetLastError();
     }
   }

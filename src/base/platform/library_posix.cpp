@@ -14,6 +14,8 @@ std::optional<SharedLibrary> SharedLibrary::load(std::string_view name, std::ini
   return std::nullopt;
 }
 
+std::filesystem::path SharedLibrary::besideProgram(std::string_view, int) { return {}; }
+
 void* SharedLibrary::lookUp(const char* symbol) const { return ::dlsym(handle_, symbol); }
 
 }  // namespace base
