@@ -11,8 +11,13 @@ namespace {
 base::Result<FluidSynth> load() {
   const auto library = base::SharedLibrary::load("fluidsynth", {3, 2});
   if (!library)
+#ifdef _WIN32
+    return base::fail("The synthesiser library FluidSynth (libfluidsynth-3.dll, with the DLLs it needs) was not "
+                      "found beside the programs: MIDI sounds cannot be played.");
+#else
     return base::fail("The synthesiser library FluidSynth is not installed (on Debian: libfluidsynth3): "
                       "MIDI sounds cannot be played.");
+#endif
   FluidSynth functions;
   std::string missing;
 #define ORBISK_FLUIDSYNTH_LOOKUP(name) \
