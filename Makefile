@@ -44,8 +44,10 @@ windows-gui: windows-gui-build
 	ctest --preset windows-gui -j $(JOBS)
 
 # The zip a Windows user unpacks and runs: dist/brinkit-windows-VERSION.zip.
+# Every program in it then takes its screenshot under wine, started from the unpacked folder.
 windows-dist: windows-gui-build
 	bash cmake/qt-windows/dist.sh build-windows-gui dist
+	bash cmake/qt-windows/check-dist.sh dist/brinkit-windows-*.zip
 
 run: build
 	./build/bin/brinkit demo
