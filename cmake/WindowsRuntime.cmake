@@ -30,3 +30,15 @@ foreach(dll IN LISTS BRINKIT_WINDOWS_RUNTIME_DLLS)
   endif()
   file(COPY ${found} DESTINATION ${_brinkit_bin})
 endforeach()
+
+# Qt's offscreen platform on Windows reads its fonts from one folder (QT_QPA_FONTDIR). Under
+# wine, the window tests take bin/fonts: links to the host's fonts, Latin and Japanese (wine
+# shows the host's files on drive Z:).
+if(CMAKE_CROSSCOMPILING)
+  file(MAKE_DIRECTORY ${_brinkit_bin}/fonts)
+  file(GLOB _brinkit_host_fonts /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc)
+  foreach(font IN LISTS _brinkit_host_fonts)
+    get_filename_component(name ${font} NAME)
+    file(CREATE_LINK ${font} ${_brinkit_bin}/fonts/${name} SYMBOLIC)
+  endforeach()
+endif()

@@ -18,6 +18,13 @@ trap 'rm -rf "$scratch"' EXIT
 top=$(ls -d "$scratch"/brinkit-windows-*)
 # A wine prefix of its own, made once per scratch folder.
 export BRINKIT_WINEPREFIX="$scratch/wine"
+# Qt's offscreen platform on Windows reads its fonts from one folder, and wine's own is empty
+# here: the host's fonts serve (wine shows the host's files on drive Z:).
+mkdir -p "$scratch/fonts"
+for font in /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc; do
+  [ -e "$font" ] && ln -s "$font" "$scratch/fonts/"
+done
+export QT_QPA_FONTDIR="Z:$scratch/fonts"
 run() {
   if [ "$platform" = windows ]; then
     env -u QT_QPA_PLATFORM xvfb-run -a "$here/../wine-run.sh" "$@"
