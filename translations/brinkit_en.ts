@@ -1317,5 +1317,153 @@ does not exist. The file could not be extracted.</translation>
         <source>%1 is no longer there.</source>
         <translation>%1 is no longer there.</translation>
     </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>All at once</source>
+        <translation>All at once</translation>
+    </message>
+    <message>
+        <source>Every animation side by side; click one to see it alone</source>
+        <translation>Every animation side by side; click one to see it alone</translation>
+    </message>
+    <message>
+        <source>Previous frame</source>
+        <translation>Previous frame</translation>
+    </message>
+    <message>
+        <source>Next frame</source>
+        <translation>Next frame</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Background…</source>
+        <translation>Background…</translation>
+    </message>
+    <message>
+        <source>The colour behind the fish, seen where a frame is transparent (index 0)</source>
+        <translation>The colour behind the fish, seen where a frame is transparent (index 0)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Animation %1</source>
+        <translation>Animation %1</translation>
+    </message>
+    <message>
+        <source>%1: frames %2 to %3</source>
+        <translation>%1: frames %2 to %3</translation>
+    </message>
+    <message>
+        <source>Animation %1, frame %2</source>
+        <translation>Animation %1, frame %2</translation>
+    </message>
+    <message>
+        <source>1 frame a second</source>
+        <translation>1 frame a second</translation>
+    </message>
+    <message>
+        <source>%1 frames a second</source>
+        <translation>%1 frames a second</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Frame %1: %2</source>
+        <translation>Frame %1: %2</translation>
+    </message>
+    <message>
+        <source>Frame %1 (%2 of %3), %4 × %5 pixels</source>
+        <translation>Frame %1 (%2 of %3), %4 × %5 pixels</translation>
+    </message>
+    <message>
+        <source>%1 of %2 frames are marked. The first, %3: %4</source>
+        <translation>%1 of %2 frames are marked. The first, %3: %4</translation>
+    </message>
+    <message>
+        <source>Step %1 of every animation</source>
+        <translation>Step %1 of every animation</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>Preview…</translation>
+    </message>
+    <message>
+        <source>Play the frames of the image folder as the fish will move, before building</source>
+        <translation>Play the frames of the image folder as the fish will move, before building</translation>
+    </message>
+    <message>
+        <source>Preview of the frames</source>
+        <translation>Preview of the frames</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Read the frames again, after they were changed</source>
+        <translation>Read the frames again, after they were changed</translation>
+    </message>
+    <message>
+        <source>All %1 frames in %2 can be built.</source>
+        <translation>All %1 frames in %2 can be built.</translation>
+    </message>
+    <message>
+        <source>1 of the %1 frames in %2 would be refused by Build: it is marked with a red cross.</source>
+        <translation>1 of the %1 frames in %2 would be refused by Build: it is marked with a red cross.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 frames in %3 would be refused by Build: they are marked with a red cross.</source>
+        <translation>%1 of the %2 frames in %3 would be refused by Build: they are marked with a red cross.</translation>
+    </message>
+    <message>
+        <source>Fish file</source>
+        <translation>Fish file</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>Open a fish file (File › Open, or drop it on the window) to see its animations.</source>
+        <translation>Open a fish file (File › Open, or drop it on the window) to see its animations.</translation>
+    </message>
+    <message>
+        <source>No fish file</source>
+        <translation>No fish file</translation>
+    </message>
+    <message>
+        <source>Press Cut to write its frames to the save folder.</source>
+        <translation>Press Cut to write its frames to the save folder.</translation>
+    </message>
+    <message>
+        <source>Cannot cut %1: %2</source>
+        <translation>Cannot cut %1: %2</translation>
+    </message>
+    <message>
+        <source>No animation sets found in %1.</source>
+        <translation>No animation sets found in %1.</translation>
+    </message>
+    <message>
+        <source>PreView: the first fish's animations</source>
+        <translation>PreView: the first fish's animations</translation>
+    </message>
+    <message>
+        <source>The first fish of %1 through the palette table; a change of the table shows at once.</source>
+        <translation>The first fish of %1 through the palette table; a change of the table shows at once.</translation>
+    </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
 
 namespace finsplit {
 
-// brinkit finsplit FISH [--out DIR]
+// brinkit finsplit FISH [--out DIR] [--yes], or [--sheet OUT.png] [--gif OUT.gif [--animation N] [--delay MS]]
 void addCommand(CLI::App& app, ui::CommandContext& context);
 
 }  // namespace finsplit

@@ -1,37 +1,19 @@
 #pragma once
-// A fish file's frames as pictures: every frame's run stream decoded to palette indices, the
-// frames grouped into the animations the file plays. The cutter writes these pictures as
-// bitmaps; the sprite sheet, the animated exports and the windows' players show them.
-#include <cstddef>
-#include <cstdint>
+// A fish file's frames as pictures, grouped by animation (the pictures themselves are
+// fishfile's: the colour changer's preview shows them too). The cutter writes these pictures
+// as bitmaps; the sprite sheet, the animated exports and the window's player show them.
 #include <vector>
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
-#include "fishfile/frame_record.hpp"
+#include "fishfile/frame_picture.hpp"
 
 namespace finsplit {
 
-// Index 0 of every frame is transparent; the other indices are colours of the system palette.
-constexpr std::uint8_t kTransparentIndex = 0;
-
-// One frame: palette indices, top row first, each row left to right.
-struct IndexedFrame {
-  int width = 0, height = 0;
-  std::vector<std::uint8_t> pixels;
-
-  std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
-};
-
-struct Animation {
-  std::vector<IndexedFrame> frames;
-};
-
-// The picture of one frame. Its stream must describe exactly width × height pixels. The
-// stream's right-to-left rows are turned back; when some column is fully transparent, the
-// picture is in addition turned cyclically so that the first such column (counting from the
-// right) lands at the right edge.
-base::Result<IndexedFrame> framePicture(const fishfile::FrameView& frame);
+using fishfile::Animation;
+using fishfile::framePicture;
+using fishfile::IndexedFrame;
+using fishfile::kTransparentIndex;
 
 // Every animation of every animation set, in the order the cutter meets the frames (for a
 // builder-made file: 18 animations of 8 frames, frames 0-143). Each set's animations hold as

@@ -70,17 +70,29 @@ base::Result<Bytes> encodeFrameBitmap(base::ByteSpan bitmap) {
   return fishfile::makeFrameRecord(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), *stream);
 }
 
+base::Result<Bytes> readFrameBitmap(const fs::path& imageFolder, std::size_t n) {
+  const fs::path path = imageFolder / (fishfile::frameName(n) + ".bmp");
+  if (ui::fileState(path) != ui::FileState::Plain) return fail("There is not a image file.");
+  return base::readFile(path, kWorkBufferSize);
+}
+
+base::Result<Bytes> encodeFrame(const fs::path& imageFolder, std::size_t n, base::ByteSpan bitmap) {
+  auto record = encodeFrameBitmap(bitmap);
+  if (!record) {
+    const fs::path path = imageFolder / (fishfile::frameName(n) + ".bmp");
+    return fail(strcat("The frame ", base::displayPath(path), " cannot be used: ", base::withFullStop(record.error().message)));
+  }
+  return record;
+}
+
 base::Result<bool> encodeFrames(const fs::path& imageFolder, const fs::path& work, ui::Progress& progress) {
   for (std::size_t n = 0; n < kFrames; ++n) {
     if (progress.stopRequested()) return false;
-    const std::string name = fishfile::frameName(n);
-    const fs::path path = imageFolder / (name + ".bmp");
-    if (ui::fileState(path) != ui::FileState::Plain) return fail("There is not a image file.");
-    auto bitmap = base::readFile(path, kWorkBufferSize);
+    auto bitmap = readFrameBitmap(imageFolder, n);
     if (!bitmap) return std::unexpected(bitmap.error());
-    auto record = encodeFrameBitmap(*bitmap);
-    if (!record) return fail(strcat("The frame ", base::displayPath(path), " cannot be used: ", base::withFullStop(record.error().message)));
-    if (auto ok = base::writeFileAtomically(work / name, *record); !ok) return std::unexpected(ok.error());
+    auto record = encodeFrame(imageFolder, n, *bitmap);
+    if (!record) return std::unexpected(record.error());
+    if (auto ok = base::writeFileAtomically(work / fishfile::frameName(n), *record); !ok) return std::unexpected(ok.error());
     progress.progress(n + 1, kFrames);
   }
   return true;

@@ -26,6 +26,15 @@ base::Result<void> extractLibrary(const std::filesystem::path& library, const st
 // and height fit 16-bit signed fields and whose file holds all of its rows.
 base::Result<base::Bytes> encodeFrameBitmap(base::ByteSpan bitmap);
 
+// Frame n's bitmap ("0012.bmp" in the image folder) as the build reads it: one that is missing
+// or not a plain file is refused with "There is not a image file.", one larger than the work
+// buffer with the reason.
+base::Result<base::Bytes> readFrameBitmap(const std::filesystem::path& imageFolder, std::size_t n);
+
+// The build's verdict on frame n's bitmap: its frame record, or the message that refuses it
+// ("The frame … cannot be used: …").
+base::Result<base::Bytes> encodeFrame(const std::filesystem::path& imageFolder, std::size_t n, base::ByteSpan bitmap);
+
 // Encodes "0000.bmp" … "0143.bmp" of the image folder into "0000" … "0143" in the work
 // folder. A frame that is missing or not a plain file ends it with "There is not a image
 // file."; a malformed one with a message naming it. Progress counts the frames; Stop ends it

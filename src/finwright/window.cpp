@@ -24,6 +24,7 @@
 #include "base/strcat.hpp"
 #include "base/user_folders.hpp"
 #include "finwright/pipeline.hpp"
+#include "finwright/preview_window.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "fishfile/fish_assembly.hpp"
 #include "ui/qt/control_table.hpp"
@@ -169,6 +170,7 @@ void Window::makeControls() {
       ui::button("cmdIcon", "Icon").in("side"),
       ui::space("side", 6),
       ui::button("cmdSetFolder", "SetFolder").in("side"),
+      ui::button("cmdPreview", "Preview…").tip("Play the frames of the image folder as the fish will move, before building").in("side"),
       ui::stretch("side"),
       ui::button("cmdBuild", "Build").with(ui::kDefault).in("side"),
       ui::custom("lblStatus", pathLabel).at("window", 1, 0, 1, 2).into(status_),
@@ -212,11 +214,12 @@ void Window::makeControls() {
   status_->setToolTip({});
   status_->setForegroundRole(QPalette::PlaceholderText);
 
-  for (const char* name : {"cmdIcon", "cmdSetFolder", "cmdBuild"})
+  for (const char* name : {"cmdIcon", "cmdSetFolder", "cmdPreview", "cmdBuild"})
     table.widget(name)->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   connect(table.get<QPushButton>("cmdIcon"), &QPushButton::clicked, this, &Window::icon);
   connect(table.get<QPushButton>("cmdSetFolder"), &QPushButton::clicked, this, &Window::setFolder);
   connect(table.get<QPushButton>("cmdBuild"), &QPushButton::clicked, this, &Window::build);
+  connect(table.get<QPushButton>("cmdPreview"), &QPushButton::clicked, this, &Window::preview);
 
   // File: the fish library, then the recent icons and folders.
   auto* fileMenu = new QMenu(menuBar);
@@ -285,6 +288,18 @@ void Window::setImageFolder(const std::filesystem::path& folder) {
   showImageFolder();
 }
 
+void Window::preview() {
+  if (flow_.imageFolder().empty()) {
+    worker_.ui().message(kNoImageFolder);
+    return;
+  }
+  if (!preview_) preview_ = new PreviewWindow(this);
+  preview_->showFolder(flow_.imageFolder());
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
+}
+
 void Window::build() {
   if (worker_.running()) return;  // one build at a time
   flow_.boxes = {.id = id_->text().toStdString(),
@@ -316,7 +331,11 @@ void Window::showIcon() {
   iconPreview_->setPixmap(picture);
 }
 
-void Window::showImageFolder() { imageFolder_->setPath(ui::toQString(flow_.imageFolder())); }
+void Window::showImageFolder() {
+  imageFolder_->setPath(ui::toQString(flow_.imageFolder()));
+  // An open preview follows the folder.
+  if (preview_ && preview_->isVisible() && !flow_.imageFolder().empty()) preview_->showFolder(flow_.imageFolder());
+}
 
 void Window::showResult(const BuildResult& result) {
   switch (result.outcome) {

@@ -21,6 +21,8 @@ class PathLabel;
 
 namespace finwright {
 
+class PreviewWindow;
+
 class Window : public QWidget {
   Q_OBJECT
 
@@ -38,6 +40,10 @@ class Window : public QWidget {
   // The buttons' actions.
   void icon();
   void setFolder();
+  // Preview…: the image folder's frames played in a window of their own, the ones Build would
+  // refuse marked; without an image folder, says so.
+  void preview();
+  PreviewWindow* previewWindow() const { return preview_; }
   // Builds on a worker thread; the result shows when it is done.
   void build();
   // File › Choose Fish Library…: the library looked at first from now on.
@@ -74,6 +80,7 @@ class Window : public QWidget {
   QLineEdit* habitat_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   ui::PathLabel* status_ = nullptr;
+  PreviewWindow* preview_ = nullptr;  // made at the first Preview…
   ui::RecentFiles recent_;  // icons and image folders
 };
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/strcat.hpp"
+#include "fishfile/fish_info.hpp"
 #include "resfile/resfile.hpp"
 
 namespace fishfile {
@@ -110,18 +111,18 @@ base::Result<Bytes> assembleFishFileNumbered(const EntryMap& entries, std::uint1
   for (int e = 1; e < kResources; ++e)
     base::putU32(&out[X + kMapEntriesAt + 12 * e + 4], static_cast<std::uint32_t>(offset[resourceOfEntry(e)] - 256));
 
-  base::putU16(&out[offset[17] + 4 + 578], R);
+  base::putU16(&out[offset[17] + 4 + kInfoNumberAt], R);
   base::putU16(&out[offset[18] + 4 + 164], R);
   for (int e = 0; e <= 24; ++e)
     if (kNumberOffsets[e] >= 0) base::putU16(&out[X + kMapEntriesAt + 12 * e], R + kNumberOffsets[e]);
 
   const std::size_t info = offset[17] + 4;
-  putShortText(out, info + 0, texts.name);
-  putShortText(out, info + 33, texts.latin);
-  putShortText(out, info + 66, texts.genre);
-  putShortText(out, info + 322, texts.habitat);
-  std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(info + 616), kDescriptionMax, 0);
-  std::copy(texts.description.begin(), texts.description.end(), out.begin() + static_cast<std::ptrdiff_t>(info + 616));
+  putShortText(out, info + kInfoNameAt, texts.name);
+  putShortText(out, info + kInfoLatinAt, texts.latin);
+  putShortText(out, info + kInfoGenreAt, texts.genre);
+  putShortText(out, info + kInfoHabitatAt, texts.habitat);
+  std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(info + kInfoDescriptionAt), kDescriptionMax, 0);
+  std::copy(texts.description.begin(), texts.description.end(), out.begin() + static_cast<std::ptrdiff_t>(info + kInfoDescriptionAt));
   for (int k = 26; k <= 64; k += 2) putShortText(out, offset[k] + 4, texts.name);
   for (int k = 27; k <= 65; k += 2) putShortText(out, offset[k] + 4 + 290, texts.habitat);
 

@@ -347,9 +347,6 @@ void reportFish(Builder& b, const Map& map) {
   b.report_.sections.push_back(std::move(fish));
 }
 
-constexpr std::array<std::string_view, 15> kWaterLabels = {"Vol(Litter)", "Temp", "PH", "GH", "O2", "CO2", "HNO3", "NH3",
-                                                           "Cl", "Ca", "Mg", "Protain", "Carbo hydrate", "Fat", "Vitamin"};
-constexpr std::array<std::string_view, 5> kGeneKinds = {"Discus", "Guppy", "KilliFish", "MarbleAngel", "Kingyo"};
 
 void reportTank(Builder& b, std::optional<tankfile::TankImage>& held) {
   const auto* image = tankImage(b.file_, held);
@@ -358,7 +355,7 @@ void reportTank(Builder& b, std::optional<tankfile::TankImage>& held) {
     Section water{"Water block", *w, {}, {}, {}};
     const auto values = tankfile::waterValues(*image, *w);
     for (std::size_t k = 0; k < values.size(); ++k) {
-      Field f = b.u32(std::string(kWaterLabels[k]), *w + 4 * k);
+      Field f = b.u32(std::string(tankfile::kWaterValueNames[k]), *w + 4 * k);
       f.shown = k < 4 ? thousandths(values[k]) : thousandths(tankfile::concentrationThousandths(values[k], values[0]));
       water.fields.push_back(std::move(f));
     }
@@ -393,7 +390,7 @@ void reportTank(Builder& b, std::optional<tankfile::TankImage>& held) {
     s.fields.push_back(b.u32("ID", N + tankfile::fish::kId));
     s.fields.push_back({"first cleared field", hexBytes(b.file_.subspan(std::min(b.file_.size(), N + 266), std::min<std::size_t>(6, b.file_.size() - std::min(b.file_.size(), N + 266)))), N + 266, 6, {}});
     s.fields.push_back(b.counted("nickname", N + tankfile::fish::kNicknameLength));
-    if (std::find(kGeneKinds.begin(), kGeneKinds.end(), kind) != kGeneKinds.end()) {
+    if (tankfile::carriesGenes(kind)) {
       const auto g = tankfile::genePlace(*image, N);
       const auto genes = tankfile::genesAt(*image, g);
       std::string list;

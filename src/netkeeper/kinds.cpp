@@ -1,5 +1,7 @@
 #include "netkeeper/kinds.hpp"
 
+#include "tankfile/records.hpp"
+
 namespace netkeeper {
 
 namespace {
@@ -71,8 +73,7 @@ const Kind* kindByNumber(int number) {
 }
 
 bool isGeneCapableName(std::string_view nameBytes) {
-  const Kind* kind = findKind(nameBytes);
-  return kind && kind->geneCapable;
+  return tankfile::carriesGenes(nameBytes);
 }
 
 }  // namespace netkeeper

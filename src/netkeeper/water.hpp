@@ -19,9 +19,7 @@ inline constexpr const char* kVolChange = "Vol Change";
 inline constexpr const char* kUpdate = "UPDATE";
 inline constexpr const char* kInit = "init";
 // Value k of the water block is box k.
-inline constexpr std::array<const char*, tankfile::kWaterValueCount> kWaterLabels = {
-    "Vol(Litter)", "Temp", "PH",  "GH",      "O2",            "CO2", "HNO3",   "NH3",
-    "Cl",          "Ca",   "Mg",  "Protain", "Carbo hydrate", "Fat", "Vitamin"};
+inline constexpr const auto& kWaterLabels = tankfile::kWaterValueNames;
 inline constexpr std::size_t kVolumeBox = 0;
 inline constexpr std::size_t kTemperatureBox = 1;
 inline constexpr std::size_t kFirstAmountBox = 4;

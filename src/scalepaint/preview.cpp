@@ -54,12 +54,19 @@ PreviewSource locatePreview(base::Bytes data) {
       break;
     }
   }
-  if (source.setStart && source.kindName.empty()) {
-    while (auto resource = walk.next()) {
-      if (!isRecord(*resource)) continue;
-      source.kindName = lengthPrefixed(bytes, resource->dataStart);
-      break;
+  if (!source.setStart) return source;
+  source.fishSets.push_back({*source.setStart, source.setByteCount});
+  bool sets = true;  // still among the sets that follow the first
+  while (auto resource = walk.next()) {
+    if (sets && source.fishSets.size() < kFishSetsMax && isAnimationSet(bytes, *resource)) {
+      source.fishSets.push_back(*resource);
+      continue;
     }
+    sets = false;
+    if (!source.kindName.empty()) break;
+    if (!isRecord(*resource)) continue;
+    source.kindName = lengthPrefixed(bytes, resource->dataStart);
+    break;
   }
   return source;
 }

@@ -14,6 +14,7 @@
 #include "base/bytes.hpp"
 #include "base/error.hpp"
 #include "scalepaint/palette.hpp"
+#include "scalepaint/recolour.hpp"
 
 namespace scalepaint {
 
@@ -29,10 +30,16 @@ struct PreviewSource {
   std::string kindName;                   // bytes as stored; empty when none was found
   std::optional<std::size_t> setStart;    // the first animation set's first data byte
   std::uint32_t setByteCount = 0;
+  // The first fish's animation sets: the first set and those right after it in the map, four
+  // at most (a fish file's four; a tank's first fish).
+  std::vector<ResourceSpot> fishSets;
 };
 
+constexpr std::size_t kFishSetsMax = 4;
+
 // Walks the map: the kind name is taken from each fish or egg record met before the first
-// animation set; if none was, from the first one after it.
+// animation set; if none was, from the first one after it. The first fish's sets are the first
+// set and the animation sets that directly follow it.
 PreviewSource locatePreview(base::Bytes data);
 
 // Loads the first kPreviewLoadLimit bytes of the file, then locatePreview.

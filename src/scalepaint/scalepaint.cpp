@@ -173,6 +173,11 @@ PreviewResult Scalepaint::preview() {
   result.foundSet = loaded->setStart.has_value();
   result.frame = firstFrameInfo(*loaded);
   result.image = drawPreview(*loaded, *table);
+  std::vector<fishfile::AnimationSetLocation> sets;
+  for (const ResourceSpot& set : loaded->fishSets) sets.push_back({set.dataStart, set.byteCount});
+  if (auto animations = fishfile::decodeAnimationSets(loaded->data, sets)) result.animations = std::move(*animations);
+  else result.animationProblem = animations.error().message;
+  result.table = *table;
   return result;
 }
 

@@ -11,6 +11,7 @@
 
 #include "base/codepage.hpp"
 #include "scalepaint/palette.hpp"
+#include "fishfile/frame_picture.hpp"
 #include "scalepaint/preview.hpp"
 #include "scalepaint/recolour.hpp"
 #include "ui/ui.hpp"
@@ -79,6 +80,11 @@ struct PreviewResult {
   std::string kindText;  // the kind name for the person (UTF-8): read in the code page, or byte for byte as Latin-1
   bool foundSet = false;
   std::optional<FrameInfo> frame;
+  // The first fish's animations (indices before the table) and the table they are shown
+  // through; why they cannot be shown, when a frame is malformed.
+  std::vector<fishfile::Animation> animations;
+  std::string animationProblem;
+  Table table{};
 };
 
 class Scalepaint {

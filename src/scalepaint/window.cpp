@@ -20,14 +20,18 @@
 #include <QTableWidget>
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 #include <optional>
 
 #include "base/codepage.hpp"
 #include "base/file_io.hpp"
 #include "base/strcat.hpp"
+#include "base/utf8.hpp"
 #include "fishfile/system_palette.hpp"
 #include "scalepaint/preview_qimage.hpp"
+#include "ui/qt/animation_player.hpp"
+#include "ui/qt/language_switch.hpp"
 #include "ui/qt/choosing_path_label.hpp"
 #include "ui/qt/code_page_menu.hpp"
 #include "ui/qt/control_table.hpp"
@@ -325,6 +329,7 @@ void Window::setGridCells(const Cells& cells) {
     showSwatches(row);
   }
   showing_ = false;
+  tableEdited();
 }
 
 void Window::showSwatches(int row) {
@@ -460,6 +465,7 @@ void Window::preview() {
   const PreviewResult result = flow_.preview();
   if (result.outcome != ui::Outcome::Done) return;
   surface_->setDrawing(previewQImage(result.image));
+  playAnimations(result);
   if (!result.foundSet)
     status_->setText(QStringLiteral("No fish animation in this file: nothing to draw."));
   else if (!result.frame)
@@ -471,6 +477,64 @@ void Window::preview() {
                                  .arg(result.kindName.empty() ? QString()
                                                               : QStringLiteral(", kind \"%1\"")
                                                                     .arg(utf8(result.kindText))));
+}
+
+void Window::playAnimations(const PreviewResult& result) {
+  if (!result.foundSet) {
+    if (playerWindow_) playerWindow_->hide();
+    return;
+  }
+  if (!playerWindow_) {
+    playerWindow_ = new QWidget(this, Qt::Window);
+    playerWindow_->setObjectName(QStringLiteral("frmPreViewAnimations"));
+    ui::setDesignedText(playerWindow_, QStringLiteral("PreView: the first fish's animations"));
+    auto* column = new QVBoxLayout(playerWindow_);
+    playerCaption_ = new QLabel(playerWindow_);
+    playerCaption_->setObjectName(QStringLiteral("lblAnimationsSource"));
+    playerCaption_->setTextFormat(Qt::PlainText);
+    column->addWidget(playerCaption_);
+    player_ = new ui::AnimationPlayer(playerWindow_);
+    column->addWidget(player_);
+  }
+  playerCaption_->setText(ui::translatedText("The first fish of %1 through the palette table; a change of the table shows at once.")
+                              .arg(utf8(shownName(base::pathFromUtf8(flow_.source)))));
+  const bool same = player_->animations().size() == result.animations.size();
+  animations_ = result.animations;
+  player_->setEmptyText(utf8(result.animationProblem));
+  showAnimations(result.table, !same);
+  playerWindow_->show();
+  playerWindow_->raise();
+}
+
+void Window::showAnimations(const Table& table, bool anew) {
+  // Each index through the table, then the game's palette; what becomes 0 is clear.
+  std::vector<ui::PlayerAnimation> animations;
+  std::size_t number = 0;
+  for (const auto& animation : animations_) {
+    auto& shown = animations.emplace_back();
+    for (const auto& frame : animation.frames)
+      shown.frames.push_back({ui::indexedImage(frame.width, frame.height, frame.pixels, fishfile::systemPalette(), &table),
+                              QString::number(number++).rightJustified(4, QLatin1Char('0')),
+                              {}});
+  }
+  if (anew) {
+    player_->setAnimations(std::move(animations));
+    return;
+  }
+  // The same fish through another table: the player keeps its place.
+  const int current = player_->currentAnimation(), step = player_->frame(), zoom = player_->zoom();
+  const bool grid = player_->grid();
+  player_->setAnimations(std::move(animations));
+  player_->setCurrentAnimation(current);
+  player_->setGrid(grid);
+  player_->setZoom(zoom);
+  player_->setFrame(step);
+}
+
+void Window::tableEdited() {
+  // An open player follows the table as it is edited, while every row holds an index.
+  if (!playerWindow_ || !playerWindow_->isVisible() || animations_.empty()) return;
+  if (auto table = readCells(shown_, EntryZero::Forced)) showAnimations(*table, false);
 }
 
 void Window::showEvent(QShowEvent* event) {

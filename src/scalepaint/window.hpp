@@ -5,7 +5,8 @@
 // grid). Beside each row's number the grid shows the colour of its index and the colour it
 // becomes. The preview is drawn on the window's background:
 // the 350 × 350 drawing stretched over the whole surface under the controls, each drawing
-// pixel (x, y) filling the box from (x·sx, y·sy) to ((x + 1)·sx, (y + 1)·sy).
+// pixel (x, y) filling the box from (x·sx, y·sy) to ((x + 1)·sx, (y + 1)·sy). Beside it,
+// PreView opens a window that plays the first fish's animations through the table.
 #include <QImage>
 #include <QMainWindow>
 #include <filesystem>
@@ -23,6 +24,7 @@ class QPushButton;
 class QUndoStack;
 
 namespace ui {
+class AnimationPlayer;
 class ChoosingPathLabel;
 }
 
@@ -72,6 +74,9 @@ class Window : public QMainWindow {
 
   Scalepaint& flow() { return flow_; }
   PreviewSurface* surface() const { return surface_; }
+  // PreView's player of the first fish's animations through the table (an edit of the table
+  // shows at once while it is open); null before the first PreView that found a fish.
+  ui::AnimationPlayer* animationPlayer() const { return player_; }
 
   // The menu entries and buttons.
   void openPalette();
@@ -119,6 +124,9 @@ class Window : public QMainWindow {
   void showOpened(const Cells& before);
   void showSwatches(int row);
   void placeGrid();
+  void playAnimations(const PreviewResult& result);
+  void showAnimations(const Table& table, bool anew);
+  void tableEdited();
 
   friend class TableEdit;
 
@@ -132,6 +140,10 @@ class Window : public QMainWindow {
   QLineEdit* destination_ = nullptr;
   QLabel* status_ = nullptr;  // what the last MAKE or PreView did
   QUndoStack* undo_ = nullptr;
+  QWidget* playerWindow_ = nullptr;        // PreView's animations, beside the window
+  QLabel* playerCaption_ = nullptr;
+  ui::AnimationPlayer* player_ = nullptr;
+  std::vector<fishfile::Animation> animations_;  // the first fish's, as PreView last read them
   Cells shown_;                // what the grid shows, as last taken in
   Cells saved_;                // the table last opened or saved
   bool showing_ = false;       // the window itself is writing the grid

@@ -128,4 +128,9 @@ std::uint64_t concentrationThousandths(std::uint32_t amount, std::uint32_t volum
   return std::uint64_t{amount} * 1000 / volume;
 }
 
+bool carriesGenes(std::string_view kindName) {
+  constexpr std::array<std::string_view, 5> kGeneKinds = {"Discus", "Guppy", "KilliFish", "MarbleAngel", "Kingyo"};
+  return std::find(kGeneKinds.begin(), kGeneKinds.end(), kindName) != kGeneKinds.end();
+}
+
 }  // namespace tankfile

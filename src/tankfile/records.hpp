@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -73,12 +74,19 @@ std::vector<std::string> nicknameCharacters(const TankImage& image, std::size_t 
 Offset genePlace(const TankImage& image, std::size_t n);
 // Genes 1 to 14 of the block at g: the even bytes. Bytes outside the file read 0.
 Genes genesAt(const TankImage& image, Offset g);
+// The kinds whose fish carry a gene block: "Discus", "Guppy", "KilliFish", "MarbleAngel" and
+// "Kingyo", compared byte for byte with the kind name.
+bool carriesGenes(std::string_view kindName);
 
 // The water block: W just after the first marker 3C 00 00 00 that begins at an offset from 1
 // to 5000. Holds 15 unsigned 32-bit values, value k at W + 4k.
 inline constexpr std::size_t kWaterValueCount = 15;
 inline constexpr std::size_t kWaterScanEnd = 5000;
 using WaterValues = std::array<std::uint32_t, kWaterValueCount>;
+// What each value is, in file order, as the water dialog labels its boxes.
+inline constexpr std::array<const char*, kWaterValueCount> kWaterValueNames = {
+    "Vol(Litter)", "Temp", "PH",  "GH",      "O2",            "CO2", "HNO3",   "NH3",
+    "Cl",          "Ca",   "Mg",  "Protain", "Carbo hydrate", "Fat", "Vitamin"};
 std::optional<std::size_t> findWaterBlock(const TankImage& image);
 WaterValues waterValues(const TankImage& image, std::size_t w);
 // The version test: the temperature value (1) from 15000 to 40000.

@@ -2,6 +2,7 @@
 // dropped file, with the dialogs answered by a script.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -10,7 +11,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/file_io.hpp"
+#include "finsplit/frames.hpp"
 #include "finsplit/window.hpp"
+#include "fishfile/fish_file.hpp"
+#include "fishfile/system_palette.hpp"
+#include "ui/qt/animation_player.hpp"
 #include "support/window_support.hpp"
 #include "samples/samples.hpp"
 #include "support/test_folder.hpp"
@@ -113,7 +119,9 @@ TEST_F(FinsplitWindow, CutAsksOnceBeforeReplacingFramesAndNoWritesNothing) {
   EXPECT_GT(fs::file_size(folder.path() / "0000.bmp"), 7u);
 }
 
-TEST_F(FinsplitWindow, ADroppedFileIsCutWithoutAskingAndAFailureIsTold) {
+// A dropped fish file is shown (its name among its texts); Cut then cuts it without asking for
+// it. A dropped folder is no fish file: that is told.
+TEST_F(FinsplitWindow, ADroppedFileIsShownThenCutWithoutAskingAndAFailureIsTold) {
   const fs::path fish = folder.path() / "sample.fsh";
   ASSERT_TRUE(samples::writeFish(fish));
   const fs::path out = folder.path() / "out";
@@ -122,17 +130,59 @@ TEST_F(FinsplitWindow, ADroppedFileIsCutWithoutAskingAndAFailureIsTold) {
   click("cmdSetFolder");
 
   drop(fish);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(out / "0143.bmp"); }, 2000));  // the cut runs once the drop is over
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.shownFish().empty(); }, 2000));  // shown once the drop is over
+  EXPECT_EQ(text("lblFishName"), ui::toQString(samples::sampleFishTexts().name));
+  EXPECT_FALSE(fs::exists(out / "0000.bmp"));
+  click("cmdCut");
   ASSERT_TRUE(window.waitUntilIdle());
   EXPECT_EQ(text("lblStatus"), QStringLiteral("144 frames written to ") + ui::fromPath(out));
+  EXPECT_TRUE(fs::exists(out / "0143.bmp"));
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(ui.messages.empty());
 
   drop(out);  // a folder, not a fish file
   EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }, 2000));
-  ASSERT_TRUE(window.waitUntilIdle());
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_TRUE(text("lblStatus").isEmpty()) << text("lblStatus").toStdString();
+}
+
+// The player shows a frame pixel for pixel as the cutter decodes it: each index in the system
+// palette, zoomed whole, and the background where the index is 0.
+TEST_F(FinsplitWindow, ThePlayerShowsAFrameAsItIsDecoded) {
+  const fs::path fish = folder.path() / "sample.fsh";
+  ASSERT_TRUE(samples::writeFish(fish));
+  ASSERT_TRUE(window.showFish(fish));
+  auto bytes = base::readFile(fish, fishfile::kMaxFishFileSize);
+  ASSERT_TRUE(bytes);
+  auto animations = finsplit::decodeAnimations(*bytes);
+  ASSERT_TRUE(animations);
+  const int a = 10, k = 5;
+  const auto& frame = (*animations)[a].frames[k];
+
+  ui::AnimationPlayer* player = window.player();
+  const QColor background(10, 200, 30);
+  player->setPlaying(false);
+  player->setCurrentAnimation(a);
+  player->setFrame(k);
+  player->setBackground(background);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QImage shot = player->stage()->grab().toImage();
+  const QRect box = player->frameRect(a);
+  const int zoom = player->zoom();
+  ASSERT_EQ(box.size(), QSize(frame.width * zoom, frame.height * zoom));
+  int wrong = 0, clear = 0;
+  for (int y = 0; y < frame.height; ++y)
+    for (int x = 0; x < frame.width; ++x) {
+      const std::uint8_t index = frame.at(x, y);
+      const base::Rgb& rgb = fishfile::systemPalette()[index];
+      const QColor expected = index == 0 ? background : QColor(rgb.red, rgb.green, rgb.blue);
+      clear += index == 0;
+      for (const QPoint corner : {QPoint(0, 0), QPoint(zoom - 1, zoom - 1)})
+        wrong += shot.pixelColor(box.topLeft() + QPoint(x * zoom, y * zoom) + corner).rgb() != expected.rgb();
+    }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_GT(clear, 0);  // the frame has clear pixels to show the background through
 }
 
 }  // namespace

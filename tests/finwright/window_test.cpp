@@ -15,10 +15,13 @@
 #include <filesystem>
 
 #include "base/file_io.hpp"
+#include "finwright/pipeline.hpp"
+#include "finwright/preview_window.hpp"
 #include "finwright/window.hpp"
 #include "support/window_support.hpp"
 #include "samples/samples.hpp"
 #include "support/test_folder.hpp"
+#include "ui/qt/animation_player.hpp"
 #include "ui/qt/qt_ui.hpp"
 #include "ui/scripted_ui.hpp"
 
@@ -221,6 +224,35 @@ TEST_F(FinwrightWindow, TheCodePageMenuChoosesHowTextsAreWritten) {
   build();
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_TRUE(fs::exists(output));
+}
+
+// Preview… marks the frame Build would refuse, with Build's own reason, and no other.
+TEST_F(FinwrightWindow, PreviewMarksTheFrameBuildRefusesWithBuildsReason) {
+  click("cmdPreview");  // no image folder yet
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Please set Image Folder"});
+  EXPECT_EQ(window.previewWindow(), nullptr);
+
+  const fs::path frames = folder.path() / "frames";
+  ASSERT_TRUE(samples::writeFrames(frames));
+  base::Bytes broken = samples::frameBitmap(13);
+  broken[28] = 24;  // bits per pixel
+  ASSERT_TRUE(base::writeFileAtomically(frames / "0013.bmp", broken));
+  window.setImageFolder(frames);
+  click("cmdPreview");
+  ASSERT_NE(window.previewWindow(), nullptr);
+  EXPECT_TRUE(window.previewWindow()->isVisible());
+
+  const fs::path work = folder.path() / "work";
+  fs::create_directories(work);
+  const auto built = finwright::encodeFrames(frames, work);  // what Build says of the folder
+  ASSERT_FALSE(built);
+  const auto& animations = window.previewWindow()->player()->animations();
+  ASSERT_EQ(animations.size(), 18u);
+  QStringList marked;
+  for (const auto& animation : animations)
+    for (const auto& frame : animation.frames)
+      if (!frame.problem.isEmpty()) marked << frame.name + QStringLiteral(": ") + frame.problem;
+  EXPECT_EQ(marked, QStringList{QStringLiteral("0013: ") + ui::toQString(built.error().message)});
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 
 #include "fernwright/window.hpp"
 #include "finsplit/window.hpp"
+#include "finwright/preview_window.hpp"
 #include "finwright/window.hpp"
 #include "gritpress/window.hpp"
 #include "gritwright/window.hpp"
@@ -28,9 +29,11 @@
 #include "netkeeper2/window.hpp"
 #include "orbisk/window.hpp"
 #include "pelletry/window.hpp"
+#include "samples/samples.hpp"
 #include "samples/tank.hpp"
 #include "scalepaint/window.hpp"
 #include "support/window_support.hpp"
+#include "ui/qt/animation_player.hpp"
 #include "ui/language.hpp"
 #include "ui/qt/language_switch.hpp"
 
@@ -91,6 +94,10 @@ TEST(LanguageWindowTest, EveryWindowTextHasAnEnglishRendering) {
   EXPECT_ALL_TRANSLATED(finsplit);
   finwright::Window finwright(here);
   EXPECT_ALL_TRANSLATED(finwright);
+  finwright.setImageFolder(here);  // no frames in it: every one marked
+  finwright.preview();
+  ASSERT_TRUE(finwright.previewWindow());
+  EXPECT_ALL_TRANSLATED(*finwright.previewWindow());
   fernwright::Window fernwright;
   EXPECT_ALL_TRANSLATED(fernwright);
   gritwright::Window gritwright(here);
@@ -103,6 +110,11 @@ TEST(LanguageWindowTest, EveryWindowTextHasAnEnglishRendering) {
   EXPECT_ALL_TRANSLATED(netkeeper2);
   scalepaint::Window scalepaint(here);
   EXPECT_ALL_TRANSLATED(scalepaint);
+  ASSERT_TRUE(samples::writeFish(here / "sample.fsh"));
+  scalepaint.setSource(here / "sample.fsh");
+  scalepaint.preview();
+  ASSERT_TRUE(scalepaint.animationPlayer());
+  EXPECT_ALL_TRANSLATED(*scalepaint.animationPlayer()->window());
   pelletry::Window pelletry;
   EXPECT_ALL_TRANSLATED(pelletry);
 
