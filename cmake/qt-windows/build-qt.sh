@@ -6,8 +6,8 @@
 #
 # Only what the suite's window programs need: Core, Gui, Widgets and Test, the `windows` and
 # `offscreen` platform plugins, the GIF and ICO image formats and the Windows style; no OpenGL,
-# D-Bus, ICU, SQL, network or printing, and none of the widgets and writers the programs do not
-# use. Optimised with -O1: it compiles a good deal faster than -O2 on a small machine, and the
+# D-Bus, ICU, SQL, network or printing, no Direct2D platform plugin (no-direct2d-plugin.patch),
+# and none of the widgets and writers the programs do not use. Optimised with -O1: it compiles a good deal faster than -O2 on a small machine, and the
 # programs draw small pictures. moc, rcc and uic come from Debian's Qt of the same version
 # (QT_HOST_PATH=/usr).
 #
@@ -76,7 +76,9 @@ if [ "$(cat "$tree/.recipe" 2>/dev/null)" != "$recipe" ]; then
 fi
 
 build="$work/build"
-stage="$prefix.partial"
+# Installed into a folder of a fixed name, then moved to the recipe's: a changed recipe then
+# leaves Qt's install prefix, which QtCore carries, as it was, and rebuilds no more than it must.
+stage="$work/install"
 log "configuring (build folder $build)"
 cmake -G Ninja -S "$tree" -B "$build" \
   -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" \
