@@ -19,5 +19,11 @@ function(brinkit_tool name)
     target_link_libraries(${name}_window PUBLIC ${name}_core ${ARG_WINDOW_LIBS} ui_qt)
     add_executable(${name} main.cpp)
     target_link_libraries(${name} PRIVATE ${name}_window)
+    if(WIN32)
+      # A window program (no console of its own), with the command line's manifest: UTF-8 as
+      # the program's code page.
+      set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+      target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/brinkit/brinkit.rc)
+    endif()
   endif()
 endfunction()

@@ -962,6 +962,10 @@ New name: write under another name</translation>
         <translation>The player cannot open %1.</translation>
     </message>
     <message>
+        <source>The system cannot play this sound.</source>
+        <translation>The system cannot play this sound.</translation>
+    </message>
+    <message>
         <source>There is not a image file.</source>
         <translation>There is no image file.</translation>
     </message>

@@ -17,8 +17,13 @@ base::Result<FluidSynth> load() {
                                    " (with the libraries it needs) was looked for beside the program, in ",
                                    base::displayPath(wanted.parent_path()), ". MIDI sounds cannot be played."));
   if (!library)
+#ifdef _WIN32
+    return base::fail("The synthesiser library FluidSynth (libfluidsynth-3.dll, with the DLLs it needs) was not "
+                      "found beside the programs: MIDI sounds cannot be played.");
+#else
     return base::fail("The synthesiser library FluidSynth is not installed (on Debian: libfluidsynth3): "
                       "MIDI sounds cannot be played.");
+#endif
   FluidSynth functions;
   std::string missing;
 #define ORBISK_FLUIDSYNTH_LOOKUP(name) \

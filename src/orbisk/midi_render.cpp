@@ -110,9 +110,14 @@ std::string noSoundFontMessage(const std::vector<fs::path>& folders, const char*
   std::string places;
   for (std::size_t i = 0; i < folders.size(); ++i)
     places += base::strcat(i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ", base::displayPath(folders[i]));
+#ifdef _WIN32
+  return base::strcat("No General MIDI SoundFont (*.sf2) was found in ", places,
+                      ": MIDI sounds cannot be played. Put one beside the programs or ", howToChoose, ".");
+#else
   return base::strcat("No General MIDI SoundFont (*.sf2) was found in ", places,
                       ": MIDI sounds cannot be played. Install one (on Debian: timgm6mb-soundfont or "
                       "fluid-soundfont-gm) or ", howToChoose, ".");
+#endif
 }
 
 base::Result<PlayableMidi> playableMidi(base::ByteSpan midi) {

@@ -1,8 +1,8 @@
 #pragma once
 // The sound player the preview drives: it opens a wave file, plays, stops where it is, moves
 // to a position, tells the position, and says when the sound has played to its end. The
-// system's player goes through Qt Multimedia; without a sound device there is none, and the
-// factory says why. Tests hand the preview a player of their own.
+// system's player goes through Qt Multimedia (on Windows, through the system's own sound
+// call); without a sound device there is none, and the factory says why. Tests hand the preview a player of their own.
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -36,10 +36,10 @@ class Player : public QObject {
 // Makes a player, or returns none and sets whyNot.
 using PlayerFactory = std::function<std::unique_ptr<Player>(QString& whyNot)>;
 
-// The system's player: none when Qt Multimedia lists no sound output (a server, CI), without
+// The system's player: none when the system lists no sound output (a server, CI), without
 // touching the media backend, which must not be started without a device.
 PlayerFactory systemPlayerFactory();
-// Whether Qt Multimedia lists a sound output.
+// Whether the system lists a sound output.
 bool soundOutputAvailable();
 
 inline constexpr const char* kNoSoundDevice = "No sound device was found: the sound cannot be played here.";

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "support/window_fonts.hpp"
+
 namespace {
 
 QtMessageHandler qtDefaultHandler = nullptr;
@@ -22,6 +24,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  test::useFontsBesideTheTests(argv[0]);
   qtDefaultHandler = qInstallMessageHandler(quietHandler);
   // What the windows remember never reaches the person's own settings.
   QStandardPaths::setTestModeEnabled(true);

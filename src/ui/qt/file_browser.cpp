@@ -56,6 +56,13 @@ class FolderList : public QTreeWidget {
 }  // namespace
 
 QStringList FileBrowser::drives() {
+#ifdef Q_OS_WIN
+  // The drive letters in order ("C:/"), the system's drive among them.
+  QStringList letters;
+  for (const QFileInfo& drive : QDir::drives()) letters << drive.absoluteFilePath();
+  if (!letters.contains(QDir::rootPath(), Qt::CaseInsensitive)) letters.prepend(QDir::rootPath());
+  return letters;
+#else
   QStringList volumes;
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (!volume.isValid() || !volume.isReady()) continue;
@@ -68,6 +75,7 @@ QStringList FileBrowser::drives() {
   for (const QString& volume : volumes)
     if (!out.contains(volume)) out << volume;
   return out;
+#endif
 }
 
 FileBrowser::FileBrowser(const std::filesystem::path& start, QWidget* parent) : QWidget(parent) {

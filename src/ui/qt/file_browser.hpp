@@ -45,7 +45,8 @@ class FileBrowser : public QWidget {
   // The folder highlighted in the folder list (what Enter would open), or empty.
   QString highlightedFolder() const;
 
-  // The file-system root and the mounted volumes, each once, root first.
+  // The file-system root and the mounted volumes, each once, root first; on Windows the drive
+  // letters in order. Each as a path with '/' (the lists show them with the system's separator).
   static QStringList drives();
 
  signals:

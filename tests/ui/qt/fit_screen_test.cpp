@@ -16,6 +16,7 @@
 #include "base/file_io.hpp"
 #include "netkeeper/water_dialog.hpp"
 #include "support/test_folder.hpp"
+#include "support/window_fonts.hpp"
 #include "support/window_support.hpp"
 #include "ui/qt/fit_screen.hpp"
 #include "ui/qt/window_app.hpp"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
   file.close();
   qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
   qputenv("QT_SCALE_FACTOR", "2");
+  test::useFontsBesideTheTests(argv[0]);
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   ui::useJapaneseCapableFont();  // as the programs start: the font sets the dialog's height
