@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QDialog>
 #include <QLabel>
@@ -70,11 +71,16 @@ int main(int argc, char** argv) {
   file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1600, "height": 1000,
                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
   file.close();
-  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
-  qputenv("QT_SCALE_FACTOR", "2");
   test::useFontsBesideTheTests(argv[0]);
+  // The platform's options are split at colons, so the file is named relative to the current
+  // folder: a Windows path would break at its drive letter.
+  const QString startFolder = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screen.json");
+  qputenv("QT_SCALE_FACTOR", "2");
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
+  QDir::setCurrent(startFolder);
   ui::useJapaneseCapableFont();  // as the programs start: the font sets the dialog's height
   ui::fitEveryWindowOnScreen();
   ::testing::InitGoogleTest(&argc, argv);
