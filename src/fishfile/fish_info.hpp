@@ -6,6 +6,7 @@
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "fishfile/animation_set.hpp"
 #include "fishfile/fish_assembly.hpp"
 
 namespace fishfile {
@@ -19,6 +20,8 @@ constexpr std::size_t kInfoGenreAt = 66;
 constexpr std::size_t kInfoHabitatAt = 322;
 constexpr std::size_t kInfoNumberAt = 578;
 constexpr std::size_t kInfoDescriptionAt = 616;
+static_assert(kInfoHabitatAt + 1 + kShortTextMax <= kInfoDescriptionAt && kInfoDescriptionAt + kDescriptionMax <= kInfoBlockSize,
+              "the info block's texts lie inside it");
 
 struct FishInfo {
   std::optional<FishTexts> texts;      // bytes in the host's code page; none without an info block

@@ -10,6 +10,7 @@
 #include "base/strcat.hpp"
 #include "base/zero_extended.hpp"
 #include "fishfile/animation_set.hpp"
+#include "fishfile/fish_info.hpp"
 #include "fishfile/fish_library.hpp"
 #include "fishfile/run_stream.hpp"
 #include "foodfile/foodfile.hpp"
@@ -291,16 +292,16 @@ void reportFish(Builder& b, const Map& map) {
     if (r.data && r.data->size() == fishfile::kInfoBlockSize) info = info ? info : &r;
   if (info) {
     const std::size_t at = dataAt(*info);
-    Field number = b.u16("resource number R", at + 578);
+    Field number = b.u16("resource number R", at + fishfile::kInfoNumberAt);
     const auto R = std::get<I>(number.value);
-    fish.fields.push_back({"fish ID (R = ID x 200 + 300)", (R - 300) / 200, at + 578, 0, {}});
-    if (R < 300 || (R - 300) % 200 != 0) b.problem(at + 578, strcat("The resource number ", R, " is no fish ID's (ID x 200 + 300)."));
+    fish.fields.push_back({"fish ID (R = ID x 200 + 300)", (R - 300) / 200, at + fishfile::kInfoNumberAt, 0, {}});
+    if (R < 300 || (R - 300) % 200 != 0) b.problem(at + fishfile::kInfoNumberAt, strcat("The resource number ", R, " is no fish ID's (ID x 200 + 300)."));
     fish.fields.push_back(std::move(number));
-    fish.fields.push_back(b.counted("name", at, 32));
-    fish.fields.push_back(b.counted("Latin name", at + 33, 32));
-    fish.fields.push_back(b.counted("genre", at + 66, 32));
-    fish.fields.push_back(b.counted("habitat", at + 322, 32));
-    fish.fields.push_back(b.text("description", untilZero(bytesText(b.file_, at + 616, 512)), at + 616, 512));
+    fish.fields.push_back(b.counted("name", at + fishfile::kInfoNameAt, fishfile::kShortTextMax));
+    fish.fields.push_back(b.counted("Latin name", at + fishfile::kInfoLatinAt, fishfile::kShortTextMax));
+    fish.fields.push_back(b.counted("genre", at + fishfile::kInfoGenreAt, fishfile::kShortTextMax));
+    fish.fields.push_back(b.counted("habitat", at + fishfile::kInfoHabitatAt, fishfile::kShortTextMax));
+    fish.fields.push_back(b.text("description", untilZero(bytesText(b.file_, at + fishfile::kInfoDescriptionAt, fishfile::kDescriptionMax)), at + fishfile::kInfoDescriptionAt, fishfile::kDescriptionMax));
   }
   for (const auto& r : map.resources)
     if (r.data && r.data->size() >= 2 && (*r.data)[0] == 'B' && (*r.data)[1] == 'M') {
@@ -459,7 +460,7 @@ void reportFood(Builder& b, const Map& map) {
   Section food{"Food", {}, {}, {}, {}};
   if (const auto* h = firstOf(map, "Fd_H")) {
     const std::size_t at = dataAt(*h);
-    food.fields.push_back(b.counted("name", at, 32));
+    food.fields.push_back(b.counted("name", at + fishfile::kInfoNameAt, fishfile::kShortTextMax));
     food.fields.push_back(b.text("memo", untilZero(bytesText(b.file_, at + 34, 512)), at + 34, 512));
     Field R = b.u16("resource number R", at + 546);
     food.fields.push_back({"food ID (R = ID x 100 + 10000)", (std::get<I>(R.value) - 10000) / 100, at + 546, 0, {}});
