@@ -8,7 +8,8 @@ namespace ui {
 
 // Folder and name with exactly one separator between them: none is added when the folder
 // already ends in one (a drive root such as "C:\" or "/"). Drive-letter paths join with
-// '\', others with '/'. A name that is itself a whole path ("/tmp/a", "C:\a") is that path.
+// '\', or with '/' when written with '/' alone; others with '/'. A name that is itself a
+// whole path ("/tmp/a", "C:\a") is that path.
 std::string joinFolder(std::string_view folder, std::string_view name);
 
 // Whether a typed name or path names a file: not empty, and not ending in a separator (which

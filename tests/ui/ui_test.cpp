@@ -22,6 +22,7 @@ TEST(Paths, JoinsWithExactlyOneSeparatorAndKeepsDriveRoots) {
   EXPECT_EQ(ui::joinFolder("/", "temp.tqn"), "/temp.tqn");
   EXPECT_EQ(ui::joinFolder("C:\\", "temp.tqn"), "C:\\temp.tqn");
   EXPECT_EQ(ui::joinFolder("C:\\Games", "temp.tqn"), "C:\\Games\\temp.tqn");
+  EXPECT_EQ(ui::joinFolder("C:/Games", "temp.tqn"), "C:/Games/temp.tqn");  // as Qt writes it: not mixed
   EXPECT_EQ(ui::defaultOutputPath("/work", ".tqn"), "/work/temp.tqn");
   EXPECT_EQ(ui::defaultOutputPath("D:\\", ".fd"), "D:\\temp.fd");
   // A name that is a whole path is that path; a name ending in a separator names no file.
