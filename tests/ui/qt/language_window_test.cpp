@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,7 +42,7 @@ namespace {
 
 // A text worth a catalogue entry: one with a letter in it that is not a path.
 bool isWording(const QString& text) {
-  if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('/'))) return false;
+  if (text.trimmed().isEmpty() || QDir::isAbsolutePath(text)) return false;
   return std::ranges::any_of(text, [](QChar c) { return c.isLetter(); });
 }
 
