@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <span>
+#include <utility>
 
 #include "base/bytes.hpp"
 #include "base/error.hpp"
@@ -36,7 +37,9 @@ class ReadOnlyFile {
   // Fails with a message naming the file when it is missing, not a plain file (a folder, a
   // pipe: refused at once, never waited on), or unreadable.
   static Result<ReadOnlyFile> open(const std::filesystem::path& path);
-  ReadOnlyFile(ReadOnlyFile&& other) noexcept;
+  ReadOnlyFile(ReadOnlyFile&& other) noexcept
+      : handle_(std::exchange(other.handle_, -1)), size_(other.size_), path_(std::move(other.path_)),
+        device_(other.device_), inode_(other.inode_), changedNs_(other.changedNs_) {}
   ReadOnlyFile& operator=(ReadOnlyFile&&) = delete;
   ~ReadOnlyFile();
 

@@ -154,12 +154,6 @@ Result<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
   return file;
 }
 
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : handle_(other.handle_), size_(other.size_), path_(std::move(other.path_)), device_(other.device_),
-      inode_(other.inode_), changedNs_(other.changedNs_) {
-  other.handle_ = -1;
-}
-
 ReadOnlyFile::~ReadOnlyFile() {
   if (handle_ >= 0) ::close(handle_);
 }
