@@ -15,8 +15,14 @@ bool mayWrite(Ui& ui, const std::filesystem::path& path) {
 }
 
 bool mayWrite(Ui& ui, const std::filesystem::path& path, const std::filesystem::path& editedInPlace) {
-  std::error_code ec;
-  if (!editedInPlace.empty() && std::filesystem::equivalent(path, editedInPlace, ec)) return true;
+  if (!editedInPlace.empty()) {
+    // The same name needs no look at the file: on Windows that look opens it, and fails while
+    // another program is replacing it, which would turn "changed since it was read" into a
+    // question about replacing some other file.
+    std::error_code ec;
+    const auto absolute = [&ec](const std::filesystem::path& p) { return std::filesystem::absolute(p, ec).lexically_normal(); };
+    if (absolute(path) == absolute(editedInPlace) || std::filesystem::equivalent(path, editedInPlace, ec)) return true;
+  }
   return mayWrite(ui, path);
 }
 
