@@ -182,10 +182,26 @@ Result<fs::path> followLinks(const fs::path& path) {
   return fail(strcat(displayPath(path), ": ", openReason(ERROR_CANT_RESOLVE_FILENAME)));
 }
 
+namespace {
+// Opens `path` for reading. A file another program is replacing may be missing, or refuse to
+// open, for a moment (ReplaceFileW moves the old file aside before it puts the new one in its
+// place): a few short retries read the new file instead of reporting a file that is there.
+HANDLE openForReading(const fs::path& path) {
+  for (int attempt = 0;; ++attempt) {
+    // Folders open too (backup semantics), so that the message can say what the path is.
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const DWORD error = ::GetLastError();
+    if (handle != INVALID_HANDLE_VALUE || attempt == 4 ||
+        (error != ERROR_FILE_NOT_FOUND && error != ERROR_ACCESS_DENIED))
+      return handle;
+    ::Sleep(2);
+  }
+}
+}  // namespace
+
 Result<ReadOnlyFile> ReadOnlyFile::open(const fs::path& path) {
-  // Folders open too (backup semantics), so that the message can say what the path is.
-  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = openForReading(path);
   if (handle == INVALID_HANDLE_VALUE) return cannotRead(path, openReason(::GetLastError()));
   BY_HANDLE_FILE_INFORMATION info{};
   const DWORD type = ::GetFileType(handle);
