@@ -20,8 +20,9 @@ bool mayWrite(Ui& ui, const std::filesystem::path& path, const std::filesystem::
     // another program is replacing it, which would turn "changed since it was read" into a
     // question about replacing some other file.
     std::error_code ec;
-    const auto absolute = [&ec](const std::filesystem::path& p) { return std::filesystem::absolute(p, ec).lexically_normal(); };
-    if (absolute(path) == absolute(editedInPlace) || std::filesystem::equivalent(path, editedInPlace, ec)) return true;
+    const auto written = std::filesystem::absolute(path, ec).lexically_normal();
+    const bool sameName = !ec && written == std::filesystem::absolute(editedInPlace, ec).lexically_normal() && !ec;
+    if (sameName || std::filesystem::equivalent(path, editedInPlace, ec)) return true;
   }
   return mayWrite(ui, path);
 }
