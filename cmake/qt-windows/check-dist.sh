@@ -13,11 +13,12 @@ if [ "${1:-}" = --windows ]; then platform=windows; shift; fi
 keep=${1:-}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# A wine prefix of its own, made once per scratch folder; its server is stopped before the
+# folder goes, rather than outliving it.
+export BRINKIT_WINEPREFIX="$scratch/wine"
+trap '"$here/../wine-run.sh" --stop "$scratch"; rm -rf "$scratch"' EXIT
 (cd "$scratch" && unzip -q "$zip")
 top=$(ls -d "$scratch"/brinkit-windows-*)
-# A wine prefix of its own, made once per scratch folder.
-export BRINKIT_WINEPREFIX="$scratch/wine"
 # Qt's offscreen platform on Windows reads its fonts from one folder, and wine's own is empty
 # here: the host's fonts serve (wine shows the host's files on drive Z:).
 mkdir -p "$scratch/fonts"
